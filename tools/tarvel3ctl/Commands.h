@@ -1,0 +1,27 @@
+// The commands of tarvel3ctl. Each takes the arguments after its name and
+// returns the exit status: 0 success, 1 a failed operation, 2 a usage error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvel::ctl {
+
+using Args = std::vector<std::string>;
+
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+// Parameter files (FileCommands.cpp).
+int cmdDefaults(const Args& args);
+int cmdNormalise(const Args& args);
+
+// The unit on a serial line, and the simulated unit (UnitCommands.cpp).
+int cmdSimulate(const Args& args);
+int cmdRead(const Args& args);
+int cmdProgram(const Args& args);
+int cmdVerify(const Args& args);
+int cmdMonitor(const Args& args);
+
+}  // namespace tarvel::ctl

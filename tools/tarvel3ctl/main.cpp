@@ -1,0 +1,57 @@
+// tarvel3ctl: the command-line companion of Tarvel 3.
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "Commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    int (*run)(const tarvel::ctl::Args&);
+};
+
+const Command kCommands[] = {
+    {"defaults", "defaults [--bike CODE]", "write the .ign file of the start-up image (bike 20 unless CODE)", tarvel::ctl::cmdDefaults},
+    {"normalise", "normalise FILE", "read FILE over the start-up image, repair it and write the result", tarvel::ctl::cmdNormalise},
+    {"simulate", "simulate [options]", "run a simulated ignition unit on a pseudo-terminal", tarvel::ctl::cmdSimulate},
+    {"read", "read --port PORT FILE", "read the unit's parameters into FILE", tarvel::ctl::cmdRead},
+    {"program", "program --port PORT FILE", "program the parameters of FILE into the unit", tarvel::ctl::cmdProgram},
+    {"verify", "verify --port PORT FILE", "compare the unit's parameters with FILE", tarvel::ctl::cmdVerify},
+    {"monitor", "monitor --port PORT [--frames N]", "print the unit's live data", tarvel::ctl::cmdMonitor},
+};
+
+void printHelp(std::FILE* out)
+{
+    std::fprintf(out, "usage: tarvel3ctl COMMAND [ARGS]\n\ncommands:\n");
+    for (const Command& c : kCommands)
+        std::fprintf(out, "  %-34s %s\n", c.usage, c.summary);
+    std::fprintf(out,
+                 "\nPORT is COM1..COM20 or a device path. Exit status: 0 success, 1 failed "
+                 "operation, 2 usage error.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        printHelp(stderr);
+        return tarvel::ctl::kUsage;
+    }
+    const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        printHelp(stdout);
+        return tarvel::ctl::kOk;
+    }
+    for (const Command& c : kCommands) {
+        if (name == c.name)
+            return c.run(tarvel::ctl::Args(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "tarvel3ctl: unknown command '%s'\n\n", argv[1]);
+    printHelp(stderr);
+    return tarvel::ctl::kUsage;
+}
