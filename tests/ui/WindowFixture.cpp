@@ -1,0 +1,99 @@
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+
+namespace tarvel::test {
+
+Dialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text)
+{
+    questions << text;
+    if (answers.empty())
+        return Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void ScriptedDialogs::showMessage(QWidget*, const QString& text)
+{
+    messages << text;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString& fileName)
+{
+    proposedOpen << fileName;
+    if (openNames.empty())
+        return {};
+    const QString name = openNames.front();
+    openNames.pop_front();
+    return name;
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& fileName)
+{
+    proposedSave << fileName;
+    if (saveNames.empty())
+        return {};
+    const QString name = saveNames.front();
+    saveNames.pop_front();
+    return name;
+}
+
+void WindowFixture::SetUp()
+{
+    ASSERT_TRUE(folder.isValid());
+    qputenv("TARVEL3_HOME", folder.path().toUtf8());
+    window = std::make_unique<TFormHlav>();
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    window->setDialogs(std::move(scripted));
+    window->FormCreate(arguments(), folder.path());
+    window->timer1().stop();  // the tests drive the window themselves
+}
+
+void WindowFixture::TearDown()
+{
+    window.reset();
+}
+
+QAction* WindowFixture::action(const QString& name) const
+{
+    auto* found = window->findChild<QAction*>(name);
+    EXPECT_TRUE(found) << name.toStdString();
+    return found;
+}
+
+void WindowFixture::typeAndLeave(const QString& editName, const QString& text)
+{
+    QLineEdit* target = edit(editName);
+    target->setText(text);
+    window->EditGasRpmMinExit();
+}
+
+void WindowFixture::clickBox(const QString& name)
+{
+    QCheckBox* target = box(name);
+    target->click();
+}
+
+void WindowFixture::choose(const QString& comboName, int row)
+{
+    QComboBox* target = combo(comboName);
+    target->setCurrentIndex(row);
+    emit target->activated(row);
+}
+
+void WindowFixture::trigger(const QString& actionName)
+{
+    action(actionName)->trigger();
+}
+
+bool WindowFixture::shown(const QString& name) const
+{
+    QWidget* widget = find(name);
+    return widget && widget->isVisibleTo(window.get());
+}
+
+}  // namespace tarvel::test
