@@ -92,8 +92,21 @@ void WindowFixture::trigger(const QString& actionName)
 
 bool WindowFixture::shown(const QString& name) const
 {
-    QWidget* widget = find(name);
-    return widget && widget->isVisibleTo(window.get());
+    // Hidden by itself or by a group it sits in; the tab pages that are not
+    // open do not count.
+    for (QWidget* w = find(name); w; w = w->parentWidget()) {
+        if (w->objectName().startsWith(QLatin1String("TabSheet")) || w == window.get())
+            return true;
+        if (w->isHidden())
+            return false;
+    }
+    return false;
+}
+
+void WindowFixture::settle()
+{
+    window->ReadControls();
+    window->CommitChange();
 }
 
 }  // namespace tarvel::test

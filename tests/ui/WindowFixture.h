@@ -64,6 +64,10 @@ protected:
     std::uint8_t byte(int offset) const { return window->image()[offset]; }
     // The visibility the window would give the control when shown.
     bool shown(const QString& name) const;
+    // One commit that stores what the controls show of the start-up image
+    // (the unused lobe numbers 0 become the control minimum 1), so that a
+    // later commit without an edit changes nothing.
+    void settle();
 
     QTemporaryDir folder;
     std::unique_ptr<TFormHlav> window;
