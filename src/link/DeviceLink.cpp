@@ -24,8 +24,10 @@ void DeviceLink::tick()
 {
     if (const auto block = port_.poll()) {
         if (classifyBlock(*block) == BlockKind::Monitor) {
-            if (decoder_.decode(*block, image_, messages_, live_))
+            if (decoder_.decode(*block, image_, messages_, live_)) {
                 linkSilence_ = 0;
+                ++monitorFrames_;
+            }
         } else {
             engine_.onReply(*block);
         }

@@ -80,6 +80,8 @@ public:
     LiveDisplay& live() { return live_; }
     const LiveDisplay& live() const { return live_; }
     const LiveValues& liveValues() const { return decoder_.values(); }
+    // Monitor frames accepted since the start.
+    std::uint32_t monitorFrames() const { return monitorFrames_; }
     const OperatingPoint& operatingPoint() const { return op_; }
     std::uint32_t operatingPointRevision() const { return opRevision_; }
 
@@ -123,6 +125,7 @@ private:
     LiveDisplay live_;
     OperatingPoint op_;
     std::uint32_t opRevision_ = 0;
+    std::uint32_t monitorFrames_ = 0;
     std::string portLabel_;
     bool connectionLabelVisible_ = false;
     std::uint32_t connectionRevision_ = 0;

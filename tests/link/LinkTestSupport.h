@@ -37,11 +37,13 @@ public:
         paths.push_back(path);
     }
     void portMenuChecked(int portIndex) override { checked.push_back(portIndex); }
+    void frameSent(const LinkFrame&) override { ++framesSent; }
 
     std::vector<std::string> boxes;
     std::function<void()> insideBox;  // runs while the "modal box" is open
     std::vector<bool> releaseNotes;
     int captions = 0;
+    int framesSent = 0;
     int shows = 0;
     bool tpsMap = true;
     std::vector<std::string> labels;
