@@ -74,8 +74,8 @@ int main(int argc, char** argv)
         const char* name;
         void (DeviceLink::*start)();
     };
-    const Op ops[] = {{"Program", &DeviceLink::startProgram}, {"Read", &DeviceLink::startRead},
-                      {"Verify", &DeviceLink::startVerify}};
+    const Op ops[] = {
+        {"Program", &DeviceLink::startProgram}, {"Read", &DeviceLink::startRead}, {"Verify", &DeviceLink::startVerify}};
     int failures = 0;
     for (int round = 0; round < rounds; ++round) {
         for (const Op& op : ops) {
@@ -92,8 +92,7 @@ int main(int argc, char** argv)
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
             const std::string& status = link.status().text();
             failures += status.ends_with(": OK") ? 0 : 1;
-            std::printf("%-8s %5d %12d %12d %10.0f  %s\n", op.name, round, ticks, ticks - firstAt, ms,
-                        status.c_str());
+            std::printf("%-8s %5d %12d %12d %10.0f  %s\n", op.name, round, ticks, ticks - firstAt, ms, status.c_str());
             // Let the unit finish saving, so the next result is not "Saving:".
             const auto frames = link.monitorFrames();
             for (int i = 0; i < 200 && (link.monitorFrames() < frames + 1 || link.liveValues().unitSaveCount > 0); ++i)

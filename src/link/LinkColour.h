@@ -17,13 +17,20 @@ struct Rgb {
 constexpr Rgb rgbOf(LinkColour c)
 {
     switch (c) {
-        case LinkColour::White: return {255, 255, 255};
-        case LinkColour::Red: return {255, 0, 0};
-        case LinkColour::Yellow: return {255, 255, 0};
-        case LinkColour::Lime: return {0, 255, 0};
-        case LinkColour::Aqua: return {0, 255, 255};
-        case LinkColour::Fuchsia: return {255, 0, 255};
-        default: return {0, 0, 0};
+        case LinkColour::White:
+            return {255, 255, 255};
+        case LinkColour::Red:
+            return {255, 0, 0};
+        case LinkColour::Yellow:
+            return {255, 255, 0};
+        case LinkColour::Lime:
+            return {0, 255, 0};
+        case LinkColour::Aqua:
+            return {0, 255, 255};
+        case LinkColour::Fuchsia:
+            return {255, 0, 255};
+        default:
+            return {0, 0, 0};
     }
 }
 

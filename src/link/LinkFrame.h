@@ -31,7 +31,10 @@ struct LinkFrame {
     FrameBytes bytes{};
 
     std::uint8_t command() const { return bytes[0]; }
-    std::span<std::uint8_t, kPageSize> payload() { return std::span<std::uint8_t, kPageSize>(bytes.data() + 1, kPageSize); }
+    std::span<std::uint8_t, kPageSize> payload()
+    {
+        return std::span<std::uint8_t, kPageSize>(bytes.data() + 1, kPageSize);
+    }
     std::span<const std::uint8_t, kPageSize> payload() const
     {
         return std::span<const std::uint8_t, kPageSize>(bytes.data() + 1, kPageSize);

@@ -89,8 +89,8 @@ bool LoaderListener::listen(const std::filesystem::path& path)
 
     if (::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
         struct stat st {};
-        const bool staleSocket = errno == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode) &&
-                                 !somebodyListens(addr);
+        const bool staleSocket =
+            errno == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode) && !somebodyListens(addr);
         if (!staleSocket || ::unlink(addr.sun_path) != 0 ||
             ::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
             error_ = errno == EADDRINUSE ? path.string() + ": in use by another running copy" : errnoText("bind");

@@ -152,10 +152,10 @@ bool MonitorDecoder::decode(BlockView f, const ParamImage& image, const MessageT
     const LiveLabel pickups[] = {LiveLabel::LabelMonSnimac1, LiveLabel::LabelMonSnimac2};
     for (int p = 0; p < 2; ++p) {
         const bool running = on(mon::pickup1 + p);
-        d.setLabel(pickups[p],
-                   messages[Msg::PickUp] + (p == 0 ? " 1 - " : " 2 - ") +
-                       messages[running ? Msg::IsRunning : Msg::NoSignal],
-                   running ? LinkColour::Lime : LinkColour::Normal);
+        d.setLabel(
+            pickups[p],
+            messages[Msg::PickUp] + (p == 0 ? " 1 - " : " 2 - ") + messages[running ? Msg::IsRunning : Msg::NoSignal],
+            running ? LinkColour::Lime : LinkColour::Normal);
     }
 
     decodeAdvance(f, image, messages, d);
@@ -198,8 +198,8 @@ void MonitorDecoder::decodeAdvance(BlockView f, const ParamImage& image, const M
         for (int c = 0; c < 4; ++c) {
             const int a = advanceOf(c);
             const int m = maxOf(c);
-            const std::string tail = m != 0 ? format(" %d = %d [°] /max %d [°]", c + 1, a, m)
-                                            : format(" %d = %d [°]", c + 1, a);
+            const std::string tail =
+                m != 0 ? format(" %d = %d [°] /max %d [°]", c + 1, a, m) : format(" %d = %d [°]", c + 1, a);
             d.setLabel(kAdvanceLabels[c], messages[Msg::Advance] + tail, colourOf(a, m));
         }
         return;

@@ -70,9 +70,7 @@ bool PtySimulator::open(std::string* error)
 void PtySimulator::run(const std::atomic<bool>& stop)
 {
     const auto start = Clock::now();
-    auto nowMs = [&] {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-    };
+    auto nowMs = [&] { return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count(); };
     std::deque<Pending> pending;
     std::uint8_t buf[4096];
 

@@ -11,10 +11,10 @@
 namespace tarvel::link {
 
 namespace {
-constexpr std::int64_t kFrameGapMs = 30;     // a partial request older than this is dropped
+constexpr std::int64_t kFrameGapMs = 30;  // a partial request older than this is dropped
 constexpr std::int64_t kSaveDurationMs = 1500;
-constexpr std::int64_t kSweepMs = 12000;     // one sweep of the engine speed up and down
-constexpr std::int64_t kThrottleMs = 7000;   // one opening and closing of the throttle
+constexpr std::int64_t kSweepMs = 12000;    // one sweep of the engine speed up and down
+constexpr std::int64_t kThrottleMs = 7000;  // one opening and closing of the throttle
 
 // 0 -> 1 -> 0 over one period.
 double triangle(std::int64_t t, std::int64_t period)
@@ -71,8 +71,8 @@ IdentPage SimulatedUnit::identPage() const
     b[0] = 'Z';
     b[1] = 'E';
     b[2] = 'V';
-    b[3] = 7;                // version number
-    b[4] = 14;               // built 14 March 2025, 10:30
+    b[3] = 7;   // version number
+    b[4] = 14;  // built 14 March 2025, 10:30
     b[5] = codeOfMonth(3);
     b[6] = 25;
     b[7] = 10;

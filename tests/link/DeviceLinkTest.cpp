@@ -13,8 +13,7 @@ namespace {
 
 class DeviceLinkTest : public ::testing::Test {
 protected:
-    explicit DeviceLinkTest(SimulatedUnitOptions options = {})
-        : image(StartupImage()), host(image)
+    explicit DeviceLinkTest(SimulatedUnitOptions options = {}) : image(StartupImage()), host(image)
     {
         messages.loadAll(Language::English);
         auto dev = std::make_unique<SimulatedUnitDevice>(options);
@@ -390,8 +389,7 @@ TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
         link.tick();
     EXPECT_EQ(device->opened,
               (std::vector<std::string>{"/dev/ttyACM6", "/dev/ttyACM7", "/dev/custom-com1", "/dev/ttyS1"}));
-    EXPECT_EQ(host.labels,
-              (std::vector<std::string>{"COM= COM19", "COM= COM20", "COM= COM1", "COM= COM2"}));
+    EXPECT_EQ(host.labels, (std::vector<std::string>{"COM= COM19", "COM= COM20", "COM= COM1", "COM= COM2"}));
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(host.checked.back(), kAutoPortIndex);
 }

@@ -16,7 +16,10 @@ TEST(IdentPage, TextsFromTheIdentificationBytes)
         {{'A', 'B', 'C', 42, 5, 51, 9, 8, 5}, nullptr, {"ABC42", " 5.11.2009", "08:05"}},
         {{'A', 'B', 'C', 1, 31, 99, 0, 23, 59}, "Long version 1.2", {"Long version 1.2", "31.00.2000", "23:59"}},
         // The unit's texts are Windows-1250: 0x8A is S with caron.
-        {{'X', 'Y', 'Z', 0, 1, 12, 30, 0, 0}, "\x8A" "koda", {"Škoda", " 1.12.2030", "00:00"}},
+        {{'X', 'Y', 'Z', 0, 1, 12, 30, 0, 0},
+         "\x8A"
+         "koda",
+         {"Škoda", " 1.12.2030", "00:00"}},
     };
     for (const Case& c : cases) {
         IdentPage p;

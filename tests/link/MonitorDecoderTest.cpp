@@ -53,9 +53,9 @@ TEST_F(MonitorDecoderTest, FrameFailingTheCheckChangesNothing)
 TEST_F(MonitorDecoderTest, SupplyVoltageBands)
 {
     const std::pair<int, LinkColour> cases[] = {
-        {7000, LinkColour::Red},      {7001, LinkColour::Yellow},   {11000, LinkColour::Yellow},
-        {11001, LinkColour::Normal},  {14998, LinkColour::Normal},  {14999, LinkColour::Yellow},
-        {17998, LinkColour::Yellow},  {17999, LinkColour::Red},     {0, LinkColour::Red},
+        {7000, LinkColour::Red},     {7001, LinkColour::Yellow},  {11000, LinkColour::Yellow},
+        {11001, LinkColour::Normal}, {14998, LinkColour::Normal}, {14999, LinkColour::Yellow},
+        {17998, LinkColour::Yellow}, {17999, LinkColour::Red},    {0, LinkColour::Red},
     };
     for (auto [mv, colour] : cases) {
         set16(mon::supplyMv, mv);

@@ -10,7 +10,7 @@ ParamImage evenAxes()
 {
     ParamImage img;
     for (int i = 0; i < 10; ++i) {
-        img[fld::mapRpm + i] = static_cast<std::uint8_t>(10 * (i + 1));   // 1000..10000 rpm
+        img[fld::mapRpm + i] = static_cast<std::uint8_t>(10 * (i + 1));    // 1000..10000 rpm
         img[fld::servoRpm + i] = static_cast<std::uint8_t>(20 * (i + 1));  // 2000..20000 rpm
     }
     return img;
@@ -25,8 +25,8 @@ TEST(OperatingPoint, SpeedColumnHalfwayGoesLowerAndBelowMapLightsNothing)
         int column;
         bool below;
     };
-    const Case cases[] = {{1500, 0, false}, {1600, 1, false}, {900, 0, true},  {1000, 0, false},
-                          {12000, 9, false}, {9999, 9, false}, {0, 0, true},    {5499, 4, false}};
+    const Case cases[] = {{1500, 0, false},  {1600, 1, false}, {900, 0, true}, {1000, 0, false},
+                          {12000, 9, false}, {9999, 9, false}, {0, 0, true},   {5499, 4, false}};
     for (const Case& c : cases) {
         const auto op = computeOperatingPoint(img, static_cast<std::uint16_t>(c.rpm), 0, true);
         EXPECT_EQ(op.opRpmColumn, c.column) << c.rpm;
@@ -44,8 +44,8 @@ TEST(OperatingPoint, SpeedColumnHalfwayGoesLowerAndBelowMapLightsNothing)
 TEST(OperatingPoint, ThrottleRowFollowsTheCheckBox)
 {
     const ParamImage img = evenAxes();
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {15, 3}, {16, 4}, {70, 7}, {71, 8},
-                                         {100, 9}, {255, 9}};
+    const std::pair<int, int> cases[] = {{0, 0},  {1, 0},  {2, 1},  {3, 1},   {4, 2},  {15, 3},
+                                         {16, 4}, {70, 7}, {71, 8}, {100, 9}, {255, 9}};
     for (auto [tps, row] : cases)
         EXPECT_EQ(computeOperatingPoint(img, 3000, static_cast<std::uint8_t>(tps), true).opTpsRow, row) << tps;
     EXPECT_EQ(computeOperatingPoint(img, 3000, 3, false).opTpsRow, 9);

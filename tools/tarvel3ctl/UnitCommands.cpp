@@ -55,13 +55,20 @@ void reportFile(ParamFileResult r, const std::string& path)
     MessageTable m;
     m.loadAll(Language::English);
     switch (r) {
-        case ParamFileResult::OpenError: std::fprintf(stderr, "%s\n", m[Msg::OpenFileError].c_str()); break;
-        case ParamFileResult::VersionMismatch: std::fprintf(stderr, "%s\n", m[Msg::UnmatchedIgnFile].c_str()); break;
-        case ParamFileResult::WriteError: std::fprintf(stderr, "%s: cannot write\n", path.c_str()); break;
+        case ParamFileResult::OpenError:
+            std::fprintf(stderr, "%s\n", m[Msg::OpenFileError].c_str());
+            break;
+        case ParamFileResult::VersionMismatch:
+            std::fprintf(stderr, "%s\n", m[Msg::UnmatchedIgnFile].c_str());
+            break;
+        case ParamFileResult::WriteError:
+            std::fprintf(stderr, "%s: cannot write\n", path.c_str());
+            break;
         case ParamFileResult::Unavailable:
             std::fprintf(stderr, "%s: parameter files are not available in this build\n", path.c_str());
             break;
-        case ParamFileResult::Ok: break;
+        case ParamFileResult::Ok:
+            break;
     }
 }
 
@@ -166,8 +173,9 @@ int cmdMonitor(const Args& args)
     auto& link = session.link();
     const auto& stop = InstallStopSignals();
     using link::LiveLabel;
-    const LiveLabel shown[] = {LiveLabel::LabelRpm,          LiveLabel::LabelTpsMon,        LiveLabel::LabelNapeti,
-                               LiveLabel::LabelMonLambda,    LiveLabel::LabelAdvance1,      LiveLabel::LabelMonLimiterOut,
+    const LiveLabel shown[] = {LiveLabel::LabelRpm,           LiveLabel::LabelTpsMon,
+                               LiveLabel::LabelNapeti,        LiveLabel::LabelMonLambda,
+                               LiveLabel::LabelAdvance1,      LiveLabel::LabelMonLimiterOut,
                                LiveLabel::LabelMonPilotLight, LiveLabel::LabelPocetProgramovani};
     long long printed = 0;
     std::uint32_t seen = link.monitorFrames();
@@ -196,7 +204,8 @@ int cmdMonitor(const Args& args)
 int cmdSimulate(const Args& args)
 {
     link::SimulatedUnitOptions o;
-    const char* text = "simulate [--version N] [--no-reading] [--drop-every N] [--corrupt-every N] [--noise] [--delay MS]";
+    const char* text =
+        "simulate [--version N] [--no-reading] [--drop-every N] [--corrupt-every N] [--noise] [--delay MS]";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](int& into, long long lo, long long hi) {
@@ -259,10 +268,10 @@ int cmdLoaderMessage(const Args& args)
         const char* home = std::getenv("TARVEL3_HOME");
         const char* config = std::getenv("XDG_CONFIG_HOME");
         const char* user = std::getenv("HOME");
-        const std::filesystem::path settings = home && *home       ? std::filesystem::path(home)
-                                               : config && *config ? std::filesystem::path(config) / "tarvel3"
-                                                                   : std::filesystem::path(user ? user : ".") /
-                                                                         ".config" / "tarvel3";
+        const std::filesystem::path settings = home && *home ? std::filesystem::path(home)
+                                               : config && *config
+                                                   ? std::filesystem::path(config) / "tarvel3"
+                                                   : std::filesystem::path(user ? user : ".") / ".config" / "tarvel3";
         socket = link::loaderSocketPath(settings).string();
     }
     std::string error;
