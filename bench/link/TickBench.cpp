@@ -49,7 +49,7 @@ public:
 
 void TickWithMonitorFrame(benchmark::State& state)
 {
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     QuietHost host;
@@ -65,7 +65,7 @@ BENCHMARK(TickWithMonitorFrame);
 
 void DecodeMonitorFrame(benchmark::State& state)
 {
-    const ParamImage image = StartupImage();
+    const ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     SimulatedUnit unit;
@@ -81,7 +81,7 @@ BENCHMARK(DecodeMonitorFrame);
 
 void OperatingPointHighlight(benchmark::State& state)
 {
-    const ParamImage image = StartupImage();
+    const ParamImage image = SimulatedUnit::startupImage();
     std::uint16_t rpm = 0;
     for (auto _ : state) {
         rpm = static_cast<std::uint16_t>(rpm + 137);

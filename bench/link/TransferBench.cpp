@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     std::atomic<bool> stop{false};
     std::thread unit([&] { sim.run(stop); });
 
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     CountingHost host(image);

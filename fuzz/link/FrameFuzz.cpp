@@ -54,7 +54,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const ParamImage startup = StartupImage();
+    static const ParamImage startup = SimulatedUnit::startupImage();
     static MessageTable messages = [] {
         MessageTable m;
         m.loadAll(Language::English);

@@ -52,7 +52,7 @@ int interpolate(const ParamImage& img, int rpmAxis, int valueAxis, int rpm, int 
 }
 }  // namespace
 
-ParamImage StartupImage()
+ParamImage SimulatedUnit::startupImage()
 {
     ParamImage image;
     image[fld::bikeCode] = 20;
@@ -62,7 +62,9 @@ ParamImage StartupImage()
     return image;
 }
 
-SimulatedUnit::SimulatedUnit(SimulatedUnitOptions options) : options_(options), stored_(StartupImage()) {}
+SimulatedUnit::SimulatedUnit(SimulatedUnitOptions options) : options_(options), stored_(SimulatedUnit::startupImage())
+{
+}
 
 IdentPage SimulatedUnit::identPage() const
 {

@@ -49,6 +49,11 @@ public:
     // The live-data frame at time nowMs.
     LinkFrame monitorFrame(std::int64_t nowMs) const;
 
+    // The image a fresh program starts with, which the unit also starts
+    // with: bike 20 (Yamaha R6), its keying preset over the default set,
+    // normalised.
+    static ParamImage startupImage();
+
 private:
     SimulatedUnitOptions options_;
     ParamImage stored_;
@@ -59,9 +64,5 @@ private:
     std::vector<std::uint8_t> partial_;
     std::int64_t partialSinceMs_ = 0;
 };
-
-// The image a fresh program starts with: bike 20 (Yamaha R6), its keying
-// preset over the default set, normalised.
-ParamImage StartupImage();
 
 }  // namespace tarvel::link

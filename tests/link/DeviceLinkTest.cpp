@@ -13,7 +13,7 @@ namespace {
 
 class DeviceLinkTest : public ::testing::Test {
 protected:
-    explicit DeviceLinkTest(SimulatedUnitOptions options = {}) : image(StartupImage()), host(image)
+    explicit DeviceLinkTest(SimulatedUnitOptions options = {}) : image(SimulatedUnit::startupImage()), host(image)
     {
         messages.loadAll(Language::English);
         auto dev = std::make_unique<SimulatedUnitDevice>(options);
@@ -117,7 +117,7 @@ TEST_F(DeviceLinkTest, ProgramShowsSavingThenOkUntilTheCountdownEnds)
 
 TEST_F(DeviceLinkTest, ReadFillsTheImageAndEndsWithAVerification)
 {
-    ParamImage unitImage = StartupImage();
+    ParamImage unitImage = SimulatedUnit::startupImage();
     unitImage.advance(0, 0) = 21;
     unitImage[fld::limiter] = 110;
     unitImage[fld::reserved14] = 7;  // carried through untouched
@@ -188,7 +188,7 @@ TEST_F(DeviceLinkTest, DamagedRepliesAreFetchedAgain)
     SimulatedUnitOptions o;
     o.corruptEvery = 2;
     device->unit() = SimulatedUnit(o);
-    ParamImage unitImage = StartupImage();
+    ParamImage unitImage = SimulatedUnit::startupImage();
     unitImage.advance(5, 5) = 44;
     device->unit().stored() = unitImage;
     link->startRead();
@@ -349,7 +349,7 @@ TEST_F(DeviceLinkTest, PrintingKeepsTheLabelsHidden)
 
 TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
 {
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     RecordingHost host(image);
@@ -371,7 +371,7 @@ TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
 
 TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
 {
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     RecordingHost host(image);
@@ -396,7 +396,7 @@ TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
 
 TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
 {
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     RecordingHost host(image);
@@ -428,7 +428,7 @@ TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
 
 TEST(DeviceLinkPlaceholders, SetOnlyWhileTheConnectionLabelShows)
 {
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     MessageTable messages;
     messages.loadAll(Language::German);
     RecordingHost host(image);

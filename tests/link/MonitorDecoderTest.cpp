@@ -10,7 +10,7 @@ namespace {
 
 class MonitorDecoderTest : public ::testing::Test {
 protected:
-    MonitorDecoderTest() : image(StartupImage())
+    MonitorDecoderTest() : image(SimulatedUnit::startupImage())
     {
         messages.loadAll(Language::English);
         frame.bytes[0] = kMonitorReply;

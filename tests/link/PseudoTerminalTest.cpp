@@ -111,7 +111,7 @@ TEST(PseudoTerminal, LinkProgramsTheSimulatorThroughTheTerminal)
 {
     SimulatorThread sim;
     ASSERT_TRUE(sim.ok);
-    ParamImage image = StartupImage();
+    ParamImage image = SimulatedUnit::startupImage();
     image.advance(2, 7) = 41;
     MessageTable messages;
     messages.loadAll(Language::English);

@@ -76,7 +76,7 @@ void reportFile(ParamFileResult r, const std::string& path)
 // would send them.
 std::optional<ParamImage> imageFromFile(const std::string& path)
 {
-    ParamImage image = link::StartupImage();
+    ParamImage image = link::SimulatedUnit::startupImage();
     const ParamFileResult r = LoadParamFile(path, image);
     if (r != ParamFileResult::Ok) {
         reportFile(r, path);
@@ -122,7 +122,7 @@ int cmdRead(const Args& args)
     std::string port, file;
     if (!portAndFile(args, port, file))
         return usage("read --port PORT FILE");
-    ParamImage image = link::StartupImage();
+    ParamImage image = link::SimulatedUnit::startupImage();
     UnitSession session(image);
     if (!session.open(port))
         return kFailed;
@@ -166,7 +166,7 @@ int cmdMonitor(const Args& args)
     if (port.empty())
         return usage("monitor --port PORT [--frames N]");
 
-    ParamImage image = link::StartupImage();
+    ParamImage image = link::SimulatedUnit::startupImage();
     UnitSession session(image);
     if (!session.open(port))
         return kFailed;
