@@ -33,6 +33,15 @@ void PortTable::clearOverrides()
     overrides_ = {};
 }
 
+void PortTable::loadOverrides(const std::function<std::optional<std::string>(const std::string& key)>& lookup)
+{
+    for (int n = 1; n <= kPortCount; ++n) {
+        const auto path = lookup("COM" + std::to_string(n));
+        if (path && !path->empty())
+            setOverride(n, *path);
+    }
+}
+
 std::optional<int> PortTable::portNumber(std::string_view name)
 {
     if (name.size() < 4 || name.size() > 5)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,11 @@ public:
     // An empty path removes the override.
     void setOverride(int n, std::string path);
     void clearOverrides();
+    // Section and keys of the settings file that override ports: PORTS, COM1..COM20.
+    static constexpr std::string_view kSettingsSection = "PORTS";
+    // Takes an override for every key COM1..COM20 that `lookup` has a
+    // non-empty value for (the caller reads its settings file).
+    void loadOverrides(const std::function<std::optional<std::string>(const std::string& key)>& lookup);
 
     // "COM3" (any letter case) gives its device path; anything else is taken
     // as a device path itself.

@@ -30,3 +30,17 @@ TEST(PortTable, ResolvesPortNamesAndPassesPathsThrough)
         EXPECT_FALSE(PortTable::portNumber(notAPort)) << notAPort;
     EXPECT_EQ(PortTable::portNumber("COM20"), 20);
 }
+
+TEST(PortTable, OverridesFromTheSettingsKeys)
+{
+    PortTable t;
+    t.loadOverrides([](const std::string& key) -> std::optional<std::string> {
+        if (key == "COM3")
+            return "/dev/ttyAMA0";
+        if (key == "COM4")
+            return "";
+        return std::nullopt;
+    });
+    EXPECT_EQ(t.devicePath(3), "/dev/ttyAMA0");
+    EXPECT_EQ(t.devicePath(4), "/dev/ttyS3");
+}

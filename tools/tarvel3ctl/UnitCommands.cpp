@@ -1,11 +1,11 @@
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "Commands.h"
+#include "CtlSettings.h"
 #include "ParamFiles.h"
 #include "UnitSession.h"
 #include "link/LoaderSocket.h"
@@ -263,17 +263,8 @@ int cmdLoaderMessage(const Args& args)
     const auto l = numbers.size() == 2 ? number(numbers[1]) : std::nullopt;
     if (!w || !l)
         return usage(text);
-    if (socket.empty()) {
-        // The settings folder is the fallback when there is no runtime folder.
-        const char* home = std::getenv("TARVEL3_HOME");
-        const char* config = std::getenv("XDG_CONFIG_HOME");
-        const char* user = std::getenv("HOME");
-        const std::filesystem::path settings = home && *home ? std::filesystem::path(home)
-                                               : config && *config
-                                                   ? std::filesystem::path(config) / "tarvel3"
-                                                   : std::filesystem::path(user ? user : ".") / ".config" / "tarvel3";
-        socket = link::loaderSocketPath(settings).string();
-    }
+    if (socket.empty())
+        socket = link::loaderSocketPath(SettingsFolder()).string();
     std::string error;
     if (!link::sendLoaderMessage(socket, {*w, *l}, &error)) {
         std::fprintf(stderr, "tarvel3ctl loader-message: %s\n", error.c_str());

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <thread>
 
+#include "CtlSettings.h"
 #include "model/Normalise.h"
 
 namespace tarvel::ctl {
@@ -38,6 +39,7 @@ UnitSession::UnitSession(ParamImage& image) : image_(image), link_(image, messag
 bool UnitSession::open(const std::string& port)
 {
     auto& p = link_.port();
+    LoadPortOverrides(link_.ports());
     if (const auto n = link::PortTable::portNumber(port)) {
         p.portIndex = static_cast<std::uint8_t>(*n - 1);
     } else {
