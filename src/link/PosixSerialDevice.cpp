@@ -62,14 +62,16 @@ bool PosixSerialDevice::open(const std::string& path)
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0)
         return fail(path.c_str());
+    if (!::isatty(fd_))
+        return fail((path + ": not a serial device").c_str());
     // TIOCEXCL keeps other programs out, except root; the advisory lock also
     // keeps out a second copy of this program running as root.
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
-        return fail("device in use");
+        return fail((path + ": in use").c_str());
     if (::ioctl(fd_, TIOCEXCL) != 0)
-        return fail("exclusive open");
+        return fail((path + ": exclusive open").c_str());
     if (::tcgetattr(fd_, &saved_) != 0)
-        return fail("not a serial device");
+        return fail((path + ": line settings").c_str());
     haveSaved_ = true;
 
     // 57600 baud, 8 data bits, no parity, 1 stop bit, and raw: the frames are
@@ -85,7 +87,7 @@ bool PosixSerialDevice::open(const std::string& path)
     ::cfsetospeed(&t, B57600);
     if (::tcsetattr(fd_, TCSANOW, &t) != 0) {
         haveSaved_ = false;
-        return fail("line settings");
+        return fail((path + ": line settings").c_str());
     }
     // Start with an empty input queue, as a freshly opened port does; bytes
     // left from an earlier user would misalign the first frame.

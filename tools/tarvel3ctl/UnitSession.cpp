@@ -48,8 +48,8 @@ bool UnitSession::open(const std::string& port)
     }
     link_.openPort();
     if (!p.isOpen()) {
-        std::fprintf(stderr, "%s (%s: %s)\n", messages_[Msg::ComOpeningError].c_str(), p.devicePath().c_str(),
-                     p.device().lastError().c_str());
+        // The link has shown "Com opening error!"; add why.
+        std::fprintf(stderr, "%s\n", p.device().lastError().c_str());
         return false;
     }
     return true;
