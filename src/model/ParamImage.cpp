@@ -1,5 +1,7 @@
 #include "ParamImage.h"
 
+#include <cassert>
+
 namespace tarvel {
 
 namespace {
@@ -11,11 +13,13 @@ constexpr std::array<std::uint8_t, 32> kListPositionOfCode{
 
 std::span<std::uint8_t, kPageSize> ParamImage::page(int p)
 {
+    assert(p == 1 || p == 2);
     return std::span<std::uint8_t, kPageSize>(bytes.data() + kPageSize * (p - 1), kPageSize);
 }
 
 std::span<const std::uint8_t, kPageSize> ParamImage::page(int p) const
 {
+    assert(p == 1 || p == 2);
     return std::span<const std::uint8_t, kPageSize>(bytes.data() + kPageSize * (p - 1), kPageSize);
 }
 
