@@ -33,7 +33,9 @@ public:
     // is missing or its value does not start that way.
     int readInt(std::string_view section, std::string_view key, int fallback) const;
 
-    // A line feed in `value` would split the line; it is dropped.
+    // A line feed in `value` would split the line; it is dropped. A value
+    // with blanks at either end, or enclosed in quotes, is written in double
+    // quotes so that it reads back unchanged.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInt(std::string_view section, std::string_view key, int value);
 

@@ -62,6 +62,15 @@ TEST(ProfileFile, WritingKeepsEverythingElse)
               "\r\n[PORTS]\r\nCOM1=/dev/x\r\n\r\n[NEW]\r\nKey=vw\r\n");
 }
 
+TEST(ProfileFile, WrittenTextsReadBackUnchanged)
+{
+    for (const char* value : {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "a=b", "x\ry", ""}) {
+        ProfileFile profile;
+        profile.writeString("S", "K", value);
+        EXPECT_EQ(ProfileFile(profile.text()).readString("S", "K", "-"), value) << profile.text();
+    }
+}
+
 TEST(FormSettings, NewFileHoldsTheTenKeysInOrder)
 {
     FormSettings form;
