@@ -39,7 +39,8 @@ std::vector<IgnBlock> buildBlocks()
         if (d.keyword == nullptr || d.form == FileForm::None)
             continue;
         const std::string_view keyword = d.keyword;
-        auto block = std::find_if(blocks.begin(), blocks.end(), [&](const IgnBlock& b) { return b.keyword == keyword; });
+        auto block =
+            std::find_if(blocks.begin(), blocks.end(), [&](const IgnBlock& b) { return b.keyword == keyword; });
         if (block == blocks.end())
             block = blocks.insert(blocks.end(), IgnBlock{keyword, {}});
         for (int e = 0; e < d.count; ++e) {

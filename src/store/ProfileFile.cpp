@@ -168,9 +168,9 @@ void ProfileFile::writeString(std::string_view section, std::string_view key, st
             clean.push_back(c);
     // Reading drops blanks around a value and one pair of quotes; quoting such
     // a value makes it read back as written.
-    if (!clean.empty() && (trim(clean).size() != clean.size() ||
-                           (clean.size() >= 2 && (clean.front() == '"' || clean.front() == '\'') &&
-                            clean.back() == clean.front())))
+    if (!clean.empty() &&
+        (trim(clean).size() != clean.size() ||
+         (clean.size() >= 2 && (clean.front() == '"' || clean.front() == '\'') && clean.back() == clean.front())))
         clean = '"' + clean + '"';
 
     auto range = findSection(section);

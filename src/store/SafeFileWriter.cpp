@@ -35,7 +35,7 @@ bool resolveTarget(const std::string& path, std::string& target, int& error)
 {
     target = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        struct stat st{};
+        struct stat st {};
         if (::lstat(target.c_str(), &st) != 0) {
             if (errno == ENOENT)
                 return true;
@@ -110,7 +110,7 @@ bool SafeFileWriter::open()
     if (!resolveTarget(path_, target_, error))
         return fail(path_, error);
 
-    struct stat existing{};
+    struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode))
@@ -129,7 +129,7 @@ bool SafeFileWriter::open()
     }
 
     const std::string folder = folderOf(target_);
-    struct stat dir{};
+    struct stat dir {};
     if (::stat(folder.c_str(), &dir) != 0)
         return fail(folder, errno);
     if (!S_ISDIR(dir.st_mode))

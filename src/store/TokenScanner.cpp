@@ -57,8 +57,7 @@ bool TokenScanner::scan()
             ++digits;
             value = (value * 10 + static_cast<std::uint32_t>(ch - '0')) & 0xFFFFu;
             const auto d = static_cast<std::uint64_t>(ch - '0');
-            token_.magnitude =
-                token_.magnitude > (kMagnitudeCap - d) / 10 ? kMagnitudeCap : token_.magnitude * 10 + d;
+            token_.magnitude = token_.magnitude > (kMagnitudeCap - d) / 10 ? kMagnitudeCap : token_.magnitude * 10 + d;
         } else {
             digitsOnly = false;
         }

@@ -11,7 +11,7 @@
 namespace tarvel {
 
 struct Token {
-    std::string text;      // at most kMaxTokenText bytes
+    std::string text;       // at most kMaxTokenText bytes
     bool overlong = false;  // the token was longer than that
     // A number is an optional minus sign followed by decimal digits, nothing else.
     bool number = false;

@@ -22,10 +22,22 @@ struct Lobe {
 struct Channel {
     Lobe max, start;
 };
-constexpr Lobe L(int n) { return {n}; }
-constexpr Lobe E(int n) { return {n, true}; }
-constexpr Lobe EP(int n) { return {n, true, true}; }
-constexpr Lobe P(int n) { return {n, false, true}; }
+constexpr Lobe L(int n)
+{
+    return {n};
+}
+constexpr Lobe E(int n)
+{
+    return {n, true};
+}
+constexpr Lobe EP(int n)
+{
+    return {n, true, true};
+}
+constexpr Lobe P(int n)
+{
+    return {n, false, true};
+}
 
 struct PresetCase {
     int code;

@@ -30,6 +30,12 @@ struct NormaliseCase {
     Bytes expected;  // what those (and other) bytes hold afterwards
 };
 
+// Test names and messages show the case's name, not its bytes.
+void PrintTo(const NormaliseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class NormaliseCases : public ::testing::TestWithParam<NormaliseCase> {};
 
 TEST_P(NormaliseCases, RepairsAsExpected)
@@ -97,7 +103,8 @@ TEST(Normalise, SpeedAxesAreBoundedThenRising)
                 image[axis + i] = static_cast<std::uint8_t>(c.given[static_cast<std::size_t>(i)]);
             NormaliseImage(image);
             for (int i = 0; i < 10; ++i)
-                EXPECT_EQ(image[axis + i], c.expected[static_cast<std::size_t>(i)]) << "axis " << axis << " column " << i;
+                EXPECT_EQ(image[axis + i], c.expected[static_cast<std::size_t>(i)])
+                    << "axis " << axis << " column " << i;
         }
     }
 }

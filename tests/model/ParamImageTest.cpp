@@ -89,10 +89,10 @@ TEST(FieldTable, ControlValueConversions)
         int shown;
     };
     const Case cases[] = {
-        {"tps100", 0, 0, 2500},       {"tps100", 0, 225, 4750},   {"tps0", 0, 70, 700},
+        {"tps100", 0, 0, 2500},          {"tps100", 0, 225, 4750},       {"tps0", 0, 70, 700},
         {"tachoCorrection", 0, 40, -60}, {"tachoCorrection", 0, 100, 0}, {"tachoCorrection", 0, 160, 60},
-        {"limiter", 0, 110, 11000},   {"servoMv", 3, 100, 2000},  {"servoHysteresis", 0, 20, 100},
-        {"ignitionMultiple", 0, 0, 3}, {"bikeCode", 0, 20, 28},   {"noReading", 0, 1, 1},
+        {"limiter", 0, 110, 11000},      {"servoMv", 3, 100, 2000},      {"servoHysteresis", 0, 20, 100},
+        {"ignitionMultiple", 0, 0, 3},   {"bikeCode", 0, 20, 28},        {"noReading", 0, 1, 1},
     };
     for (const Case& c : cases) {
         const FieldDescriptor* d = findField(c.field);

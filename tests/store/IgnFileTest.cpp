@@ -131,11 +131,14 @@ TEST(IgnKeywords, BlocksCoverTheFileFields)
 {
     EXPECT_EQ(ignBlocks().size(), 24u);
     const std::pair<const char*, std::size_t> counts[] = {
-        {"BIKE", 33}, {"GEBER_MODE", 1}, {"INPUT", 8}, {"BASE_ADV", 1}, {"LIMITER", 3}, {"START_LIMITER_DELAY", 1},
-        {"PILOT_LIGHT", 1}, {"CLUTCH", 2}, {"TPS", 2}, {"RPM", 2}, {"EXCITATION", 1}, {"TPS_MAPA", 1},
-        {"RPM_ADV", 10}, {"ADVANCE", 100}, {"SERVO_ENABLE", 1}, {"SERVO_HYSTER", 1}, {"SERVO_RPM", 10},
-        {"SERVO_MV", 10}, {"NO_READING", 1}, {"N2O", 5}, {"N2O_RPM_MIN", 1}, {"N2O_TPS_MIN", 1},
-        {"N2O_REPEAT", 1}, {"RETARD", 4},
+        {"BIKE", 33},        {"GEBER_MODE", 1}, {"INPUT", 8},
+        {"BASE_ADV", 1},     {"LIMITER", 3},    {"START_LIMITER_DELAY", 1},
+        {"PILOT_LIGHT", 1},  {"CLUTCH", 2},     {"TPS", 2},
+        {"RPM", 2},          {"EXCITATION", 1}, {"TPS_MAPA", 1},
+        {"RPM_ADV", 10},     {"ADVANCE", 100},  {"SERVO_ENABLE", 1},
+        {"SERVO_HYSTER", 1}, {"SERVO_RPM", 10}, {"SERVO_MV", 10},
+        {"NO_READING", 1},   {"N2O", 5},        {"N2O_RPM_MIN", 1},
+        {"N2O_TPS_MIN", 1},  {"N2O_REPEAT", 1}, {"RETARD", 4},
     };
     for (auto [keyword, count] : counts) {
         const IgnBlock* block = findIgnBlock(keyword);
@@ -201,6 +204,12 @@ struct ReaderCase {
     bool found;
     std::vector<std::pair<int, int>> changes;  // offset, value; all other bytes stay
 };
+
+// Test names and messages show the case's name, not its bytes.
+void PrintTo(const ReaderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class IgnReaderCases : public ::testing::TestWithParam<ReaderCase> {};
 

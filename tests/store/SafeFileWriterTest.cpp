@@ -16,7 +16,7 @@ namespace {
 
 mode_t modeOf(const std::string& path)
 {
-    struct stat st{};
+    struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mode & 07777;
 }

@@ -28,9 +28,8 @@ TEST(ProfileFile, ReadsIntegersLikeTheProfileFunctions)
         int expected;
     };
     const Case cases[] = {
-        {"12", 12},     {"-7", -7},        {"+3", 3},    {"12abc", 12}, {"0x10", 0},
-        {"abc", -99},   {"", -99},         {"-", -99},   {" 42 ", 42},  {"4294967297", 1},
-        {"\"8\"", 8},   {"2147483648", -2147483647 - 1},
+        {"12", 12}, {"-7", -7}, {"+3", 3},    {"12abc", 12},     {"0x10", 0},  {"abc", -99},
+        {"", -99},  {"-", -99}, {" 42 ", 42}, {"4294967297", 1}, {"\"8\"", 8}, {"2147483648", -2147483647 - 1},
     };
     for (const Case& c : cases) {
         const ProfileFile profile(std::string("[S]\nK=") + c.value + "\n");
@@ -53,13 +52,19 @@ TEST(ProfileFile, StringsLoseBlanksAndOnePairOfQuotes)
 TEST(ProfileFile, WritingKeepsEverythingElse)
 {
     ProfileFile profile(
-        "; comment\r\n[Other]\r\nLeft=1\r\n\r\n[Form_Hlav]\r\nleft=5\r\nExtra = keep me\r\n\r\n[PORTS]\r\nCOM1=/dev/x\r\n");
+        "; comment\r\n"
+        "[Other]\r\nLeft=1\r\n\r\n"
+        "[Form_Hlav]\r\nleft=5\r\nExtra = keep me\r\n\r\n"
+        "[PORTS]\r\nCOM1=/dev/x\r\n");
     profile.writeInt("FORM_HLAV", "Left", 10);
     profile.writeString("FORM_HLAV", "File", "/tmp/a.ign");
     profile.writeString("NEW", "Key", "v\nw");
     EXPECT_EQ(profile.text(),
-              "; comment\r\n[Other]\r\nLeft=1\r\n\r\n[Form_Hlav]\r\nleft=10\r\nExtra = keep me\r\nFile=/tmp/a.ign\r\n"
-              "\r\n[PORTS]\r\nCOM1=/dev/x\r\n\r\n[NEW]\r\nKey=vw\r\n");
+              "; comment\r\n"
+              "[Other]\r\nLeft=1\r\n\r\n"
+              "[Form_Hlav]\r\nleft=10\r\nExtra = keep me\r\nFile=/tmp/a.ign\r\n\r\n"
+              "[PORTS]\r\nCOM1=/dev/x\r\n\r\n"
+              "[NEW]\r\nKey=vw\r\n");
 }
 
 TEST(ProfileFile, WrittenTextsReadBackUnchanged)
@@ -118,7 +123,8 @@ TEST(FormSettings, PortKeys)
         const char* text;
         std::uint8_t portIndex;
     };
-    for (const Case& c : {Case{"ComPort=21", 20}, Case{"ComPort=0", 255}, Case{"ComPort=3", 2}, Case{"ComPort=257", 0}}) {
+    for (const Case& c :
+         {Case{"ComPort=21", 20}, Case{"ComPort=0", 255}, Case{"ComPort=3", 2}, Case{"ComPort=257", 0}}) {
         FormSettings form;
         ReadFormSettings(ProfileFile(std::string("[FORM_HLAV]\n") + c.text), form);
         EXPECT_EQ(form.portIndex(), c.portIndex) << c.text;
@@ -168,7 +174,8 @@ TEST(AppSettings, SaveAndLoadRoundTripKeepingForeignKeys)
     const ProfileFile profile = LoadSettingsFile(paths);
     EXPECT_EQ(profile.readString("ports", "com2", ""), "/dev/ttyACM0");
     EXPECT_EQ(profile.readString("FORM_HLAV", "Mine", ""), "yes");
-    EXPECT_EQ(readFile(paths.settingsFile()).find("LEFT=77\r\n"), std::string("[PORTS]\r\nCOM2=/dev/ttyACM0\r\n[FORM_HLAV]\r\n").size());
+    EXPECT_EQ(readFile(paths.settingsFile()).find("LEFT=77\r\n"),
+              std::string("[PORTS]\r\nCOM2=/dev/ttyACM0\r\n[FORM_HLAV]\r\n").size());
 }
 
 TEST(AppSettings, StateDumpIsWrittenWhenTheSettingsCannotBe)

@@ -103,8 +103,12 @@ TEST(TestMarker, WholeWordOnly)
         bool on;
     };
     const Case cases[] = {
-        {"PROBE_ALLOW", true},         {"x y\r\n\tPROBE_ALLOW\r\n", true}, {"PROBE_ALLOWED", false},
-        {"XPROBE_ALLOW", false},       {"probe_allow", false},             {"", false},
+        {"PROBE_ALLOW", true},
+        {"x y\r\n\tPROBE_ALLOW\r\n", true},
+        {"PROBE_ALLOWED", false},
+        {"XPROBE_ALLOW", false},
+        {"probe_allow", false},
+        {"", false},
         {"PROBE_ALLOW PROBE_ALLOW", true},
     };
     for (const Case& c : cases) {
