@@ -6,6 +6,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/SimulatedUnit.h"
+#include "model/StartupImage.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -49,7 +50,7 @@ public:
 
 void TickWithMonitorFrame(benchmark::State& state)
 {
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     QuietHost host;
@@ -65,7 +66,7 @@ BENCHMARK(TickWithMonitorFrame);
 
 void DecodeMonitorFrame(benchmark::State& state)
 {
-    const ParamImage image = SimulatedUnit::startupImage();
+    const ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     SimulatedUnit unit;
@@ -81,7 +82,7 @@ BENCHMARK(DecodeMonitorFrame);
 
 void OperatingPointHighlight(benchmark::State& state)
 {
-    const ParamImage image = SimulatedUnit::startupImage();
+    const ParamImage image = StartupImage();
     std::uint16_t rpm = 0;
     for (auto _ : state) {
         rpm = static_cast<std::uint16_t>(rpm + 137);

@@ -10,6 +10,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/PtySimulator.h"
+#include "model/StartupImage.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
     std::atomic<bool> stop{false};
     std::thread unit([&] { sim.run(stop); });
 
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     CountingHost host(image);

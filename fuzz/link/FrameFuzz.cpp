@@ -9,6 +9,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/SimulatedUnit.h"
+#include "model/StartupImage.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -54,7 +55,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const ParamImage startup = SimulatedUnit::startupImage();
+    static const ParamImage startup = StartupImage();
     static MessageTable messages = [] {
         MessageTable m;
         m.loadAll(Language::English);

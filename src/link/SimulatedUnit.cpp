@@ -5,8 +5,7 @@
 
 #include "link/MonitorDecoder.h"
 #include "link/OperatingPoint.h"
-#include "model/KeyingPresets.h"
-#include "model/Normalise.h"
+#include "model/StartupImage.h"
 
 namespace tarvel::link {
 
@@ -52,19 +51,7 @@ int interpolate(const ParamImage& img, int rpmAxis, int valueAxis, int rpm, int 
 }
 }  // namespace
 
-ParamImage SimulatedUnit::startupImage()
-{
-    ParamImage image;
-    image[fld::bikeCode] = 20;
-    bool chosenInList = false;
-    ApplyKeyingPreset(image, chosenInList);
-    NormaliseImage(image);
-    return image;
-}
-
-SimulatedUnit::SimulatedUnit(SimulatedUnitOptions options) : options_(options), stored_(SimulatedUnit::startupImage())
-{
-}
+SimulatedUnit::SimulatedUnit(SimulatedUnitOptions options) : options_(options), stored_(StartupImage()) {}
 
 IdentPage SimulatedUnit::identPage() const
 {

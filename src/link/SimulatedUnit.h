@@ -1,5 +1,6 @@
 // A simulated ignition unit: answers every request frame the way the real
-// unit does, from its own stored pages (starting from the start-up image),
+// unit does, from its own stored pages (starting from the program's start-up
+// image, StartupImage),
 // and sends live data that moves: the engine speed sweeps through the advance
 // map, the throttle opens and closes, the outputs switch at their speeds, the
 // programming count rises with each programming and the saving counter runs

@@ -109,15 +109,8 @@ TEST_F(CommandLineTest, MonitorPrintsLiveLinesForTwoClientsInTurn)
     EXPECT_LT(cpuSeconds(sim.proc->pid()) - before, 0.3);
 }
 
-#ifdef TARVEL_HAVE_IGN_FILES
-#define NEEDS_IGN_FILES()
-#else
-#define NEEDS_IGN_FILES() GTEST_SKIP() << "needs the .ign reader and writer"
-#endif
-
 TEST_F(CommandLineTest, ReadProgramAndVerifyRoundTrip)
 {
-    NEEDS_IGN_FILES();
     Simulator sim;
     ASSERT_FALSE(sim.path.empty());
     const std::string ign = file("unit.ign");
@@ -164,7 +157,6 @@ TEST_F(CommandLineTest, FaultSwitchesThatEndTheRead)
 
 TEST_F(CommandLineTest, FaultSwitchesTheReadSurvives)
 {
-    NEEDS_IGN_FILES();
     readWithFaults({{{"--drop-every", "3"}, 0, "Verify:: OK"},
                     {{"--corrupt-every", "2"}, 0, "Verify:: OK"},
                     {{"--noise"}, 0, "Verify:: OK"},

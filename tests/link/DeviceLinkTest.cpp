@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
+#include "model/StartupImage.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -13,7 +14,7 @@ namespace {
 
 class DeviceLinkTest : public ::testing::Test {
 protected:
-    explicit DeviceLinkTest(SimulatedUnitOptions options = {}) : image(SimulatedUnit::startupImage()), host(image)
+    explicit DeviceLinkTest(SimulatedUnitOptions options = {}) : image(StartupImage()), host(image)
     {
         messages.loadAll(Language::English);
         auto dev = std::make_unique<SimulatedUnitDevice>(options);
@@ -117,7 +118,7 @@ TEST_F(DeviceLinkTest, ProgramShowsSavingThenOkUntilTheCountdownEnds)
 
 TEST_F(DeviceLinkTest, ReadFillsTheImageAndEndsWithAVerification)
 {
-    ParamImage unitImage = SimulatedUnit::startupImage();
+    ParamImage unitImage = StartupImage();
     unitImage.advance(0, 0) = 21;
     unitImage[fld::limiter] = 110;
     unitImage[fld::reserved14] = 7;  // carried through untouched
@@ -188,7 +189,7 @@ TEST_F(DeviceLinkTest, DamagedRepliesAreFetchedAgain)
     SimulatedUnitOptions o;
     o.corruptEvery = 2;
     device->unit() = SimulatedUnit(o);
-    ParamImage unitImage = SimulatedUnit::startupImage();
+    ParamImage unitImage = StartupImage();
     unitImage.advance(5, 5) = 44;
     device->unit().stored() = unitImage;
     link->startRead();
@@ -349,7 +350,7 @@ TEST_F(DeviceLinkTest, PrintingKeepsTheLabelsHidden)
 
 TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
 {
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     RecordingHost host(image);
@@ -371,7 +372,7 @@ TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
 
 TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
 {
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     RecordingHost host(image);
@@ -396,7 +397,7 @@ TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
 
 TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
 {
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::English);
     RecordingHost host(image);
@@ -428,7 +429,7 @@ TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
 
 TEST(DeviceLinkPlaceholders, SetOnlyWhileTheConnectionLabelShows)
 {
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     MessageTable messages;
     messages.loadAll(Language::German);
     RecordingHost host(image);

@@ -2,6 +2,7 @@
 
 #include "link/MonitorDecoder.h"
 #include "link/SimulatedUnit.h"
+#include "model/StartupImage.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -10,7 +11,7 @@ namespace {
 
 class MonitorDecoderTest : public ::testing::Test {
 protected:
-    MonitorDecoderTest() : image(SimulatedUnit::startupImage())
+    MonitorDecoderTest() : image(StartupImage())
     {
         messages.loadAll(Language::English);
         frame.bytes[0] = kMonitorReply;

@@ -8,6 +8,7 @@
 #include "LinkTestSupport.h"
 #include "link/PosixSerialDevice.h"
 #include "link/PtySimulator.h"
+#include "model/StartupImage.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -111,7 +112,7 @@ TEST(PseudoTerminal, LinkProgramsTheSimulatorThroughTheTerminal)
 {
     SimulatorThread sim;
     ASSERT_TRUE(sim.ok);
-    ParamImage image = SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     image.advance(2, 7) = 41;
     MessageTable messages;
     messages.loadAll(Language::English);

@@ -7,11 +7,11 @@
 
 namespace tarvel::ctl {
 
-enum class ParamFileResult { Ok, OpenError, VersionMismatch, WriteError, Unavailable };
+enum class ParamFileResult { Ok, OpenError, VersionMismatch, WriteError };
 
 // Reads FILE over `image` (fields the file does not name keep their values).
 ParamFileResult LoadParamFile(const std::string& path, ParamImage& image);
 // Writes the image as an .ign file; the previous file stays intact on failure.
-ParamFileResult SaveParamFile(const std::string& path, const ParamImage& image);
+ParamFileResult SaveParamFile(const std::string& path, const ParamImage& image, std::string* error = nullptr);
 
 }  // namespace tarvel::ctl

@@ -13,6 +13,7 @@
 #include "link/SimulatedUnit.h"
 #include "model/Messages.h"
 #include "model/Normalise.h"
+#include "model/StartupImage.h"
 
 namespace tarvel::ctl {
 
@@ -50,7 +51,7 @@ bool portAndFile(const Args& args, std::string& port, std::string& file)
     return !port.empty() && !file.empty();
 }
 
-void reportFile(ParamFileResult r, const std::string& path)
+void reportFile(ParamFileResult r, const std::string& detail)
 {
     MessageTable m;
     m.loadAll(Language::English);
@@ -62,10 +63,7 @@ void reportFile(ParamFileResult r, const std::string& path)
             std::fprintf(stderr, "%s\n", m[Msg::UnmatchedIgnFile].c_str());
             break;
         case ParamFileResult::WriteError:
-            std::fprintf(stderr, "%s: cannot write\n", path.c_str());
-            break;
-        case ParamFileResult::Unavailable:
-            std::fprintf(stderr, "%s: parameter files are not available in this build\n", path.c_str());
+            std::fprintf(stderr, "%s\n", detail.c_str());
             break;
         case ParamFileResult::Ok:
             break;
@@ -76,7 +74,7 @@ void reportFile(ParamFileResult r, const std::string& path)
 // would send them.
 std::optional<ParamImage> imageFromFile(const std::string& path)
 {
-    ParamImage image = link::SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     const ParamFileResult r = LoadParamFile(path, image);
     if (r != ParamFileResult::Ok) {
         reportFile(r, path);
@@ -122,16 +120,17 @@ int cmdRead(const Args& args)
     std::string port, file;
     if (!portAndFile(args, port, file))
         return usage("read --port PORT FILE");
-    ParamImage image = link::SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     UnitSession session(image);
     if (!session.open(port))
         return kFailed;
     session.link().startRead();
     if (!session.runOperation())
         return kFailed;
-    const ParamFileResult r = SaveParamFile(file, image);
+    std::string error;
+    const ParamFileResult r = SaveParamFile(file, image, &error);
     if (r != ParamFileResult::Ok) {
-        reportFile(r, file);
+        reportFile(r, error);
         return kFailed;
     }
     return kOk;
@@ -166,7 +165,7 @@ int cmdMonitor(const Args& args)
     if (port.empty())
         return usage("monitor --port PORT [--frames N]");
 
-    ParamImage image = link::SimulatedUnit::startupImage();
+    ParamImage image = StartupImage();
     UnitSession session(image);
     if (!session.open(port))
         return kFailed;
