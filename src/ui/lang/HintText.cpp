@@ -1,6 +1,5 @@
 #include "HintText.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QVariant>
 #include <QWidget>
@@ -22,22 +21,15 @@ QString HintLongPart(const QString& hint)
 void SetHint(QObject& target, const QString& hint)
 {
     target.setProperty(kHintProperty, hint);
-    const bool showTooltip = target.property(kShowHintProperty).toBool();
-    if (auto* menu = qobject_cast<QMenu*>(&target)) {
-        menu->menuAction()->setStatusTip(HintLongPart(hint));
+    if (auto* menu = qobject_cast<QMenu*>(&target))
+        menu->menuAction()->setProperty(kHintProperty, hint);
+    auto* widget = qobject_cast<QWidget*>(&target);
+    if (!widget)
         return;
-    }
-    if (auto* action = qobject_cast<QAction*>(&target)) {
-        action->setStatusTip(HintLongPart(hint));
-        if (showTooltip)
-            action->setToolTip(HintShortPart(hint));
-        return;
-    }
-    if (auto* widget = qobject_cast<QWidget*>(&target)) {
-        widget->setStatusTip(HintLongPart(hint));
-        if (showTooltip)
-            widget->setToolTip(HintShortPart(hint));
-    }
+    if (widget->property(kShowHintProperty).toBool())
+        widget->setToolTip(HintShortPart(hint));
+    else if (!widget->toolTip().isEmpty())
+        widget->setToolTip(QString());
 }
 
 }  // namespace tarvel::ui

@@ -1,8 +1,8 @@
 // Hints of controls and menu items. A hint is "short part|long part", or one
-// text serving as both. The short part becomes the tooltip of controls that
-// show their hints (dynamic property "showHint" set to true); the long part is
-// the status tip, which the main window's status bar shows while the mouse is
-// over the control or the menu item is highlighted.
+// text serving as both. The whole text is kept in the dynamic property "hint",
+// which the window's hint handler reads to fill the status bar with the long
+// part; controls that show their hints (property "showHint" true) also get the
+// short part as tooltip.
 #pragma once
 
 #include <QString>
@@ -17,7 +17,7 @@ inline constexpr char kShowHintProperty[] = "showHint";  // bool: show the short
 QString HintShortPart(const QString& hint);
 QString HintLongPart(const QString& hint);
 
-// Sets the hint of a widget, a QAction or a QMenu (whose menu action carries it).
+// Sets the hint of a widget, a QAction or a QMenu (whose menu item carries it too).
 void SetHint(QObject& target, const QString& hint);
 
 }  // namespace tarvel::ui
