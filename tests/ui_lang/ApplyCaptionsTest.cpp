@@ -13,8 +13,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-#include "StandInWindow.h"
 #include "QStringPrinter.h"
+#include "StandInWindow.h"
 #include "model/Messages.h"
 #include "ui/lang/CaptionWriter.h"
 #include "ui/lang/HintText.h"

@@ -132,9 +132,11 @@ TEST(MessageTexts, LanguageSpecificTexts)
 TEST(LanguageChoice, CommandLineWordIsExactAndCaseSensitive)
 {
     const std::pair<std::string_view, std::optional<Language>> cases[] = {
-        {"ENGLISH", Language::English}, {"DEUTSCH", Language::German}, {"FRANCE", Language::French},
-        {"CESKY", Language::Czech},     {"deutsch", std::nullopt},     {"FRENCH", std::nullopt},
-        {"CESKY ", std::nullopt},       {"", std::nullopt},            {"data.ign", std::nullopt},
+        {"ENGLISH", Language::English}, {"DEUTSCH", Language::German},
+        {"FRANCE", Language::French},   {"CESKY", Language::Czech},
+        {"deutsch", std::nullopt},      {"FRENCH", std::nullopt},
+        {"CESKY ", std::nullopt},       {"", std::nullopt},
+        {"data.ign", std::nullopt},
     };
     for (const auto& [word, expected] : cases)
         EXPECT_EQ(LanguageFromArgument(word), expected) << word;

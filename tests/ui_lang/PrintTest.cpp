@@ -88,8 +88,8 @@ TEST_F(PrintTest, PrintIsOneJobOfOnePageBetweenTheRules)
     EXPECT_EQ(commands.printOpenTab("Date and time of printing:  x"), PrintOutcome::Printed);
     expectOnePagePerJob(1);
     EXPECT_EQ(window.log, QStringList({"header Date and time of printing:  x", "ticks 200", "gauge hidden",
-                                       "printing 1", "focus verify", "rules",
-                                       "capture open=2 visible=01234 printing=1", "printing 0", "rules", "face"}));
+                                       "printing 1", "focus verify", "rules", "capture open=2 visible=01234 printing=1",
+                                       "printing 0", "rules", "face"}));
     EXPECT_EQ(printer.jobs().front().pictureSize, QSize(934, 772));
 }
 
@@ -141,10 +141,10 @@ TEST(PageFit, PictureAsLargeAsFitsWithItsProportions)
         QRect expected;
     };
     const Case cases[] = {
-        {{934, 772}, {0, 0, 1000, 1400}, {0, 0, 1000, 826}},    // portrait page: width-bound
-        {{934, 772}, {0, 0, 1400, 1000}, {0, 0, 1209, 1000}},   // landscape page: height-bound
-        {{100, 50}, {10, 20, 300, 150}, {10, 20, 300, 150}},    // same proportions, page offset kept
-        {{0, 0}, {0, 0, 100, 100}, {0, 0, 0, 0}},               // nothing to draw
+        {{934, 772}, {0, 0, 1000, 1400}, {0, 0, 1000, 826}},   // portrait page: width-bound
+        {{934, 772}, {0, 0, 1400, 1000}, {0, 0, 1209, 1000}},  // landscape page: height-bound
+        {{100, 50}, {10, 20, 300, 150}, {10, 20, 300, 150}},   // same proportions, page offset kept
+        {{0, 0}, {0, 0, 100, 100}, {0, 0, 0, 0}},              // nothing to draw
     };
     for (const Case& c : cases)
         EXPECT_EQ(FitPicture(c.picture, c.page), c.expected) << c.picture.width() << "x" << c.picture.height();
@@ -182,9 +182,9 @@ protected:
     bool printing = false;
     int messageTicks = 0;
     int rulesApplied = 0;
-    WidgetPrintWindow window{*form.centralWidget(),
-                             {[this](bool on) { printing = on; }, [this] { ++rulesApplied; },
-                              [this](int ticks) { messageTicks = ticks; }}};
+    WidgetPrintWindow window{
+        *form.centralWidget(),
+        {[this](bool on) { printing = on; }, [this] { ++rulesApplied; }, [this](int ticks) { messageTicks = ticks; }}};
     PrintCommands commands{window, printer};
 
     QLabel* status() { return form.get<QLabel>("LabelHlaseni"); }

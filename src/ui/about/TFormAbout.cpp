@@ -28,12 +28,9 @@ struct ContactLine {
 };
 
 constexpr ContactLine kContactLines[] = {
-    {"Label2", 180, "Tarvel 3 for the ZEVO ignition"},
-    {"Label3", 205, "Read, edit and program"},
-    {"Label4", 230, "the unit's parameter set"},
-    {"Label5", 255, "Serial line 57600 Bd, 8N1"},
-    {"Label9", 291, "Manual: Help - Contents (F1)"},
-    {"Label10", 316, "Parameter files: *.ign"},
+    {"Label2", 180, "Tarvel 3 for the ZEVO ignition"}, {"Label3", 205, "Read, edit and program"},
+    {"Label4", 230, "the unit's parameter set"},       {"Label5", 255, "Serial line 57600 Bd, 8N1"},
+    {"Label9", 291, "Manual: Help - Contents (F1)"},   {"Label10", 316, "Parameter files: *.ign"},
 };
 
 }  // namespace

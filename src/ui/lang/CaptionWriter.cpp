@@ -46,16 +46,16 @@ bool hasCaption(QObject& target)
 bool fits(const CaptionRow& row, QObject& target)
 {
     switch (row.kind) {
-    case CaptionKind::Caption:
-        return !isMenuEntry(target) && hasCaption(target);
-    case CaptionKind::MenuItem:
-        return isMenuEntry(target);
-    case CaptionKind::ListRow: {
-        auto* combo = qobject_cast<QComboBox*>(&target);
-        return combo && row.listRow >= 0 && row.listRow < combo->count();
-    }
-    case CaptionKind::Hint:
-        return isMenuEntry(target) || qobject_cast<QWidget*>(&target);
+        case CaptionKind::Caption:
+            return !isMenuEntry(target) && hasCaption(target);
+        case CaptionKind::MenuItem:
+            return isMenuEntry(target);
+        case CaptionKind::ListRow: {
+            auto* combo = qobject_cast<QComboBox*>(&target);
+            return combo && row.listRow >= 0 && row.listRow < combo->count();
+        }
+        case CaptionKind::Hint:
+            return isMenuEntry(target) || qobject_cast<QWidget*>(&target);
     }
     return false;
 }
@@ -125,15 +125,15 @@ bool CaptionWriter::write(const CaptionRow& row, Language language) const
         return false;
     const QString text = QString::fromStdString(row.composed(language));
     switch (row.kind) {
-    case CaptionKind::Caption:
-    case CaptionKind::MenuItem:
-        return SetCaption(*target, text);
-    case CaptionKind::ListRow:
-        qobject_cast<QComboBox*>(target)->setItemText(row.listRow, text);
-        return true;
-    case CaptionKind::Hint:
-        SetHint(*target, text);
-        return true;
+        case CaptionKind::Caption:
+        case CaptionKind::MenuItem:
+            return SetCaption(*target, text);
+        case CaptionKind::ListRow:
+            qobject_cast<QComboBox*>(target)->setItemText(row.listRow, text);
+            return true;
+        case CaptionKind::Hint:
+            SetHint(*target, text);
+            return true;
     }
     return false;
 }

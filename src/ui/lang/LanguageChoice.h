@@ -18,7 +18,7 @@ std::optional<Language> LanguageFromArgument(std::string_view word);
 Language LanguageFromStored(int stored);
 
 // The language menu items, in the order of Language.
-inline constexpr std::array<std::string_view, kLanguageCount> kLanguageMenuItems = {
-    "MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+inline constexpr std::array<std::string_view, kLanguageCount> kLanguageMenuItems = {"MenuEnglish", "MenuGerman",
+                                                                                    "MenuFrench", "MenuCzech"};
 
 }  // namespace tarvel::ui

@@ -7,10 +7,8 @@ namespace tarvel::ui {
 namespace {
 
 constexpr PlaceholderRow kCaptionRows[] = {
-    {"LabelMonPilotLight", Msg::GearShiftLight, " - ---"},
-    {"LabelMonClutchOut", Msg::ClutchMaster, " - ---"},
-    {"LabelMonStartLimiterRpm", Msg::StartLimiter, " - ---"},
-    {"LabelMonStartLimiterOut", Msg::StartLimiter, " - ---"},
+    {"LabelMonPilotLight", Msg::GearShiftLight, " - ---"},    {"LabelMonClutchOut", Msg::ClutchMaster, " - ---"},
+    {"LabelMonStartLimiterRpm", Msg::StartLimiter, " - ---"}, {"LabelMonStartLimiterOut", Msg::StartLimiter, " - ---"},
     {"LabelMonLimiterOut", Msg::Limiter, " - ---"},
 };
 

@@ -14,8 +14,8 @@ namespace tarvel::ui {
 class PdfPagePrinter : public PagePrinter {
 public:
     struct Job {
-        QString file;      // the PDF written for the job
-        QSize pictureSize; // size of the picture that was printed
+        QString file;       // the PDF written for the job
+        QSize pictureSize;  // size of the picture that was printed
     };
 
     explicit PdfPagePrinter(QString folder);

@@ -13,26 +13,25 @@ struct GlyphButton {
 };
 
 constexpr GlyphButton kToolButtons[] = {
-    {"SpeedButton6", ToolGlyph::New},      {"SpeedButton5", ToolGlyph::Open},
-    {"SpeedButton7", ToolGlyph::Save},     {"SpeedButtonPrint", ToolGlyph::Print},
-    {"SpeedButtonZpet", ToolGlyph::Undo},  {"SpeedButtonZnovu", ToolGlyph::Redo},
+    {"SpeedButton6", ToolGlyph::New},       {"SpeedButton5", ToolGlyph::Open},    {"SpeedButton7", ToolGlyph::Save},
+    {"SpeedButtonPrint", ToolGlyph::Print}, {"SpeedButtonZpet", ToolGlyph::Undo}, {"SpeedButtonZnovu", ToolGlyph::Redo},
 };
 
 QString glyphName(ToolGlyph glyph)
 {
     switch (glyph) {
-    case ToolGlyph::New:
-        return QStringLiteral("new");
-    case ToolGlyph::Open:
-        return QStringLiteral("open");
-    case ToolGlyph::Save:
-        return QStringLiteral("save");
-    case ToolGlyph::Print:
-        return QStringLiteral("print");
-    case ToolGlyph::Undo:
-        return QStringLiteral("undo");
-    case ToolGlyph::Redo:
-        return QStringLiteral("redo");
+        case ToolGlyph::New:
+            return QStringLiteral("new");
+        case ToolGlyph::Open:
+            return QStringLiteral("open");
+        case ToolGlyph::Save:
+            return QStringLiteral("save");
+        case ToolGlyph::Print:
+            return QStringLiteral("print");
+        case ToolGlyph::Undo:
+            return QStringLiteral("undo");
+        case ToolGlyph::Redo:
+            return QStringLiteral("redo");
     }
     return {};
 }
