@@ -3,6 +3,8 @@
 #include <array>
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -29,6 +31,9 @@ WidgetPrintWindow::WidgetPrintWindow(QWidget& clientArea, Hooks hooks)
 
 QImage WidgetPrintWindow::captureClientArea()
 {
+    // Labels that size themselves to a new text do so on a posted layout
+    // request; the picture must show them sized.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     return clientArea_.grab().toImage();
 }
 
