@@ -153,6 +153,57 @@ constexpr FieldDescriptor kFields[] = {
 
 }  // namespace
 
+int FieldDescriptor::controlValue(const ParamImage& image, int element) const
+{
+    const std::uint8_t value = image[imageByte(element)];
+    switch (kind) {
+        case CK::UpDown:
+            return ctl.toUser(value);
+        case CK::CheckBox:
+            return value != 0 ? 1 : 0;
+        case CK::ClosingBit:
+            return (value >> bit) & 1;
+        case CK::BikeList:
+            return bikeListPosition(value).value_or(-1);
+        case CK::SyncList:
+            return value;
+        case CK::MultipleList:
+            return ignitionMultiplePosition(value);
+        case CK::None:
+            break;
+    }
+    return value;
+}
+
+void FieldDescriptor::setControlValue(ParamImage& image, int element, long long value) const
+{
+    std::uint8_t& target = image[imageByte(element)];
+    switch (kind) {
+        case CK::UpDown:
+            target = ctl.toByte(value);
+            break;
+        case CK::CheckBox:
+            target = value != 0 ? 1 : 0;
+            break;
+        case CK::ClosingBit:
+            target = static_cast<std::uint8_t>(value != 0 ? target | (1u << bit) : target & ~(1u << bit));
+            break;
+        case CK::BikeList:
+            if (value >= 0 && value < 32)
+                if (const auto code = bikeCodeAtListPosition(static_cast<int>(value)))
+                    target = *code;
+            break;
+        case CK::SyncList:
+            target = static_cast<std::uint8_t>(value & 0xFF);
+            break;
+        case CK::MultipleList:
+            target = ignitionMultipleByte(static_cast<int>(value % 4));
+            break;
+        case CK::None:
+            break;
+    }
+}
+
 std::string FieldDescriptor::controlName(int element) const
 {
     if (control == nullptr)

@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "ParamImage.h"
+
 namespace tarvel {
 
 enum class ControlKind : std::uint8_t {
@@ -37,7 +39,12 @@ struct Scaling {
     int offset = 0;
 
     int toUser(std::uint8_t byte) const { return byte * scale + offset; }
-    std::uint8_t toByte(long long user) const { return static_cast<std::uint8_t>((user / scale + bias) & 0xFF); }
+    std::uint8_t toByte(long long user) const
+    {
+        // Unsigned arithmetic keeps only the low 8 bits without overflowing.
+        const auto quotient = static_cast<unsigned long long>(user / scale);
+        return static_cast<std::uint8_t>((quotient + static_cast<unsigned long long>(bias)) & 0xFFu);
+    }
 };
 
 struct FieldDescriptor {
@@ -69,6 +76,15 @@ struct FieldDescriptor {
     int minimum(int element) const { return element < firstCount ? minFirst : min; }
     int imageByte(int element) const { return byte + element; }
     int filePosition(int element) const { return position + element * positionStride; }
+    // Value of one element as its control holds it: up-downs byte * scale +
+    // offset; check boxes and closingActive bits 0 or 1; lists the list
+    // position (-1 for a preset code without one). Setting converts back: an
+    // up-down value is divided by the scale (truncating) and keeps its low 8
+    // bits, a check box stores 0 or 1, a preset list position without a code
+    // changes nothing; a control-less field is never written.
+    int controlValue(const ParamImage& image, int element) const;
+    void setControlValue(ParamImage& image, int element, long long value) const;
+
     // Object name of the control of one element ("UpDownRpmAdv3", "Edit57").
     std::string controlName(int element) const;
     std::string editName(int element) const;  // up-downs only

@@ -1,21 +1,25 @@
 #include "ParamImage.h"
 
+#include <cassert>
+
 namespace tarvel {
 
 namespace {
 // List position of each preset code 0..31.
-constexpr std::array<std::uint8_t, 32> kListPositionOfCode{
-    1,  4,  5,  6,  7,  9,  10, 11, 15, 16, 17, 18, 19, 20, 21, 22,
-    24, 25, 26, 27, 28, 29, 31, 0,  8,  30, 23, 2,  12, 13, 14, 3};
+constexpr std::array<std::uint8_t, 32> kListPositionOfCode{1,  4,  5,  6,  7,  9,  10, 11, 15, 16, 17,
+                                                           18, 19, 20, 21, 22, 24, 25, 26, 27, 28, 29,
+                                                           31, 0,  8,  30, 23, 2,  12, 13, 14, 3};
 }  // namespace
 
 std::span<std::uint8_t, kPageSize> ParamImage::page(int p)
 {
+    assert(p == 1 || p == 2);
     return std::span<std::uint8_t, kPageSize>(bytes.data() + kPageSize * (p - 1), kPageSize);
 }
 
 std::span<const std::uint8_t, kPageSize> ParamImage::page(int p) const
 {
+    assert(p == 1 || p == 2);
     return std::span<const std::uint8_t, kPageSize>(bytes.data() + kPageSize * (p - 1), kPageSize);
 }
 

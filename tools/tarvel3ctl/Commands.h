@@ -23,5 +23,6 @@ int cmdRead(const Args& args);
 int cmdProgram(const Args& args);
 int cmdVerify(const Args& args);
 int cmdMonitor(const Args& args);
+int cmdLoaderMessage(const Args& args);
 
 }  // namespace tarvel::ctl

@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"program", "program --port PORT FILE", "program the parameters of FILE into the unit", tarvel::ctl::cmdProgram},
     {"verify", "verify --port PORT FILE", "compare the unit's parameters with FILE", tarvel::ctl::cmdVerify},
     {"monitor", "monitor --port PORT [--frames N]", "print the unit's live data", tarvel::ctl::cmdMonitor},
+    {"loader-message", "loader-message WPARAM LPARAM", "send the firmware loader's message to a running program", tarvel::ctl::cmdLoaderMessage},
 };
 
 void printHelp(std::FILE* out)

@@ -1,0 +1,138 @@
+// Everything between the window and the ignition unit, driven by one tick
+// every 55 ms: the serial port, the transfer engine, the monitor decoder, the
+// connection watchdog with its reconnect and automatic port scan, the status
+// area, the live display, the operating point and the firmware-loader hand
+// over. The window calls tick() from its timer, starts operations from its
+// menu, and after each call draws the plain state exposed here, touching only
+// what changed (every part carries a revision counter). What the link cannot
+// do itself it asks of its LinkHost.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "link/CommPort.h"
+#include "link/LinkHost.h"
+#include "link/LiveDisplay.h"
+#include "link/LoaderSocket.h"
+#include "link/MonitorDecoder.h"
+#include "link/OperatingPoint.h"
+#include "link/SerialDevice.h"
+#include "link/StatusArea.h"
+#include "link/TransferEngine.h"
+#include "model/Messages.h"
+#include "model/ParamImage.h"
+
+namespace tarvel::link {
+
+inline constexpr std::uint8_t kLinkSilenceStart = 18;
+inline constexpr std::uint8_t kLinkSilenceLimit = 48;
+inline constexpr std::uint8_t kReconnectEvery = 30;
+inline constexpr std::uint8_t kReconnectNow = 200;
+
+class DeviceLink : private TransferEngine::Hooks {
+public:
+    // The image and the message table belong to the caller and must outlive
+    // the link. Without a device the link uses the system's serial devices.
+    DeviceLink(ParamImage& image, const MessageTable& messages, LinkHost& host,
+               std::unique_ptr<SerialDevice> device = nullptr);
+    ~DeviceLink();
+    DeviceLink(const DeviceLink&) = delete;
+    DeviceLink& operator=(const DeviceLink&) = delete;
+
+    // One tick: poll the port and dispatch a frame, the transfer step, the
+    // status countdown, the connection watchdog, the operating point.
+    void tick();
+
+    // Port. openPort() is the open of start-up (a failure shows "Com opening
+    // error!" unless silent or automatic); choosePort() is a click on port
+    // menu item 0..20; closePort() is the close at shut-down.
+    void openPort();
+    void closePort();
+    void choosePort(int portIndex);
+    CommPort& port() { return port_; }
+    const CommPort& port() const { return port_; }
+    PortTable& ports() { return port_.ports(); }
+    // LabelCom: "COM= COM3" for the port most recently opened or tried.
+    const std::string& portLabel() const { return portLabel_; }
+
+    // Operations (the window has copied, normalised and shown the image first
+    // where its command asks for that).
+    void startProgram() { engine_.startProgram(); }
+    void startVerify() { engine_.startVerify(); }
+    void startRead() { engine_.startRead(); }
+    const TransferEngine& engine() const { return engine_; }
+    TransferMode transferMode() const { return engine_.mode(); }
+    const IdentTexts& identTexts() const { return engine_.identTexts(); }
+
+    // The firmware loader's message (WPARAM port number, LPARAM action).
+    void loaderMessage(std::int64_t wparam, std::int64_t lparam);
+    // Acts on every message waiting at the listener.
+    void handleLoaderMessages(LoaderListener& listener);
+    // The window title carries "(Disconnected by bootloader)".
+    bool releaseNote() const { return releaseNote_; }
+
+    // Displays. The status area is also written by the window's own commands
+    // (printing, file commands), so it is handed out writable.
+    StatusArea& status() { return status_; }
+    const StatusArea& status() const { return status_; }
+    LiveDisplay& live() { return live_; }
+    const LiveDisplay& live() const { return live_; }
+    const LiveValues& liveValues() const { return decoder_.values(); }
+    // Monitor frames accepted since the start.
+    std::uint32_t monitorFrames() const { return monitorFrames_; }
+    const OperatingPoint& operatingPoint() const { return op_; }
+    std::uint32_t operatingPointRevision() const { return opRevision_; }
+
+    // LabelSpojeni, "No connection with PC".
+    bool connectionLabelVisible() const { return connectionLabelVisible_; }
+    void setConnectionLabelVisible(bool visible);
+    std::uint32_t connectionRevision() const { return connectionRevision_; }
+
+    // While printing the tick shows neither the status label nor LabelSpojeni.
+    void setPrinting(bool printing) { printing_ = printing; }
+    bool printing() const { return printing_; }
+
+    // Live placeholders while LabelSpojeni is visible: those set when the
+    // captions are applied, and those set when the messages are loaded.
+    void showCaptionPlaceholders();
+    void showMessagePlaceholders();
+
+    // Connection watchdog.
+    std::uint8_t linkSilence() const { return linkSilence_; }
+    std::uint8_t reconnectTicks() const { return reconnectTicks_; }
+
+private:
+    // TransferEngine::Hooks
+    void sendFrame(const LinkFrame& frame) override;
+    void replyAccepted() override { linkSilence_ = 0; }
+    void normaliseAndShowImage() override { host_.normaliseAndShowImage(); }
+    void versionMismatch(int unitVersion) override;
+    void releasePort() override;
+
+    void watchdog();
+    void highlight();
+
+    ParamImage& image_;
+    const MessageTable& messages_;
+    LinkHost& host_;
+    std::unique_ptr<SerialDevice> device_;
+    CommPort port_;
+    StatusArea status_;
+    TransferEngine engine_;
+    MonitorDecoder decoder_;
+    LiveDisplay live_;
+    OperatingPoint op_;
+    std::uint32_t opRevision_ = 0;
+    std::uint32_t monitorFrames_ = 0;
+    std::string portLabel_;
+    bool connectionLabelVisible_ = false;
+    std::uint32_t connectionRevision_ = 0;
+    bool printing_ = false;
+    bool releaseNote_ = false;
+    std::uint8_t linkSilence_ = kLinkSilenceStart;
+    std::uint8_t reconnectTicks_ = 0;
+};
+
+}  // namespace tarvel::link

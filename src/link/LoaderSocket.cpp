@@ -1,0 +1,172 @@
+#include "link/LoaderSocket.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace tarvel::link {
+
+namespace {
+constexpr std::size_t kDatagramSize = 16;
+
+void put64(std::uint8_t* at, std::int64_t v)
+{
+    const auto u = static_cast<std::uint64_t>(v);
+    for (int i = 0; i < 8; ++i)
+        at[i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+
+std::int64_t get64(const std::uint8_t* at)
+{
+    std::uint64_t u = 0;
+    for (int i = 0; i < 8; ++i)
+        u |= static_cast<std::uint64_t>(at[i]) << (8 * i);
+    return static_cast<std::int64_t>(u);
+}
+
+bool makeAddress(const std::filesystem::path& path, sockaddr_un& addr, std::string* error)
+{
+    const std::string s = path.string();
+    if (s.empty() || s.size() >= sizeof addr.sun_path) {
+        if (error)
+            *error = "socket path too long: " + s;
+        return false;
+    }
+    std::memset(&addr, 0, sizeof addr);
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path, s.c_str(), s.size() + 1);
+    return true;
+}
+
+std::string errnoText(const char* what)
+{
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Someone is bound to the socket file at `addr` right now.
+bool somebodyListens(const sockaddr_un& addr)
+{
+    const int probe = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (probe < 0)
+        return false;
+    const bool alive = ::connect(probe, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
+    ::close(probe);
+    return alive;
+}
+}  // namespace
+
+std::filesystem::path loaderSocketPath(const std::filesystem::path& fallbackDir)
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::filesystem::path dir = runtime && *runtime ? std::filesystem::path(runtime) : fallbackDir;
+    return dir / "tarvel3-loader";
+}
+
+LoaderListener::~LoaderListener()
+{
+    close();
+}
+
+bool LoaderListener::listen(const std::filesystem::path& path)
+{
+    close();
+    sockaddr_un addr{};
+    if (!makeAddress(path, addr, &error_))
+        return false;
+    fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) {
+        error_ = errnoText("socket");
+        return false;
+    }
+    const int on = 1;
+    ::setsockopt(fd_, SOL_SOCKET, SO_PASSCRED, &on, sizeof on);
+
+    if (::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+        struct stat st {};
+        const bool staleSocket =
+            errno == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode) && !somebodyListens(addr);
+        if (!staleSocket || ::unlink(addr.sun_path) != 0 ||
+            ::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+            error_ = errno == EADDRINUSE ? path.string() + ": in use by another running copy" : errnoText("bind");
+            ::close(fd_);
+            fd_ = -1;
+            return false;
+        }
+    }
+    ::chmod(addr.sun_path, S_IRUSR | S_IWUSR);
+    path_ = path;
+    return true;
+}
+
+void LoaderListener::close()
+{
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    fd_ = -1;
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+    path_.clear();
+}
+
+std::optional<LoaderMessage> LoaderListener::receive()
+{
+    while (fd_ >= 0) {
+        std::uint8_t data[kDatagramSize + 1];
+        iovec iov{data, sizeof data};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(ucred))];
+        msghdr msg{};
+        msg.msg_iov = &iov;
+        msg.msg_iovlen = 1;
+        msg.msg_control = control;
+        msg.msg_controllen = sizeof control;
+        const ssize_t n = ::recvmsg(fd_, &msg, MSG_DONTWAIT);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;  // nothing waiting (or an error: nothing to act on)
+        }
+        bool sameUser = false;
+        for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c)) {
+            if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SCM_CREDENTIALS) {
+                ucred cred{};
+                std::memcpy(&cred, CMSG_DATA(c), sizeof cred);
+                sameUser = cred.uid == ::geteuid();
+            }
+        }
+        if (!sameUser || n != static_cast<ssize_t>(kDatagramSize) || (msg.msg_flags & MSG_TRUNC))
+            continue;
+        return LoaderMessage{get64(data), get64(data + 8)};
+    }
+    return std::nullopt;
+}
+
+bool sendLoaderMessage(const std::filesystem::path& path, LoaderMessage message, std::string* error)
+{
+    sockaddr_un addr{};
+    if (!makeAddress(path, addr, error))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        if (error)
+            *error = errnoText("socket");
+        return false;
+    }
+    std::uint8_t data[kDatagramSize];
+    put64(data, message.wparam);
+    put64(data + 8, message.lparam);
+    const bool sent = ::sendto(fd, data, sizeof data, 0, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) ==
+                      static_cast<ssize_t>(sizeof data);
+    if (!sent && error)
+        *error = errnoText(path.c_str());
+    ::close(fd);
+    return sent;
+}
+
+}  // namespace tarvel::link

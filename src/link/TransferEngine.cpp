@@ -1,0 +1,272 @@
+#include "link/TransferEngine.h"
+
+#include <algorithm>
+
+namespace tarvel::link {
+
+namespace {
+constexpr std::uint8_t kResendAfterTicks = 4;
+constexpr std::uint8_t kMonitorEveryTicks = 6;
+constexpr std::uint8_t kMaxSends = 5;
+constexpr std::uint8_t kMaxResetSends = 2;
+constexpr std::uint8_t kProgramFirst = 0x00;
+constexpr std::uint8_t kVerifyFirst = 0x41;
+constexpr std::uint8_t kVerifyLast = 0x42;
+constexpr std::uint8_t kReadFirst = 0x40;
+constexpr int kNoReadingByte = fld::noReading;  // not compared by a verification
+constexpr const char* kOkSuffix = ": OK";
+}  // namespace
+
+void TransferEngine::showNormal(const std::string& text)
+{
+    status_.setColour(LinkColour::Normal);
+    status_.setText(text);
+    status_.messageTicks = kMessageTicks;
+}
+
+void TransferEngine::start(TransferMode mode, std::uint8_t command, Msg text)
+{
+    mode_ = mode;
+    pageCommand_ = command;
+    retryCount_ = 0;
+    showNormal(messages_[text]);
+    status_.setLabelVisible(true);
+    status_.setGaugeProgress(0);
+    status_.setGaugeVisible(true);
+}
+
+void TransferEngine::startProgram()
+{
+    okPending_ = false;
+    start(TransferMode::Program, kProgramFirst, Msg::ProgramDevice);
+}
+
+void TransferEngine::startVerify()
+{
+    start(TransferMode::Verify, kVerifyFirst, Msg::Verify);
+}
+
+void TransferEngine::startRead()
+{
+    start(TransferMode::Read, kReadFirst, Msg::Read);
+}
+
+void TransferEngine::startResetRelease()
+{
+    retryCount_ = 0;
+    ticksSinceSend_ = kResendAfterTicks;
+    pageCommand_ = 0x00;
+    mode_ = TransferMode::ResetRelease;
+}
+
+void TransferEngine::sendPage()
+{
+    const LinkFrame frame = LinkFrame::page(pageCommand_, mode_, image_);
+    ticksSinceSend_ = 0;
+    pageInFlight_ = pageCommand_ & kPageMask;
+    hooks_.sendFrame(frame);
+}
+
+void TransferEngine::moveOn()
+{
+    status_.setGaugeProgress(status_.gaugeProgress() + 1);
+    ++pageCommand_;
+    retryCount_ = 1;
+    sendPage();
+}
+
+void TransferEngine::switchToVerify()
+{
+    mode_ = TransferMode::Verify;
+    pageCommand_ = kVerifyFirst;
+    retryCount_ = 1;
+    sendPage();
+    showNormal(messages_[Msg::Verify] + ":");
+    status_.setLabelVisible(true);
+    status_.setGaugeProgress(0);
+}
+
+void TransferEngine::fail(Msg text)
+{
+    if (mode_ == TransferMode::Verify)
+        okPending_ = false;
+    status_.setColour(LinkColour::Red);
+    status_.setText(messages_[text]);
+    status_.messageTicks = kMessageTicks;
+    mode_ = TransferMode::Idle;
+}
+
+void TransferEngine::versionMismatch(bool showImage)
+{
+    // Idle before the box opens: ticks go on inside it and must only do idle work.
+    mode_ = TransferMode::Idle;
+    if (showImage)
+        hooks_.normaliseAndShowImage();
+    hooks_.versionMismatch(ident_.formatVersion());
+    mode_ = TransferMode::Idle;
+    status_.messageTicks = 0;
+}
+
+void TransferEngine::rebuildIdentTexts()
+{
+    identTexts_ = BuildIdentTexts(ident_);
+    ++identRevision_;
+}
+
+bool TransferEngine::pageMatches(BlockView block, int page, bool skipNoReading) const
+{
+    const auto mine = image_.page(page);
+    for (int j = 0; j < kPageSize; ++j) {
+        if (skipNoReading && j == kNoReadingByte)
+            continue;
+        if (block[static_cast<std::size_t>(j + 1)] != mine[static_cast<std::size_t>(j)])
+            return false;
+    }
+    return true;
+}
+
+void TransferEngine::onReply(BlockView block)
+{
+    pageInFlight_ = pageCommand_ & kPageMask;
+    if (!replyAccepted(block, pageCommand_, mode_))
+        return;
+    hooks_.replyAccepted();
+
+    const int page = pageInFlight_;
+    const auto payload = block.subspan<1, kPageSize>();
+    switch (mode_) {
+        case TransferMode::Read:
+            if (page == 0) {
+                ident_.assign(payload);
+                rebuildIdentTexts();
+                if (ident_.formatVersion() != kParamVersion) {
+                    versionMismatch(true);
+                    return;
+                }
+                if (!ident_.readingPermitted()) {
+                    status_.setColour(LinkColour::Red);
+                    status_.setText(messages_[Msg::NoReading]);
+                    status_.messageTicks = kMessageTicks;
+                    mode_ = TransferMode::Idle;
+                    hooks_.normaliseAndShowImage();
+                    return;
+                }
+            } else {
+                std::copy(payload.begin(), payload.end(), image_.page(page).begin());
+            }
+            if (page < 2) {
+                moveOn();
+            } else {
+                hooks_.normaliseAndShowImage();
+                switchToVerify();
+            }
+            return;
+
+        case TransferMode::Program:
+            if (page == 0) {
+                ident_.assign(payload);
+                rebuildIdentTexts();
+                hooks_.normaliseAndShowImage();
+                if (ident_.formatVersion() != kParamVersion) {
+                    versionMismatch(false);
+                    return;
+                }
+            } else if (!pageMatches(block, page, false)) {
+                return;  // the echo differs: the tick sends the page again
+            }
+            if (page < 2) {
+                moveOn();
+            } else {
+                okPending_ = true;
+                switchToVerify();
+            }
+            return;
+
+        case TransferMode::Verify:
+            if (page == 0 || !pageMatches(block, page, page == 1))
+                return;
+            if (page == 1) {
+                status_.setGaugeProgress(status_.gaugeProgress() + 1);
+                pageCommand_ = kVerifyLast;
+                retryCount_ = 1;
+                sendPage();
+            } else {
+                status_.setGaugeProgress(status_.gaugeMax());
+                showNormal(messages_[Msg::Verify] + kOkSuffix);
+                mode_ = TransferMode::Idle;
+            }
+            return;
+
+        case TransferMode::ResetRelease:
+            if (page != 0)
+                return;
+            ident_.assign(payload);
+            if (ident_.formatVersion() != kParamVersion) {
+                versionMismatch(true);
+                return;
+            }
+            hooks_.releasePort();
+            mode_ = TransferMode::Idle;
+            return;
+
+        case TransferMode::Idle:
+            return;
+    }
+}
+
+void TransferEngine::onTick(std::uint16_t unitSaveCount)
+{
+    switch (mode_) {
+        case TransferMode::Program:
+        case TransferMode::Verify:
+        case TransferMode::Read:
+            if (mode_ == TransferMode::Read)
+                okPending_ = false;
+            if (++ticksSinceSend_ >= kResendAfterTicks) {
+                ticksSinceSend_ = 0;
+                if (++retryCount_ > kMaxSends) {
+                    fail(mode_ == TransferMode::Program  ? Msg::ProgramError
+                         : mode_ == TransferMode::Verify ? Msg::VerifyError
+                                                         : Msg::ReadError);
+                } else {
+                    sendPage();
+                }
+            }
+            return;
+
+        case TransferMode::ResetRelease:
+            if (++ticksSinceSend_ >= kResendAfterTicks) {
+                ticksSinceSend_ = 0;
+                if (++retryCount_ > kMaxResetSends) {
+                    status_.setColour(LinkColour::Red);
+                    status_.setText(kResetErrorText);
+                    status_.messageTicks = kMessageTicks;
+                    hooks_.releasePort();
+                    mode_ = TransferMode::Idle;
+                } else {
+                    sendPage();
+                }
+            }
+            return;
+
+        case TransferMode::Idle:
+            if (++ticksSinceSend_ >= kMonitorEveryTicks) {
+                ticksSinceSend_ = 0;
+                hooks_.sendFrame(LinkFrame::monitorRequest());
+            }
+            if (unitSaveCount > 0) {
+                showNormal(messages_[Msg::Saving]);
+                status_.setGaugeMax(100);
+                status_.setGaugeProgress(100 * (kSaveCountStart - unitSaveCount) / kSaveCountStart);
+            } else {
+                status_.setGaugeMax(2);
+                if (okPending_) {
+                    status_.setText(messages_[Msg::ProgramDevice] + kOkSuffix);
+                    status_.setGaugeProgress(status_.gaugeMax());
+                }
+            }
+            return;
+    }
+}
+
+}  // namespace tarvel::link

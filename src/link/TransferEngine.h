@@ -1,0 +1,99 @@
+// Reads, verifies and programs the unit's two parameter pages, and hands the
+// unit to the firmware loader (reset and release), one page frame at a time on
+// the 55 ms tick. A page is sent at most five times, 4 ticks apart; a good
+// reply moves on to the next page in the same tick. Progress and results go
+// to the status area.
+#pragma once
+
+#include <cstdint>
+
+#include "link/IdentPage.h"
+#include "link/LinkFrame.h"
+#include "link/StatusArea.h"
+#include "link/TransferMode.h"
+#include "model/Messages.h"
+#include "model/ParamImage.h"
+
+namespace tarvel::link {
+
+inline constexpr std::uint16_t kSaveCountStart = 414;
+
+class TransferEngine {
+public:
+    // What the engine asks of the link around it.
+    class Hooks {
+    public:
+        virtual void sendFrame(const LinkFrame& frame) = 0;
+        // A reply was accepted: the connection watchdog starts over.
+        virtual void replyAccepted() = 0;
+        // Normalise the image and show it in the controls.
+        virtual void normaliseAndShowImage() = 0;
+        // The unit's format version is not ours; the engine is already Idle.
+        // May run a nested event loop in which ticks go on.
+        virtual void versionMismatch(int unitVersion) = 0;
+        // Detach the port and put the release note into the window title.
+        virtual void releasePort() = 0;
+
+    protected:
+        ~Hooks() = default;
+    };
+
+    TransferEngine(ParamImage& image, const MessageTable& messages, StatusArea& status, Hooks& hooks)
+        : image_(image), messages_(messages), status_(status), hooks_(hooks)
+    {
+    }
+
+    void startProgram();
+    void startVerify();
+    void startRead();
+    // The loader's reset request: the reset frame goes out at the next tick.
+    void startResetRelease();
+    // The loader's release request: keeps the counters as they are.
+    void enterResetRelease() { mode_ = TransferMode::ResetRelease; }
+
+    // A received block whose first byte is not 0xB0.
+    void onReply(BlockView block);
+    // The transfer step of the tick; unitSaveCount comes from the last monitor frame.
+    void onTick(std::uint16_t unitSaveCount);
+
+    TransferMode mode() const { return mode_; }
+    std::uint8_t pageCommand() const { return pageCommand_; }
+    std::uint8_t pageInFlight() const { return pageInFlight_; }
+    std::uint8_t ticksSinceSend() const { return ticksSinceSend_; }
+    std::uint8_t retryCount() const { return retryCount_; }
+    bool okPending() const { return okPending_; }
+    void clearOkPending() { okPending_ = false; }
+
+    const IdentPage& identPage() const { return ident_; }
+    const IdentTexts& identTexts() const { return identTexts_; }
+    // Bumped whenever the identification texts are rebuilt.
+    std::uint32_t identRevision() const { return identRevision_; }
+
+private:
+    void start(TransferMode mode, std::uint8_t command, Msg text);
+    void sendPage();
+    void moveOn();
+    void switchToVerify();
+    void fail(Msg text);
+    void versionMismatch(bool showImage);
+    void rebuildIdentTexts();
+    bool pageMatches(BlockView block, int page, bool skipNoReading) const;
+    void showNormal(const std::string& text);
+
+    ParamImage& image_;
+    const MessageTable& messages_;
+    StatusArea& status_;
+    Hooks& hooks_;
+
+    TransferMode mode_ = TransferMode::Idle;
+    std::uint8_t pageCommand_ = 0;
+    std::uint8_t pageInFlight_ = 0;
+    std::uint8_t ticksSinceSend_ = 0;
+    std::uint8_t retryCount_ = 0;
+    bool okPending_ = false;
+    IdentPage ident_;
+    IdentTexts identTexts_;
+    std::uint32_t identRevision_ = 0;
+};
+
+}  // namespace tarvel::link

@@ -1,0 +1,158 @@
+#include "CaptionWriter.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+
+#include "HintText.h"
+
+namespace tarvel::ui {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTabWidget* owningTabWidget(QWidget& page)
+{
+    // A tab page sits in the tab widget's internal stack.
+    for (QWidget* up = page.parentWidget(); up; up = up->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(up))
+            return tabs->indexOf(&page) >= 0 ? tabs : nullptr;
+    return nullptr;
+}
+
+bool isMenuEntry(const QObject& target)
+{
+    return qobject_cast<const QAction*>(&target) || qobject_cast<const QMenu*>(&target);
+}
+
+bool hasCaption(QObject& target)
+{
+    if (isMenuEntry(target) || qobject_cast<QGroupBox*>(&target) || qobject_cast<QAbstractButton*>(&target) ||
+        qobject_cast<QLabel*>(&target))
+        return true;
+    auto* page = qobject_cast<QWidget*>(&target);
+    return page && owningTabWidget(*page);
+}
+
+// Whether the target can take the row's kind of text.
+bool fits(const CaptionRow& row, QObject& target)
+{
+    switch (row.kind) {
+        case CaptionKind::Caption:
+            return !isMenuEntry(target) && hasCaption(target);
+        case CaptionKind::MenuItem:
+            return isMenuEntry(target);
+        case CaptionKind::ListRow: {
+            auto* combo = qobject_cast<QComboBox*>(&target);
+            return combo && row.listRow >= 0 && row.listRow < combo->count();
+        }
+        case CaptionKind::Hint:
+            return isMenuEntry(target) || qobject_cast<QWidget*>(&target);
+    }
+    return false;
+}
+
+QString describe(const CaptionRow& row)
+{
+    QString name = toQString(row.target);
+    if (row.kind == CaptionKind::ListRow)
+        return name + QStringLiteral(" row %1").arg(row.listRow);
+    if (row.kind == CaptionKind::Hint)
+        return name + QStringLiteral(" (hint)");
+    return name;
+}
+
+}  // namespace
+
+bool SetCaption(QObject& target, const QString& text)
+{
+    if (auto* action = qobject_cast<QAction*>(&target)) {
+        action->setText(text);
+        return true;
+    }
+    if (auto* menu = qobject_cast<QMenu*>(&target)) {
+        menu->setTitle(text);
+        return true;
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(&target)) {
+        group->setTitle(text);
+        return true;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&target)) {
+        button->setText(text);
+        return true;
+    }
+    if (auto* label = qobject_cast<QLabel*>(&target)) {
+        label->setText(text);
+        return true;
+    }
+    if (auto* page = qobject_cast<QWidget*>(&target)) {
+        if (QTabWidget* tabs = owningTabWidget(*page)) {
+            tabs->setTabText(tabs->indexOf(page), text);
+            return true;
+        }
+    }
+    return false;
+}
+
+CaptionWriter::CaptionWriter(QObject& root)
+{
+    if (!root.objectName().isEmpty())
+        byName_.insert(root.objectName(), &root);
+    for (QObject* child : root.findChildren<QObject*>()) {
+        if (!child->objectName().isEmpty() && !byName_.contains(child->objectName()))
+            byName_.insert(child->objectName(), child);
+    }
+}
+
+QObject* CaptionWriter::find(std::string_view name) const
+{
+    return byName_.value(toQString(name), nullptr);
+}
+
+bool CaptionWriter::write(const CaptionRow& row, Language language) const
+{
+    QObject* target = find(row.target);
+    if (!target || !fits(row, *target))
+        return false;
+    const QString text = QString::fromStdString(row.composed(language));
+    switch (row.kind) {
+        case CaptionKind::Caption:
+        case CaptionKind::MenuItem:
+            return SetCaption(*target, text);
+        case CaptionKind::ListRow:
+            qobject_cast<QComboBox*>(target)->setItemText(row.listRow, text);
+            return true;
+        case CaptionKind::Hint:
+            SetHint(*target, text);
+            return true;
+    }
+    return false;
+}
+
+void CaptionWriter::write(Language language) const
+{
+    for (const CaptionRow& row : captionRows())
+        write(row, language);
+}
+
+QStringList CaptionWriter::unplacedTargets() const
+{
+    QStringList unplaced;
+    for (const CaptionRow& row : captionRows()) {
+        QObject* target = find(row.target);
+        if (!target || !fits(row, *target))
+            unplaced << describe(row);
+    }
+    return unplaced;
+}
+
+}  // namespace tarvel::ui

@@ -1,0 +1,58 @@
+#include "LanguageCaptions.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include "CaptionWriter.h"
+#include "LanguageChoice.h"
+#include "Placeholders.h"
+
+namespace tarvel::ui {
+
+namespace {
+
+void checkLanguageItem(QObject& window, Language language)
+{
+    for (std::size_t i = 0; i < kLanguageMenuItems.size(); ++i) {
+        const auto& name = kLanguageMenuItems[i];
+        auto* item = window.findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        if (!item)
+            continue;
+        item->setCheckable(true);
+        item->setChecked(static_cast<std::size_t>(language) == i);
+    }
+}
+
+}  // namespace
+
+bool ConnectionLabelShown(const QObject& window)
+{
+    const auto* label = window.findChild<const QWidget*>(QStringLiteral("LabelSpojeni"));
+    return label && !label->isHidden();
+}
+
+QString ComposeWindowTitle(const QString& currentFile, const QString& suffix)
+{
+    return QString::fromUtf8(kTitlePrefix.data(), qsizetype(kTitlePrefix.size())) + QStringLiteral("       ") +
+           currentFile + suffix;
+}
+
+void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile)
+{
+    checkLanguageItem(window, language);
+    window.setWindowTitle(ComposeWindowTitle(currentFile));
+    CaptionWriter(window).write(language);
+    messages.loadCaptionMessages(language);
+    if (ConnectionLabelShown(window))
+        SetPlaceholders(window, captionPlaceholders(), messages);
+    LoadMessages(window, language, messages);
+}
+
+void LoadMessages(QObject& window, Language language, MessageTable& messages)
+{
+    messages.loadMessages(language);
+    if (ConnectionLabelShown(window))
+        SetPlaceholders(window, messagePlaceholders(), messages);
+}
+
+}  // namespace tarvel::ui

@@ -1,0 +1,80 @@
+#include "Artwork.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+namespace tarvel::ui {
+
+namespace {
+
+struct GlyphButton {
+    const char* button;
+    ToolGlyph glyph;
+};
+
+constexpr GlyphButton kToolButtons[] = {
+    {"SpeedButton6", ToolGlyph::New},       {"SpeedButton5", ToolGlyph::Open},    {"SpeedButton7", ToolGlyph::Save},
+    {"SpeedButtonPrint", ToolGlyph::Print}, {"SpeedButtonZpet", ToolGlyph::Undo}, {"SpeedButtonZnovu", ToolGlyph::Redo},
+};
+
+QString glyphName(ToolGlyph glyph)
+{
+    switch (glyph) {
+        case ToolGlyph::New:
+            return QStringLiteral("new");
+        case ToolGlyph::Open:
+            return QStringLiteral("open");
+        case ToolGlyph::Save:
+            return QStringLiteral("save");
+        case ToolGlyph::Print:
+            return QStringLiteral("print");
+        case ToolGlyph::Undo:
+            return QStringLiteral("undo");
+        case ToolGlyph::Redo:
+            return QStringLiteral("redo");
+    }
+    return {};
+}
+
+}  // namespace
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/tarvel3/icons/tarvel3-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QPixmap AboutPicture()
+{
+    return QPixmap(QStringLiteral(":/tarvel3/about.png"));
+}
+
+QIcon ToolGlyphIcon(ToolGlyph glyph)
+{
+    const QString name = glyphName(glyph);
+    QIcon icon;
+    for (int size : {20, 40}) {
+        const QString base = QStringLiteral(":/tarvel3/glyphs/%1-%2").arg(name).arg(size);
+        icon.addFile(base + QStringLiteral(".png"), QSize(size, size), QIcon::Normal);
+        icon.addFile(base + QStringLiteral("-disabled.png"), QSize(size, size), QIcon::Disabled);
+    }
+    return icon;
+}
+
+int ApplyToolGlyphs(QObject& window)
+{
+    int found = 0;
+    for (const GlyphButton& entry : kToolButtons) {
+        auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(entry.button));
+        if (!button)
+            continue;
+        button->setIcon(ToolGlyphIcon(entry.glyph));
+        button->setIconSize(QSize(20, 20));
+        ++found;
+    }
+    return found;
+}
+
+}  // namespace tarvel::ui

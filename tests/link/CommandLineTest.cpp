@@ -1,0 +1,207 @@
+// tarvel3ctl against `tarvel3ctl simulate` on a real pseudo-terminal: every
+// fault switch, a simulator killed in the middle of an operation, a second
+// client, and the loader message. Deadlines are generous and nothing waits a
+// fixed time for the other side.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <unistd.h>
+
+#include "ChildProcess.h"
+#include "link/LoaderSocket.h"
+
+using namespace tarvel::link;
+using namespace tarvel::link::test;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kCtl = TARVEL3CTL_PATH;
+constexpr auto kDeadline = 30s;  // far beyond any operation, for a loaded machine
+
+struct Simulator {
+    explicit Simulator(std::vector<std::string> switches = {})
+    {
+        std::vector<std::string> argv{kCtl, "simulate"};
+        argv.insert(argv.end(), switches.begin(), switches.end());
+        proc = std::make_unique<ChildProcess>(argv);
+        if (auto line = proc->firstLine(kDeadline))
+            path = *line;
+    }
+    ~Simulator()
+    {
+        proc->signal(SIGTERM);
+        proc->wait(kDeadline);
+    }
+    std::unique_ptr<ChildProcess> proc;
+    std::string path;
+};
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+Result run(std::vector<std::string> args)
+{
+    args.insert(args.begin(), kCtl);
+    ChildProcess p(args);
+    Result r;
+    r.status = p.wait(kDeadline).value_or(-1);
+    r.out = p.out();
+    r.err = p.err();
+    return r;
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("tarvel-ctl-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string file(const char* name) const { return (dir / name).string(); }
+    fs::path dir;
+};
+
+// CPU seconds a process has used so far.
+double cpuSeconds(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string s((std::istreambuf_iterator<char>(in)), {});
+    const auto close = s.rfind(')');
+    std::istringstream rest(s.substr(close + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && rest >> field; ++i) {
+        if (i == 14)
+            utime = std::stol(field);
+        if (i == 15)
+            stime = std::stol(field);
+    }
+    return static_cast<double>(utime + stime) / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+}  // namespace
+
+TEST_F(CommandLineTest, MonitorPrintsLiveLinesForTwoClientsInTurn)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.path.empty());
+    for (int client = 0; client < 2; ++client) {
+        const Result r = run({"monitor", "--port", sim.path, "--frames", "3"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        int lines = 0;
+        for (std::size_t at = 0; (at = r.out.find("RPM = ", at)) != std::string::npos; ++at)
+            ++lines;
+        EXPECT_EQ(lines, 3) << r.out;
+    }
+    // Nobody attached now: the simulator must sleep, not spin.
+    const double before = cpuSeconds(sim.proc->pid());
+    std::this_thread::sleep_for(600ms);
+    EXPECT_LT(cpuSeconds(sim.proc->pid()) - before, 0.3);
+}
+
+TEST_F(CommandLineTest, ReadProgramAndVerifyRoundTrip)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.path.empty());
+    const std::string ign = file("unit.ign");
+    Result r = run({"read", "--port", sim.path, ign});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Read:"), std::string::npos);
+    EXPECT_NE(r.out.find("Verify:: OK"), std::string::npos);
+    ASSERT_TRUE(fs::exists(ign));
+
+    r = run({"program", "--port", sim.path, ign});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Program device:: OK"), std::string::npos) << r.out;
+
+    r = run({"verify", "--port", sim.path, ign});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Verify:: OK"), std::string::npos);
+}
+
+struct FaultCase {
+    std::vector<std::string> switches;
+    int status;
+    const char* text;  // in standard output for success, in standard error for failure
+};
+
+void readWithFaults(const std::vector<FaultCase>& cases, const std::string& file)
+{
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(c.switches[0]);
+        Simulator sim(c.switches);
+        ASSERT_FALSE(sim.path.empty());
+        const Result r = run({"read", "--port", sim.path, file});
+        EXPECT_EQ(r.status, c.status) << r.out << r.err;
+        EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.text), std::string::npos) << r.out << r.err;
+    }
+}
+
+TEST_F(CommandLineTest, FaultSwitchesThatEndTheRead)
+{
+    readWithFaults({{{"--version", "47"}, 1, "Unmatched version of PC and Ignition programs!  PC-48, IGN-47"},
+                    {{"--no-reading"}, 1, "No reading!"},
+                    {{"--drop-every", "1"}, 1, "Read error!"}},
+                   file("read.ign"));
+}
+
+TEST_F(CommandLineTest, FaultSwitchesTheReadSurvives)
+{
+    readWithFaults({{{"--drop-every", "3"}, 0, "Verify:: OK"},
+                    {{"--corrupt-every", "2"}, 0, "Verify:: OK"},
+                    {{"--noise"}, 0, "Verify:: OK"},
+                    {{"--delay", "120"}, 0, "Verify:: OK"}},
+                   file("read.ign"));
+}
+
+TEST_F(CommandLineTest, SimulatorKilledMidOperationGivesTheErrorText)
+{
+    auto sim = std::make_unique<Simulator>(std::vector<std::string>{"--delay", "150"});
+    ASSERT_FALSE(sim->path.empty());
+    ChildProcess read({kCtl, "read", "--port", sim->path, file("killed.ign")});
+    ASSERT_TRUE(read.waitForOutput("Read:", kDeadline));
+    sim->proc->signal(SIGKILL);
+    const auto status = read.wait(kDeadline);
+    ASSERT_TRUE(status) << "read hung after the unit went away";
+    EXPECT_EQ(*status, 1);
+    EXPECT_NE(read.err().find("error!"), std::string::npos) << read.out() << read.err();
+    EXPECT_FALSE(fs::exists(file("killed.ign")));
+}
+
+TEST_F(CommandLineTest, PortsThatDoNotOpenAndUsageErrors)
+{
+    Result r = run({"read", "--port", "/dev/tarvel-no-such-port", file("x.ign")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Com opening error!"), std::string::npos);
+    EXPECT_EQ(run({"monitor", "--port", "/dev/null", "--frames", "1"}).status, 1);
+    EXPECT_EQ(run({"read", file("x.ign")}).status, 2);
+    EXPECT_EQ(run({"monitor", "--port", "COM3", "--frames", "0"}).status, 2);
+    EXPECT_EQ(run({"simulate", "--drop-every", "x"}).status, 2);
+    EXPECT_EQ(run({"loader-message", "3"}).status, 2);
+}
+
+TEST_F(CommandLineTest, LoaderMessageReachesTheListener)
+{
+    const fs::path socket = dir / "tarvel3-loader";
+    Result r = run({"loader-message", "3", "0x7FFFFFA2", "--socket", socket.string()});
+    EXPECT_EQ(r.status, 1);  // nobody listens yet
+
+    LoaderListener listener;
+    ASSERT_TRUE(listener.listen(socket)) << listener.error();
+    r = run({"loader-message", "3", "0x7FFFFFA2", "--socket", socket.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto m = listener.receive();
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->wparam, 3);
+    EXPECT_EQ(m->lparam, kLoaderResetRelease);
+}

@@ -1,0 +1,446 @@
+// The link's tick against the simulated unit in the same process and against
+// a scripted device: operations, resends, errors, the watchdog, the port scan
+// and the firmware-loader hand-over.
+#include <gtest/gtest.h>
+
+#include "LinkTestSupport.h"
+#include "model/StartupImage.h"
+
+using namespace tarvel;
+using namespace tarvel::link;
+using namespace tarvel::link::test;
+
+namespace {
+
+class DeviceLinkTest : public ::testing::Test {
+protected:
+    explicit DeviceLinkTest(SimulatedUnitOptions options = {}) : image(StartupImage()), host(image)
+    {
+        messages.loadAll(Language::English);
+        auto dev = std::make_unique<SimulatedUnitDevice>(options);
+        device = dev.get();
+        link = std::make_unique<DeviceLink>(image, messages, host, std::move(dev));
+        link->openPort();
+    }
+
+    // One 55 ms tick; returns the page commands sent in it (monitor requests left out).
+    std::vector<std::uint8_t> tick()
+    {
+        const std::size_t before = device->commandsSent().size();
+        device->nowMs += 55;
+        link->tick();
+        std::vector<std::uint8_t> sent;
+        for (std::size_t i = before; i < device->commandsSent().size(); ++i)
+            if (device->commandsSent()[i] != kMonitorRequest)
+                sent.push_back(device->commandsSent()[i]);
+        return sent;
+    }
+
+    // Ticks until the operation is over; returns every page command sent.
+    std::vector<std::uint8_t> runToIdle(int maxTicks = 200)
+    {
+        std::vector<std::uint8_t> all;
+        for (int i = 0; i < maxTicks && link->transferMode() != TransferMode::Idle; ++i)
+            for (auto c : tick())
+                all.push_back(c);
+        EXPECT_EQ(link->transferMode(), TransferMode::Idle);
+        return all;
+    }
+
+    void settle(int ticks = 12)
+    {
+        for (int i = 0; i < ticks; ++i)
+            tick();
+    }
+
+    ParamImage image;
+    MessageTable messages;
+    RecordingHost host;
+    SimulatedUnitDevice* device = nullptr;
+    std::unique_ptr<DeviceLink> link;
+};
+
+using Commands = std::vector<std::uint8_t>;
+
+}  // namespace
+
+TEST_F(DeviceLinkTest, CleanProgramSendsFivePagesInFiveConsecutiveTicksThenShowsOk)
+{
+    settle();
+    image.advance(3, 4) = 33;
+    link->startProgram();
+    EXPECT_EQ(link->status().text(), "Program device:");
+    EXPECT_TRUE(link->status().labelVisible());
+    EXPECT_TRUE(link->status().gaugeVisible());
+
+    int ticksToFirst = 0;
+    Commands first;
+    while (first.empty() && ticksToFirst < 10) {
+        first = tick();
+        ++ticksToFirst;
+    }
+    EXPECT_GE(ticksToFirst, 1);
+    EXPECT_LE(ticksToFirst, 4);
+    EXPECT_EQ(first, Commands{0x00});
+    for (std::uint8_t want : {0x01, 0x02, 0x41, 0x42})
+        EXPECT_EQ(tick(), Commands{want});
+    tick();
+    EXPECT_EQ(link->transferMode(), TransferMode::Idle);
+    EXPECT_EQ(link->status().text(), "Program device:: OK");
+    EXPECT_EQ(link->status().gaugeProgress(), link->status().gaugeMax());
+    EXPECT_EQ(device->unit().stored(), image);
+    EXPECT_EQ(link->identTexts().firmware, "ZEV07");
+}
+
+TEST_F(DeviceLinkTest, ProgramShowsSavingThenOkUntilTheCountdownEnds)
+{
+    link->startProgram();
+    runToIdle();
+    bool sawSaving = false;
+    for (int i = 0; i < 60; ++i) {
+        tick();
+        if (link->status().text() == "Saving:") {
+            sawSaving = true;
+            EXPECT_EQ(link->status().gaugeMax(), 100);
+        }
+    }
+    EXPECT_TRUE(sawSaving);
+    EXPECT_EQ(link->status().text(), "Program device:: OK");
+    EXPECT_EQ(link->status().gaugeMax(), 2);
+    EXPECT_TRUE(link->engine().okPending());
+    for (int i = 0; i < 210 && link->status().labelVisible(); ++i)
+        tick();
+    EXPECT_FALSE(link->status().labelVisible());
+    EXPECT_FALSE(link->status().gaugeVisible());
+    EXPECT_FALSE(link->engine().okPending());
+    EXPECT_GE(device->unit().programCount(), 1);
+}
+
+TEST_F(DeviceLinkTest, ReadFillsTheImageAndEndsWithAVerification)
+{
+    ParamImage unitImage = StartupImage();
+    unitImage.advance(0, 0) = 21;
+    unitImage[fld::limiter] = 110;
+    unitImage[fld::reserved14] = 7;  // carried through untouched
+    device->unit().stored() = unitImage;
+    settle();
+    link->startRead();
+    EXPECT_EQ(link->status().text(), "Read:");
+    const Commands sent = runToIdle();
+    EXPECT_EQ(sent, (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
+    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(link->status().colour(), LinkColour::Normal);
+    EXPECT_EQ(image, unitImage);
+    EXPECT_GE(host.shows, 1);
+}
+
+TEST_F(DeviceLinkTest, VerifyIgnoresNoReadingButNotOtherBytes)
+{
+    device->unit().stored() = image;
+    device->unit().stored()[fld::noReading] = 1;
+    link->startVerify();
+    EXPECT_EQ(runToIdle(), (Commands{0x41, 0x42}));
+    EXPECT_EQ(link->status().text(), "Verify:: OK");
+
+    device->unit().stored().advance(9, 9) ^= 1;
+    link->startVerify();
+    const Commands sent = runToIdle();
+    EXPECT_EQ(sent, (Commands{0x41, 0x42, 0x42, 0x42, 0x42, 0x42}));
+    EXPECT_EQ(link->status().text(), "Verify error!");
+    EXPECT_EQ(link->status().colour(), LinkColour::Red);
+}
+
+TEST_F(DeviceLinkTest, SilentUnitGivesReadErrorAfterFiveSends)
+{
+    device->unplugged = true;
+    link->startRead();
+    Commands sent;
+    int ticksAfterLast = 0;
+    for (int i = 0; i < 100 && link->transferMode() != TransferMode::Idle; ++i) {
+        const Commands c = tick();
+        sent.insert(sent.end(), c.begin(), c.end());
+        ticksAfterLast = c.empty() ? ticksAfterLast + 1 : 0;
+    }
+    EXPECT_EQ(sent, Commands(5, 0x40));
+    EXPECT_EQ(ticksAfterLast, 4);  // the fifth send went unanswered for 4 ticks
+    EXPECT_EQ(link->status().text(), "Read error!");
+    EXPECT_EQ(link->status().colour(), LinkColour::Red);
+    EXPECT_EQ(link->status().messageTicks, kMessageTicks - 1);
+}
+
+TEST_F(DeviceLinkTest, FailedProgramAfterASuccessfulOneShowsTheError)
+{
+    link->startProgram();
+    runToIdle();
+    tick();
+    ASSERT_EQ(link->status().text(), "Program device:: OK");
+    device->unplugged = true;
+    link->startProgram();
+    runToIdle();
+    settle(3);
+    EXPECT_EQ(link->status().text(), "Program error!");
+    EXPECT_EQ(link->status().colour(), LinkColour::Red);
+}
+
+TEST_F(DeviceLinkTest, DamagedRepliesAreFetchedAgain)
+{
+    // Every second answer has a flipped bit; the operation still ends well
+    // and nothing damaged reaches the image.
+    SimulatedUnitOptions o;
+    o.corruptEvery = 2;
+    device->unit() = SimulatedUnit(o);
+    ParamImage unitImage = StartupImage();
+    unitImage.advance(5, 5) = 44;
+    device->unit().stored() = unitImage;
+    link->startRead();
+    runToIdle();
+    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(image, unitImage);
+}
+
+class NoReadingUnit : public DeviceLinkTest {
+protected:
+    NoReadingUnit() : DeviceLinkTest(SimulatedUnitOptions{.readingPermitted = false}) {}
+};
+
+TEST_F(NoReadingUnit, ReadStopsAtPageZeroWhileProgramWorks)
+{
+    const ParamImage before = image;
+    device->unit().stored().advance(1, 1) = 50;
+    link->startRead();
+    EXPECT_EQ(runToIdle(), Commands{0x40});
+    EXPECT_EQ(link->status().text(), "No reading!");
+    EXPECT_EQ(link->status().colour(), LinkColour::Red);
+    EXPECT_EQ(image, before);
+
+    link->startProgram();
+    runToIdle();
+    EXPECT_EQ(link->status().text(), "Program device:: OK");
+}
+
+class OldUnit : public DeviceLinkTest {
+protected:
+    OldUnit() : DeviceLinkTest(SimulatedUnitOptions{.formatVersion = 47}) {}
+};
+
+TEST_F(OldUnit, VersionMismatchStopsEveryOperationAtPageZero)
+{
+    // Ticks go on inside the box: the engine must already be idle there.
+    int nestedTicks = 0;
+    host.insideBox = [&] {
+        EXPECT_EQ(link->transferMode(), TransferMode::Idle);
+        for (int i = 0; i < 3; ++i, ++nestedTicks)
+            tick();
+    };
+    const std::string text = "Unmatched version of PC and Ignition programs!  PC-48, IGN-47";
+
+    link->startProgram();
+    EXPECT_EQ(runToIdle(), Commands{0x00});
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0], text);
+    EXPECT_EQ(link->status().messageTicks, 0);
+    EXPECT_EQ(nestedTicks, 3);
+    tick();
+    EXPECT_FALSE(link->status().labelVisible());
+
+    link->startRead();
+    EXPECT_EQ(runToIdle(), Commands{0x40});
+    EXPECT_EQ(host.boxes.size(), 2u);
+
+    link->loaderMessage(link->port().portNumber(), kLoaderResetRelease);
+    runToIdle();
+    EXPECT_EQ(host.boxes.size(), 3u);
+    EXPECT_TRUE(link->port().attached());
+    EXPECT_FALSE(link->releaseNote());
+}
+
+TEST_F(DeviceLinkTest, ResetReleaseHandsThePortToTheLoaderAndTakesItBack)
+{
+    settle();
+    const int port = link->port().portNumber();  // COM2 by default
+    EXPECT_EQ(port, 2);
+    link->loaderMessage(port + 1, kLoaderResetRelease);  // another port: ignored
+    EXPECT_EQ(link->transferMode(), TransferMode::Idle);
+
+    device->clearCommandsSent();
+    link->loaderMessage(port, kLoaderResetRelease);
+    EXPECT_EQ(tick(), Commands{0x00});  // the reset frame goes out at once
+    tick();
+    EXPECT_EQ(link->transferMode(), TransferMode::Idle);
+    EXPECT_FALSE(link->port().attached());
+    EXPECT_FALSE(link->port().isOpen());
+    EXPECT_TRUE(link->releaseNote());
+    EXPECT_EQ(host.releaseNotes, std::vector<bool>{true});
+
+    // Detached: nothing is sent and the watchdog does not count.
+    const auto silence = link->linkSilence();
+    device->clearCommandsSent();
+    settle(100);
+    EXPECT_TRUE(device->commandsSent().empty());
+    EXPECT_EQ(link->linkSilence(), silence);
+
+    link->loaderMessage(port, kLoaderGiveBack);
+    EXPECT_TRUE(link->port().attached());
+    EXPECT_TRUE(link->port().isOpen());
+    EXPECT_FALSE(link->releaseNote());
+    EXPECT_EQ(host.captions, 1);
+}
+
+TEST_F(DeviceLinkTest, ResetWithoutAnswerGivesUpAfterTwoSends)
+{
+    device->unplugged = true;
+    link->loaderMessage(2, kLoaderResetRelease);
+    const Commands sent = runToIdle();
+    EXPECT_EQ(sent, (Commands{0x00, 0x00}));
+    EXPECT_EQ(link->status().text(), "Reset error");
+    EXPECT_EQ(link->status().colour(), LinkColour::Red);
+    EXPECT_FALSE(link->port().attached());
+    EXPECT_TRUE(link->releaseNote());
+}
+
+TEST_F(DeviceLinkTest, LoaderMessageInAutomaticSelectionNamesThePortTried)
+{
+    link->port().scanIndex = 4;
+    link->choosePort(kAutoPortIndex);
+    EXPECT_EQ(host.labels.back(), "COM= COM5");
+    link->loaderMessage(21, kLoaderRelease);
+    EXPECT_EQ(link->transferMode(), TransferMode::Idle);
+    link->loaderMessage(5, kLoaderRelease);
+    EXPECT_EQ(link->transferMode(), TransferMode::ResetRelease);
+}
+
+TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30)
+{
+    device->unplugged = true;
+    const int opensAtStart = device->opens;
+    std::vector<int> reopenTicks;
+    int labelTick = 0;
+    for (int t = 1; t <= 125; ++t) {
+        const int opens = device->opens;
+        tick();
+        if (!labelTick && link->connectionLabelVisible())
+            labelTick = t;
+        if (device->opens != opens)
+            reopenTicks.push_back(t);
+    }
+    EXPECT_EQ(opensAtStart, 1);
+    EXPECT_EQ(labelTick, 31);
+    EXPECT_EQ(reopenTicks, (std::vector<int>{60, 90, 120}));
+    EXPECT_TRUE(host.boxes.empty());
+
+    // Frames arrive again: the label goes at the next tick; reconnectTicks is kept.
+    device->unplugged = false;
+    for (int i = 0; i < 12 && link->connectionLabelVisible(); ++i)
+        tick();
+    EXPECT_FALSE(link->connectionLabelVisible());
+    EXPECT_EQ(link->linkSilence() < 48, true);
+}
+
+TEST_F(DeviceLinkTest, PrintingKeepsTheLabelsHidden)
+{
+    device->unplugged = true;
+    link->setPrinting(true);
+    link->startRead();
+    settle(40);
+    EXPECT_FALSE(link->connectionLabelVisible());
+    link->setPrinting(false);
+    tick();
+    EXPECT_TRUE(link->connectionLabelVisible());
+}
+
+TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
+{
+    ParamImage image = StartupImage();
+    MessageTable messages;
+    messages.loadAll(Language::English);
+    RecordingHost host(image);
+    auto dev = std::make_unique<ScriptedDevice>();
+    ScriptedDevice* device = dev.get();
+    device->openWorks = false;
+    DeviceLink link(image, messages, host, std::move(dev));
+    link.choosePort(2);
+    EXPECT_EQ(host.boxes, std::vector<std::string>{"Com opening error!"});
+    EXPECT_EQ(link.portLabel(), "COM= COM3");
+    EXPECT_EQ(device->opened.back(), "/dev/ttyS2");
+    EXPECT_EQ(host.checked.back(), 2);
+    for (int i = 0; i < 200; ++i)
+        link.tick();
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_GT(device->opened.size(), 5u);
+    EXPECT_EQ(link.portLabel(), "COM= COM3");  // a fixed port stays chosen
+}
+
+TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
+{
+    ParamImage image = StartupImage();
+    MessageTable messages;
+    messages.loadAll(Language::English);
+    RecordingHost host(image);
+    auto dev = std::make_unique<ScriptedDevice>();
+    ScriptedDevice* device = dev.get();
+    device->openWorks = false;
+    DeviceLink link(image, messages, host, std::move(dev));
+    link.ports().setOverride(1, "/dev/custom-com1");
+    link.port().scanIndex = 18;
+    link.choosePort(kAutoPortIndex);
+    for (int i = 0; i < 30; ++i)  // no move before the link counts as silent
+        link.tick();
+    EXPECT_EQ(device->opened.size(), 1u);
+    for (int i = 0; i < 3; ++i)
+        link.tick();
+    EXPECT_EQ(device->opened,
+              (std::vector<std::string>{"/dev/ttyACM6", "/dev/ttyACM7", "/dev/custom-com1", "/dev/ttyS1"}));
+    EXPECT_EQ(host.labels, (std::vector<std::string>{"COM= COM19", "COM= COM20", "COM= COM1", "COM= COM2"}));
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(host.checked.back(), kAutoPortIndex);
+}
+
+TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
+{
+    ParamImage image = StartupImage();
+    MessageTable messages;
+    messages.loadAll(Language::English);
+    RecordingHost host(image);
+    auto dev = std::make_unique<ScriptedDevice>();
+    ScriptedDevice* device = dev.get();
+    DeviceLink link(image, messages, host, std::move(dev));
+    link.openPort();
+
+    SimulatedUnit unit;
+    const LinkFrame a = unit.monitorFrame(1000);
+    const LinkFrame b = unit.monitorFrame(6000);
+    device->push(std::span(a.bytes).first(101));
+    link.tick();
+    EXPECT_EQ(device->rx.size(), 101u);
+    EXPECT_EQ(link.liveValues().liveRpm, 0);
+    device->push(std::span(a.bytes).last(1));
+    device->push(b.bytes);
+    link.tick();
+    EXPECT_TRUE(device->rx.empty());
+    EXPECT_EQ(link.liveValues().liveRpm, u16At(a.bytes, mon::rpm));
+    EXPECT_EQ(link.linkSilence(), 1);
+
+    // A monitor frame is decoded during an operation too.
+    link.startRead();
+    device->push(b.bytes);
+    link.tick();
+    EXPECT_EQ(link.liveValues().liveRpm, u16At(b.bytes, mon::rpm));
+}
+
+TEST(DeviceLinkPlaceholders, SetOnlyWhileTheConnectionLabelShows)
+{
+    ParamImage image = StartupImage();
+    MessageTable messages;
+    messages.loadAll(Language::German);
+    RecordingHost host(image);
+    DeviceLink link(image, messages, host, std::make_unique<ScriptedDevice>());
+    link.showMessagePlaceholders();
+    EXPECT_EQ(link.live().label(LiveLabel::LabelAdvance1).revision, 0u);
+    link.setConnectionLabelVisible(true);
+    link.showMessagePlaceholders();
+    link.showCaptionPlaceholders();
+    EXPECT_EQ(link.live().label(LiveLabel::LabelAdvance3).text, "Vorzündung 3 = --- [°]");
+    EXPECT_EQ(link.live().label(LiveLabel::LabelMonSnimac2).text, "Geber(CKPS) 2 = ---");
+    EXPECT_EQ(link.live().label(LiveLabel::LabelMonLimiterOut).text, "Begrenzer - ---");
+    EXPECT_EQ(link.live().label(LiveLabel::LabelPocetProgramovani).text, "Programmierungsanzahl= ---");
+}

@@ -1,0 +1,111 @@
+// tarvel3ctl defaults and normalise as a user runs them: bytes on standard
+// output, messages on standard error, exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "TempFolder.h"
+#include "model/StartupImage.h"
+#include "store/IgnFileWriter.h"
+
+using namespace tarvel;
+
+namespace {
+
+struct CtlRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CtlRun ctl(const TempFolder& folder, const std::string& args)
+{
+    const std::string out = folder.path("stdout");
+    const std::string err = folder.path("stderr");
+    const std::string command = std::string(TARVEL3CTL) + " " + args + " >" + out + " 2>" + err;
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+}
+
+}  // namespace
+
+TEST(Tarvel3ctl, DefaultsWritesTheStartupFile)
+{
+    TempFolder folder;
+    CtlRun run = ctl(folder, "defaults");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, IgnFileText(StartupImage()));
+    EXPECT_EQ(run.err, "");
+
+    run = ctl(folder, "defaults --bike 19");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, IgnFileText(StartupImage(19)));
+    EXPECT_NE(run.out.find("SERVO_ENABLE    1"), std::string::npos);
+}
+
+TEST(Tarvel3ctl, NormaliseReadsOverTheStartupImage)
+{
+    TempFolder folder;
+    writeFile(folder.path("in.ign"), "KORVANEX_KEY 48\r\nGAS 1\r\nN2O 1 90 50\r\nBIKE 23\r\nRPM_ADV 0 0\r\n");
+    ParamImage expected = StartupImage();
+    expected[fld::n2oEnable] = 1;
+    expected[fld::gas1] = 50;  // gas 1 follows gas 2 down
+    expected[fld::gas2] = 50;
+    expected[fld::bikeCode] = 23;  // only the code: the file carries no preset
+    for (int i = 0; i < 2; ++i)
+        expected[fld::mapRpm + i] = static_cast<std::uint8_t>(i + 3);
+    const CtlRun run = ctl(folder, "normalise " + folder.path("in.ign"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, IgnFileText(expected));
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(Tarvel3ctl, Failures)
+{
+    TempFolder folder;
+    writeFile(folder.path("old.ign"), "KORVANEX_KEY 47\r\nBASE_ADV 3");
+    struct Case {
+        std::string args;
+        int status;
+        std::string err;  // exact, or "" for any usage text
+    };
+    const Case cases[] = {
+        {"normalise " + folder.path("missing.ign"), 1, "Open file error!\n"},
+        {"normalise " + folder.path(), 1, "Open file error!\n"},
+        {"normalise " + folder.path("old.ign"), 1, "Unmatched version of *.ign file!\n"},
+        {"normalise", 2, ""},
+        {"normalise a b", 2, ""},
+        {"defaults --bike", 2, ""},
+        {"defaults --bike 256", 2, ""},
+        {"defaults --bike x", 2, ""},
+        {"defaults extra", 2, ""},
+        {"nonsense", 2, ""},
+    };
+    for (const Case& c : cases) {
+        const CtlRun run = ctl(folder, c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        if (!c.err.empty())
+            EXPECT_EQ(run.err, c.err) << c.args;
+        else
+            EXPECT_NE(run.err.find("usage"), std::string::npos) << c.args;
+    }
+}
+
+TEST(Tarvel3ctl, HelpListsTheCommands)
+{
+    TempFolder folder;
+    const CtlRun run = ctl(folder, "--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("defaults [--bike CODE]"), std::string::npos);
+    EXPECT_NE(run.out.find("normalise FILE"), std::string::npos);
+}
+
+TEST(Tarvel3ctl, FullStandardOutputIsAFailure)
+{
+    const std::string command = std::string(TARVEL3CTL) + " defaults >/dev/full 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+}

@@ -1,0 +1,206 @@
+// Apply captions and Load messages on a window tree: captions of every kind,
+// list rows without touching the selection, check marks, title, the
+// placeholders that depend on LabelSpojeni, and hints in the status bar.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "QStringPrinter.h"
+#include "StandInWindow.h"
+#include "model/Messages.h"
+#include "ui/lang/CaptionWriter.h"
+#include "ui/lang/HintText.h"
+#include "ui/lang/LanguageCaptions.h"
+
+using namespace tarvel;
+using namespace tarvel::ui;
+using tarvel::ui::test::StandInWindow;
+
+namespace {
+
+QString q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// What the user sees of a row's target after the captions were applied.
+QString shownText(const StandInWindow& window, const CaptionRow& row)
+{
+    QObject* target = window.findChild<QObject*>(q(row.target));
+    if (row.kind == CaptionKind::Hint)
+        return target->property(kHintProperty).toString();
+    if (row.kind == CaptionKind::ListRow)
+        return qobject_cast<QComboBox*>(target)->itemText(row.listRow);
+    if (auto* action = qobject_cast<QAction*>(target))
+        return action->text();
+    if (auto* menu = qobject_cast<QMenu*>(target))
+        return menu->title();
+    if (auto* group = qobject_cast<QGroupBox*>(target))
+        return group->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(target))
+        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(target))
+        return label->text();
+    auto* page = qobject_cast<QWidget*>(target);
+    return window.pages->tabText(window.pages->indexOf(page));
+}
+
+class ApplyCaptionsTest : public ::testing::Test {
+protected:
+    StandInWindow window;
+    MessageTable messages;
+
+    void apply(Language language) { ApplyCaptions(window, language, messages, QStringLiteral("/work/data.ign")); }
+    QString label(const char* name) const { return window.get<QLabel>(name)->text(); }
+};
+
+}  // namespace
+
+TEST_F(ApplyCaptionsTest, EveryRowReachesItsTargetInEveryLanguage)
+{
+    EXPECT_EQ(CaptionWriter(window).unplacedTargets(), QStringList());
+    window.get<QWidget>("LabelSpojeni")->hide();  // a unit is connected: no placeholders over the captions
+    for (int lang : {1, 2, 3, 0}) {
+        const auto language = static_cast<Language>(lang);
+        apply(language);
+        for (const CaptionRow& row : captionRows())
+            EXPECT_EQ(shownText(window, row), QString::fromStdString(row.composed(language)))
+                << row.target << " in language " << lang;
+    }
+}
+
+TEST_F(ApplyCaptionsTest, MissingTargetsAndShortListsAreReported)
+{
+    delete window.get<QLabel>("LabelBaseAdv");
+    auto* bikes = window.get<QComboBox>("ComboBoxBike");
+    while (bikes->count() > 20)
+        bikes->removeItem(bikes->count() - 1);
+    const QStringList unplaced = CaptionWriter(window).unplacedTargets();
+    EXPECT_EQ(unplaced, QStringList({"ComboBoxBike row 31", "LabelBaseAdv"}));
+    apply(Language::German);  // writes what it can, and does not grow the list
+    EXPECT_EQ(bikes->count(), 20);
+    EXPECT_EQ(bikes->itemText(11), "Klassisch (1 Leitst. 1 od. 2 Geber)");
+}
+
+TEST_F(ApplyCaptionsTest, ListRowsChangeTextButKeepTheSelection)
+{
+    auto* bikes = window.get<QComboBox>("ComboBoxBike");
+    auto* synchro = window.get<QComboBox>("ComboBoxSynchro");
+    auto* multiple = window.get<QComboBox>("ComboBoxNasobekPalcu");
+    bikes->setCurrentIndex(31);
+    synchro->setCurrentIndex(5);
+    multiple->setCurrentIndex(3);
+    apply(Language::Czech);
+    EXPECT_EQ(bikes->currentIndex(), 31);
+    EXPECT_EQ(bikes->currentText(), "Speciální nastavení");
+    EXPECT_EQ(synchro->currentIndex(), 5);
+    EXPECT_EQ(multiple->currentIndex(), 3);
+    EXPECT_EQ(bikes->itemText(0), "row 0");  // rows not in the table keep their text
+    EXPECT_EQ(synchro->itemText(7), "row 7");
+}
+
+TEST_F(ApplyCaptionsTest, OnlyTheCurrentLanguageIsCheckedAndTheTitleIsTheSameInEveryLanguage)
+{
+    const char* items[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        apply(static_cast<Language>(lang));
+        for (int i = 0; i < kLanguageCount; ++i)
+            EXPECT_EQ(window.get<QAction>(items[i])->isChecked(), i == lang) << items[i];
+        EXPECT_EQ(window.windowTitle(), "  Tarvel 3       /work/data.ign");
+    }
+}
+
+TEST_F(ApplyCaptionsTest, PlaceholdersWhileNoUnitIsConnected)
+{
+    window.get<QWidget>("LabelSpojeni")->show();
+    apply(Language::English);
+    EXPECT_EQ(label("LabelAdvance1"), "Advance 1 = --- [°]");
+    EXPECT_EQ(label("LabelAdvance4"), "Advance 4 = --- [°]");
+    EXPECT_EQ(label("LabelPocetProgramovani"), "Number of Programing= ---");
+    EXPECT_EQ(label("LabelMonSnimac2"), "Pick-up (CKPS) 2 = ---");
+    EXPECT_EQ(label("LabelPriveraPoz"), "Servo desired= ---");
+    EXPECT_EQ(label("LabelPriveraMer"), "Servo measured= ---");
+    EXPECT_EQ(label("LabelMonPilotLight"), "Gear Shift Light - ---");
+    EXPECT_EQ(label("LabelMonClutchOut"), "Clutch master - ---");
+    EXPECT_EQ(label("LabelMonStartLimiterRpm"), "Start limiter - ---");
+    EXPECT_EQ(label("LabelMonStartLimiterOut"), "Start limiter - ---");
+    EXPECT_EQ(label("LabelMonLimiterOut"), "Limiter - ---");
+
+    apply(Language::German);
+    EXPECT_EQ(label("LabelAdvance2"), "Vorzündung 2 = --- [°]");
+    EXPECT_EQ(label("LabelMonPilotLight"), "Schaltblitz - ---");
+    apply(Language::French);
+    EXPECT_EQ(label("LabelMonPilotLight"), "Retard ŕ l´allumage - ---");
+    EXPECT_EQ(label("LabelMonSnimac1"), "Capteur(CKPS) 1 = ---");
+}
+
+TEST_F(ApplyCaptionsTest, TheFiveDashPlaceholdersUseMessagesApplyCaptionsFillsItself)
+{
+    // Nothing but Apply captions has filled the table: the five " - ---"
+    // labels still get their words.
+    window.get<QWidget>("LabelSpojeni")->show();
+    ASSERT_EQ(messages[Msg::StartLimiter], "");
+    apply(Language::Czech);
+    EXPECT_EQ(label("LabelMonStartLimiterOut"), "Startovací omezovač - ---");
+    EXPECT_EQ(label("LabelMonLimiterOut"), "Omezovač - ---");
+}
+
+TEST_F(ApplyCaptionsTest, LiveLabelsKeepTheirValuesWhileAUnitIsConnected)
+{
+    window.get<QWidget>("LabelSpojeni")->hide();
+    window.get<QLabel>("LabelAdvance1")->setText("Advance 1 = 23 [°]");
+    window.get<QLabel>("LabelAdvance3")->setText("Advance 3 = 21 [°]");
+    window.get<QLabel>("LabelMonPilotLight")->setText("Gear Shift Light - ON");
+    window.get<QLabel>("LabelPriveraMer")->setText("Servo measured= 1200");
+    apply(Language::German);
+    EXPECT_EQ(label("LabelAdvance1"), "Vorzündung [°]");  // the caption, until the next monitor frame
+    EXPECT_EQ(label("LabelAdvance2"), "Vorzündung [°]");
+    EXPECT_EQ(label("LabelAdvance3"), "Advance 3 = 21 [°]");
+    EXPECT_EQ(label("LabelMonPilotLight"), "Gear Shift Light - ON");
+    EXPECT_EQ(label("LabelPriveraMer"), "Servo measured= 1200");
+    EXPECT_EQ(messages[Msg::Yes], "JA");  // the table is refilled all the same
+    EXPECT_EQ(messages[Msg::MotorOff], "Motor off");
+}
+
+TEST_F(ApplyCaptionsTest, LoadMessagesAloneSetsTheLivePlaceholdersOnly)
+{
+    window.get<QWidget>("LabelSpojeni")->show();
+    LoadMessages(window, Language::Czech, messages);
+    EXPECT_EQ(label("LabelAdvance3"), "Předstih 3 = --- [°]");
+    EXPECT_EQ(label("LabelMonPilotLight"), "designed");
+    EXPECT_EQ(messages[Msg::Read], "Čtení:");
+}
+
+TEST_F(ApplyCaptionsTest, HintsCarryTheLongPartForTheStatusBar)
+{
+    auto* rpm = window.get<QLabel>("LabelRpm1");
+    auto longPart = [&] { return HintLongPart(rpm->property(kHintProperty).toString()); };
+    apply(Language::English);
+    EXPECT_EQ(longPart(), "Speed - Round per Minute");
+    apply(Language::German);
+    EXPECT_EQ(longPart(), "Umdrehungen pro Minute");
+    apply(Language::Czech);
+    EXPECT_EQ(longPart(), "Rychlost - Otáčky za minutu");
+}
+
+TEST_F(ApplyCaptionsTest, TooltipsOnlyOnControlsThatShowTheirHints)
+{
+    auto* verze = window.get<QLabel>("LabelVerze1");
+    verze->setProperty(kShowHintProperty, true);
+    auto* rpm = window.get<QLabel>("LabelRpm1");
+    rpm->setToolTip("designed");
+    apply(Language::English);
+    EXPECT_EQ(verze->toolTip(), "Version of program in ignition");
+    EXPECT_EQ(rpm->toolTip(), "");
+    EXPECT_EQ(window.get<QAction>("MenuExit")->property(kHintProperty), "End of program");
+    EXPECT_EQ(window.get<QMenu>("MenuLanguage")->menuAction()->property(kHintProperty),
+              "Set English or German or French or Czech ");
+}

@@ -1,0 +1,36 @@
+# Installs the build into a scratch prefix and checks that a desktop finds
+# what it needs: program, desktop entry, icons and the manuals.
+# Arguments: BUILD_DIR, PREFIX, PROGRAM (empty when the program is not built).
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(expected
+  share/applications/tarvel3.desktop
+  share/icons/hicolor/scalable/apps/tarvel3.svg
+  share/icons/hicolor/16x16/apps/tarvel3.png
+  share/icons/hicolor/48x48/apps/tarvel3.png
+  share/icons/hicolor/256x256/apps/tarvel3.png
+  share/doc/tarvel3/manual-en.html
+  share/doc/tarvel3/manual-cs.html)
+if(PROGRAM)
+  list(APPEND expected bin/${PROGRAM})
+endif()
+foreach(file IN LISTS expected)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+file(STRINGS ${PREFIX}/share/applications/tarvel3.desktop entry)
+foreach(line "[Desktop Entry]" "Type=Application" "Exec=tarvel3" "Icon=tarvel3" "Terminal=false")
+  list(FIND entry "${line}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "desktop entry lacks '${line}'")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${PREFIX})
+message(STATUS "install layout complete")

@@ -1,0 +1,168 @@
+// The language tables as data: every row well formed, and the texts that are
+// easy to get wrong exactly as the program must show them.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <set>
+#include <tuple>
+
+#include "QStringPrinter.h"
+#include "model/Messages.h"
+#include "ui/lang/CaptionTable.h"
+#include "ui/lang/HintText.h"
+#include "ui/lang/LanguageCaptions.h"
+#include "ui/lang/LanguageChoice.h"
+
+using namespace tarvel;
+using namespace tarvel::ui;
+
+namespace {
+
+const CaptionRow* findRow(std::string_view target, CaptionKind kind, int listRow = -1)
+{
+    for (const CaptionRow& row : captionRows())
+        if (row.target == target && row.kind == kind && row.listRow == listRow)
+            return &row;
+    return nullptr;
+}
+
+qsizetype characters(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).size();
+}
+
+}  // namespace
+
+TEST(CaptionTable, EveryTargetAndKindIsWrittenOnceAndListRowsNameTheirRow)
+{
+    std::set<std::tuple<std::string_view, CaptionKind, int>> seen;
+    for (const CaptionRow& row : captionRows()) {
+        EXPECT_TRUE(seen.emplace(row.target, row.kind, row.listRow).second) << row.target;
+        EXPECT_EQ(row.kind == CaptionKind::ListRow, row.listRow >= 0) << row.target;
+        EXPECT_FALSE(row.text[0].empty()) << row.target;
+        for (std::string_view text : row.text)
+            EXPECT_TRUE(QString::fromUtf8(text.data(), qsizetype(text.size())).isValidUtf16()) << row.target;
+    }
+    EXPECT_EQ(seen.size(), captionRows().size());
+}
+
+TEST(CaptionTable, ExactTexts)
+{
+    struct Case {
+        std::string_view target;
+        CaptionKind kind;
+        int listRow;
+        Language language;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"MenuSave", CaptionKind::MenuItem, -1, Language::German, "&Speichern"},
+        {"MenuSave", CaptionKind::MenuItem, -1, Language::French, "&Mčmoriser"},
+        {"MenuCzech", CaptionKind::MenuItem, -1, Language::French, "&Tchčque"},
+        {"MenuCzech", CaptionKind::MenuItem, -1, Language::Czech, "Če&sky"},
+        {"ButtonRead", CaptionKind::Caption, -1, Language::Czech, "Čí&st"},
+        {"MenuOpenExeDir", CaptionKind::MenuItem, -1, Language::French, "Open from exe dir"},
+        {"LabelSpojeni", CaptionKind::Caption, -1, Language::French, "Pas de connection acec pc"},
+        {"GroupBoxPalec3", CaptionKind::Caption, -1, Language::German, "Kanal 3"},
+        {"CheckBoxInvInput2", CaptionKind::Caption, -1, Language::Czech, "Opačná polarita snímače 2"},
+        {"LabelPilotLight", CaptionKind::Caption, -1, Language::French, "Retard ŕ l´allumage [rpm]"},
+        {"LabelKompenz", CaptionKind::Caption, -1, Language::Czech, "Kompenzace "},
+        {"LabelAdvance2", CaptionKind::Caption, -1, Language::English, "Advance [°]"},
+        {"ComboBoxBike", CaptionKind::ListRow, 11, Language::English, "Classic (1 lobe, 1 or 2 pick-up) "},
+        {"ComboBoxBike", CaptionKind::ListRow, 31, Language::French, "Spécial ajustage"},
+        {"ComboBoxSynchro", CaptionKind::ListRow, 5, Language::French, "2 short gaps between lobes (inserted lobe)"},
+        {"ComboBoxNasobekPalcu", CaptionKind::ListRow, 3, Language::Czech, "1 zápal za 2 otáčky (vačkový hřídel)"},
+        {"MenuGerman", CaptionKind::Hint, -1, Language::Czech, "Deutsches Menü"},
+        {"LabelRpm1", CaptionKind::Hint, -1, Language::German, "Umdrehungen pro Minute"},
+        {"BitBtnVerify", CaptionKind::Hint, -1, Language::English, "Compare set parametrs  with parametrs of ignition"},
+        {"MenuCom", CaptionKind::Hint, -1, Language::Czech, "Nastavení čísla serivého portu (Com) "},
+        {"SpeedButton6", CaptionKind::Hint, -1, Language::French, "Reprogramation des paramčtres initial Dórigine"},
+    };
+    for (const Case& c : cases) {
+        const CaptionRow* row = findRow(c.target, c.kind, c.listRow);
+        ASSERT_NE(row, nullptr) << c.target;
+        EXPECT_EQ(row->composed(c.language), c.expected) << c.target;
+    }
+}
+
+TEST(CaptionTable, FrenchDelayAndBuildUpLabelsAreEmpty)
+{
+    for (std::string_view target : {"LabelGasD", "LabelRetardD", "LabelGasT", "LabelRetardT"}) {
+        const CaptionRow* row = findRow(target, CaptionKind::Caption);
+        ASSERT_NE(row, nullptr) << target;
+        EXPECT_EQ(row->composed(Language::French), "") << target;
+        EXPECT_NE(row->composed(Language::German), "") << target;
+    }
+}
+
+TEST(CaptionTable, ControlsWithASingleTextAreNotInTheTable)
+{
+    for (std::string_view target : {"LabelTps1", "LabelTps10", "GroupBox4", "LabelStartLimiterMin", "LabelRpm1",
+                                    "CheckBoxTpsMapa", "LabelGasRpmMin", "Label5"})
+        EXPECT_EQ(findRow(target, CaptionKind::Caption), nullptr) << target;
+    EXPECT_EQ(findRow("ComboBoxSynchro", CaptionKind::ListRow, 7), nullptr);  // "Harley"
+    EXPECT_EQ(findRow("ComboBoxBike", CaptionKind::ListRow, 10), nullptr);
+}
+
+TEST(MessageTexts, PaddedPickUpErrorIsFortyCharactersInEveryLanguage)
+{
+    MessageTable messages;
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        messages.loadAll(static_cast<Language>(lang));
+        EXPECT_EQ(characters(messages[Msg::PickUpSystemError]), 40) << lang;
+    }
+}
+
+TEST(MessageTexts, LanguageSpecificTexts)
+{
+    MessageTable messages;
+    messages.setManualUrls("/doc/en.html", "/doc/cs.html");
+    messages.loadAll(Language::Czech);
+    EXPECT_EQ(messages[Msg::Disconnected], "  (Dočasně odpojeno bootloaderem)");
+    EXPECT_EQ(messages[Msg::ManualOpenError], "Chyba při otevírání souboru /doc/cs.html !");
+    messages.loadAll(Language::French);
+    EXPECT_EQ(messages[Msg::Open], "Open");
+    EXPECT_EQ(messages[Msg::GearShiftLight], "Retard ŕ l´allumage");
+    EXPECT_EQ(messages[Msg::ManualOpenError], "Erreur ŕ l´ouvertur du Fichier /doc/en.html !");
+    messages.loadAll(Language::German);
+    EXPECT_EQ(messages[Msg::PrintDateTime], "Zeitpunkt des Ausdruckes   ");
+    EXPECT_EQ(messages[Msg::ManualUrl], "/doc/en.html");
+}
+
+TEST(LanguageChoice, CommandLineWordIsExactAndCaseSensitive)
+{
+    const std::pair<std::string_view, std::optional<Language>> cases[] = {
+        {"ENGLISH", Language::English}, {"DEUTSCH", Language::German},
+        {"FRANCE", Language::French},   {"CESKY", Language::Czech},
+        {"deutsch", std::nullopt},      {"FRENCH", std::nullopt},
+        {"CESKY ", std::nullopt},       {"", std::nullopt},
+        {"data.ign", std::nullopt},
+    };
+    for (const auto& [word, expected] : cases)
+        EXPECT_EQ(LanguageFromArgument(word), expected) << word;
+}
+
+TEST(LanguageChoice, StoredLanguageOutsideTheFourFallsBackToEnglish)
+{
+    EXPECT_EQ(LanguageFromStored(3), Language::Czech);
+    EXPECT_EQ(LanguageFromStored(1), Language::German);
+    EXPECT_EQ(LanguageFromStored(4), Language::English);
+    EXPECT_EQ(LanguageFromStored(255), Language::English);
+    EXPECT_EQ(LanguageFromStored(-1), Language::English);
+}
+
+TEST(HintText, ShortAndLongParts)
+{
+    EXPECT_EQ(HintShortPart("Round per Minute|Speed - Round per Minute"), "Round per Minute");
+    EXPECT_EQ(HintLongPart("Round per Minute|Speed - Round per Minute"), "Speed - Round per Minute");
+    EXPECT_EQ(HintShortPart("Umdrehungen pro Minute"), "Umdrehungen pro Minute");
+    EXPECT_EQ(HintLongPart("Umdrehungen pro Minute"), "Umdrehungen pro Minute");
+    EXPECT_EQ(HintLongPart(""), "");
+}
+
+TEST(WindowTitle, PrefixSevenSpacesAndPathThenTheReleaseNote)
+{
+    EXPECT_EQ(ComposeWindowTitle("/home/jan/data.ign"), "  Tarvel 3       /home/jan/data.ign");
+    EXPECT_EQ(ComposeWindowTitle("a.ign", "  (Disconnected by bootloader)"),
+              "  Tarvel 3       a.ign  (Disconnected by bootloader)");
+}

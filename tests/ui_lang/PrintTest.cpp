@@ -1,0 +1,284 @@
+// Print and Print all: the order of the steps around the printing flag, five
+// jobs of one page for Print all, the window restored afterwards, and a window
+// left untouched when there is no printer.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "QStringPrinter.h"
+#include "StandInWindow.h"
+#include "ui/print/PageFit.h"
+#include "ui/print/PdfPagePrinter.h"
+#include "ui/print/PrintCommands.h"
+#include "ui/print/PrintHeader.h"
+#include "ui/print/WidgetPrintWindow.h"
+
+using namespace tarvel;
+using namespace tarvel::ui;
+using tarvel::ui::test::StandInWindow;
+
+namespace {
+
+// Records every call; the picture it hands out names the visible tabs.
+class RecordingWindow : public PrintWindow {
+public:
+    QStringList log;
+    bool printing = false;
+    int open = 2;
+    bool visible[kPrintTabCount] = {true, true, true, true, true};
+
+    QString visibleTabs() const
+    {
+        QString tabs;
+        for (int tab = 0; tab < kPrintTabCount; ++tab)
+            if (visible[tab])
+                tabs += QString::number(tab);
+        return tabs;
+    }
+
+    QImage captureClientArea() override
+    {
+        log << QStringLiteral("capture open=%1 visible=%2 printing=%3").arg(open).arg(visibleTabs()).arg(printing);
+        QImage picture(934, 772, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        return picture;
+    }
+    void setPrinting(bool on) override
+    {
+        printing = on;
+        log << QStringLiteral("printing %1").arg(on);
+    }
+    void applyRules() override { log << QStringLiteral("rules"); }
+    void showPrintHeader(const QString& header) override { log << QStringLiteral("header ") + header; }
+    void restoreStatusBackground() override { log << QStringLiteral("face"); }
+    void setMessageTicks(int ticks) override { log << QStringLiteral("ticks %1").arg(ticks); }
+    void hideProgressGauge() override { log << QStringLiteral("gauge hidden"); }
+    void focusVerifyButton() override { log << QStringLiteral("focus verify"); }
+    int openTab() const override { return open; }
+    void openTabAt(int tab) override { open = tab; }
+    void setTabVisible(int tab, bool shown) override { visible[tab] = shown; }
+};
+
+class PrintTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    PdfPagePrinter printer{folder.path()};
+    RecordingWindow window;
+    PrintCommands commands{window, printer};
+
+    void expectOnePagePerJob(int jobs)
+    {
+        ASSERT_EQ(printer.jobs().size(), jobs);
+        for (const auto& job : printer.jobs())
+            EXPECT_EQ(PdfPagePrinter::countPages(job.file), 1) << job.file.toStdString();
+    }
+};
+
+}  // namespace
+
+TEST_F(PrintTest, PrintIsOneJobOfOnePageBetweenTheRules)
+{
+    EXPECT_EQ(commands.printOpenTab("Date and time of printing:  x"), PrintOutcome::Printed);
+    expectOnePagePerJob(1);
+    EXPECT_EQ(window.log, QStringList({"header Date and time of printing:  x", "ticks 200", "gauge hidden",
+                                       "printing 1", "focus verify", "rules", "capture open=2 visible=01234 printing=1",
+                                       "printing 0", "rules", "face"}));
+    EXPECT_EQ(printer.jobs().front().pictureSize, QSize(934, 772));
+}
+
+TEST_F(PrintTest, PrintAllPrintsEachTabAloneInOrderAndRestoresTheTabs)
+{
+    window.open = 3;
+    EXPECT_EQ(commands.printAllTabs("h"), PrintOutcome::Printed);
+    expectOnePagePerJob(5);
+    QStringList captures = window.log.filter("capture");
+    EXPECT_EQ(captures, QStringList({"capture open=0 visible=0 printing=1", "capture open=1 visible=1 printing=1",
+                                     "capture open=2 visible=2 printing=1", "capture open=3 visible=3 printing=1",
+                                     "capture open=4 visible=4 printing=1"}));
+    EXPECT_EQ(window.log.first(), "focus verify");
+    EXPECT_EQ(window.log.mid(window.log.size() - 3), QStringList({"printing 0", "rules", "face"}));
+    EXPECT_EQ(window.log.count("rules"), 6);  // before each page, and once after
+    EXPECT_EQ(window.visibleTabs(), "01234");
+    EXPECT_EQ(window.open, 3);
+    EXPECT_FALSE(window.printing);
+}
+
+TEST_F(PrintTest, WithoutAPrinterNothingIsTouched)
+{
+    printer.setAvailable(false);
+    EXPECT_EQ(commands.printOpenTab("h"), PrintOutcome::NoPrinter);
+    EXPECT_EQ(commands.printAllTabs("h"), PrintOutcome::NoPrinter);
+    EXPECT_TRUE(window.log.isEmpty());
+    EXPECT_TRUE(printer.jobs().isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(PrintTest, AJobFailingPartWayStillRestoresTheWindow)
+{
+    window.open = 1;
+    printer.failFromJob(3);
+    EXPECT_EQ(commands.printAllTabs("h"), PrintOutcome::Failed);
+    EXPECT_EQ(printer.jobs().size(), 2);
+    EXPECT_EQ(window.log.filter("capture").size(), 3);  // no pages after the failure
+    EXPECT_EQ(window.visibleTabs(), "01234");
+    EXPECT_EQ(window.open, 1);
+    EXPECT_FALSE(window.printing);
+    EXPECT_EQ(window.log.last(), "face");
+}
+
+TEST(PageFit, PictureAsLargeAsFitsWithItsProportions)
+{
+    struct Case {
+        QSize picture;
+        QRect page;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {{934, 772}, {0, 0, 1000, 1400}, {0, 0, 1000, 826}},   // portrait page: width-bound
+        {{934, 772}, {0, 0, 1400, 1000}, {0, 0, 1209, 1000}},  // landscape page: height-bound
+        {{100, 50}, {10, 20, 300, 150}, {10, 20, 300, 150}},   // same proportions, page offset kept
+        {{0, 0}, {0, 0, 100, 100}, {0, 0, 0, 0}},              // nothing to draw
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitPicture(c.picture, c.page), c.expected) << c.picture.width() << "x" << c.picture.height();
+}
+
+TEST(PrintHeaderText, PrefixShortDateFourBlanksLongTime)
+{
+    const QDateTime when(QDate(2015, 8, 14), QTime(10, 42, 29));
+    EXPECT_EQ(PrintHeader("Date and time of printing:  ", when, QLocale(QLocale::English, QLocale::UnitedStates)),
+              "Date and time of printing:  8/14/15    10:42:29 AM");
+    EXPECT_EQ(PrintHeader("Datum a čas tisku:  ", when, QLocale(QLocale::Czech, QLocale::CzechRepublic)),
+              "Datum a čas tisku:  14.08.15    10:42:29");
+    EXPECT_EQ(PrintHeader("Zeitpunkt des Ausdruckes   ", when, QLocale(QLocale::German, QLocale::Germany)),
+              "Zeitpunkt des Ausdruckes   14.08.15    10:42:29");
+}
+
+TEST(PrintHeaderText, ProblemMessagesInEveryLanguage)
+{
+    EXPECT_EQ(PrintProblemText(true, Language::English, {}),
+              "No printer is installed on this computer. Nothing was printed.");
+    EXPECT_EQ(PrintProblemText(true, Language::Czech, "x"),
+              "Na tomto počítači není nainstalována žádná tiskárna. Nic nebylo vytištěno.");
+    EXPECT_EQ(PrintProblemText(false, Language::German, "Laser"), "Der Druck ist fehlgeschlagen. (Laser)");
+    EXPECT_EQ(PrintProblemText(false, Language::French, {}), "L'impression a échoué.");
+}
+
+namespace {
+
+// The print commands on a widget tree: what a page shows and what is left.
+class WidgetPrintTest : public ::testing::Test {
+protected:
+    StandInWindow form;
+    QTemporaryDir folder;
+    PdfPagePrinter printer{folder.path()};
+    bool printing = false;
+    int messageTicks = 0;
+    int rulesApplied = 0;
+    WidgetPrintWindow window{
+        *form.centralWidget(),
+        {[this](bool on) { printing = on; }, [this] { ++rulesApplied; }, [this](int ticks) { messageTicks = ticks; }}};
+    PrintCommands commands{window, printer};
+
+    QLabel* status() { return form.get<QLabel>("LabelHlaseni"); }
+    QWidget* connection() { return form.get<QWidget>("LabelSpojeni"); }
+
+    void SetUp() override
+    {
+        form.resize(700, 500);
+        status()->setText("Read: OK");
+        connection()->show();
+        form.pages->setCurrentIndex(2);
+    }
+};
+
+// Looks at the window while a page is printed.
+class WatchingPrinter : public PagePrinter {
+public:
+    WatchingPrinter(PagePrinter& inner, StandInWindow& form) : inner_(inner), form_(form) {}
+    QStringList seen;
+
+    bool available() const override { return inner_.available(); }
+    QString lastError() const override { return inner_.lastError(); }
+    bool printPage(const QImage& picture) override
+    {
+        auto* status = form_.get<QLabel>("LabelHlaseni");
+        QString visibleTabs;
+        for (int i = 0; i < form_.pages->count(); ++i)
+            if (form_.pages->isTabVisible(i))
+                visibleTabs += form_.pages->widget(i)->objectName() + ' ';
+        seen << QStringLiteral("%1|%2|%3|%4")
+                    .arg(status->text(), status->isHidden() ? "hidden" : "shown",
+                         status->palette().color(QPalette::Window).name(), visibleTabs.trimmed());
+        return inner_.printPage(picture);
+    }
+
+private:
+    PagePrinter& inner_;
+    StandInWindow& form_;
+};
+
+}  // namespace
+
+TEST_F(WidgetPrintTest, PrintShowsTheHeaderOnWhiteAndLeavesItForTheCountdown)
+{
+    WatchingPrinter watching(printer, form);
+    PrintCommands watched(window, watching);
+    form.get<QProgressBar>("CGaugeProgram")->show();
+    EXPECT_EQ(watched.printOpenTab("Date and time of printing:  8/14/15    10:42:29 AM"), PrintOutcome::Printed);
+    ASSERT_EQ(watching.seen.size(), 1);
+    EXPECT_EQ(watching.seen.front(),
+              "Date and time of printing:  8/14/15    10:42:29 AM|shown|#ffffff|"
+              "TabSheetRuzne TabSheetBike TabSheetAdvance TabSheetServo TabSheet_Gas");
+    EXPECT_EQ(PdfPagePrinter::countPages(printer.jobs().front().file), 1);
+    EXPECT_EQ(printer.jobs().front().pictureSize, form.centralWidget()->size());
+
+    EXPECT_FALSE(status()->isHidden());
+    EXPECT_EQ(status()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    EXPECT_TRUE(connection()->isHidden());
+    EXPECT_TRUE(form.get<QWidget>("CGaugeProgram")->isHidden());
+    EXPECT_EQ(messageTicks, kPrintMessageTicks);
+    EXPECT_FALSE(printing);
+    EXPECT_EQ(rulesApplied, 2);
+}
+
+TEST_F(WidgetPrintTest, PrintAllGivesFiveSinglePageJobsOneTabEachAndReopensTheTab)
+{
+    WatchingPrinter watching(printer, form);
+    PrintCommands watched(window, watching);
+    EXPECT_EQ(watched.printAllTabs("h"), PrintOutcome::Printed);
+    ASSERT_EQ(watching.seen.size(), 5);
+    const char* tabs[] = {"TabSheetRuzne", "TabSheetBike", "TabSheetAdvance", "TabSheetServo", "TabSheet_Gas"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(watching.seen[i], QStringLiteral("h|shown|#ffffff|") + tabs[i]);
+    ASSERT_EQ(printer.jobs().size(), 5);
+    for (const auto& job : printer.jobs())
+        EXPECT_EQ(PdfPagePrinter::countPages(job.file), 1);
+    for (int i = 0; i < form.pages->count(); ++i)
+        EXPECT_TRUE(form.pages->isTabVisible(i)) << i;
+    EXPECT_EQ(form.pages->currentIndex(), 2);
+    EXPECT_FALSE(printing);
+}
+
+TEST_F(WidgetPrintTest, NoPrinterLeavesTheWindowExactlyAsItWas)
+{
+    printer.setAvailable(false);
+    const QPalette statusColours = status()->palette();
+    EXPECT_EQ(commands.printOpenTab("h"), PrintOutcome::NoPrinter);
+    EXPECT_EQ(commands.printAllTabs("h"), PrintOutcome::NoPrinter);
+    EXPECT_EQ(status()->text(), "Read: OK");
+    EXPECT_TRUE(status()->isHidden());
+    EXPECT_EQ(status()->palette(), statusColours);
+    EXPECT_FALSE(connection()->isHidden());
+    EXPECT_EQ(form.pages->currentIndex(), 2);
+    EXPECT_EQ(messageTicks, 0);
+    EXPECT_EQ(rulesApplied, 0);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}

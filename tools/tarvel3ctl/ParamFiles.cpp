@@ -1,0 +1,28 @@
+#include "ParamFiles.h"
+
+#include "store/IgnFileReader.h"
+#include "store/IgnFileWriter.h"
+#include "store/SafeFileWriter.h"
+
+namespace tarvel::ctl {
+
+ParamFileResult LoadParamFile(const std::string& path, ParamImage& image)
+{
+    switch (LoadIgnFile(path, image)) {
+        case IgnLoadResult::Loaded:
+            return ParamFileResult::Ok;
+        case IgnLoadResult::OpenError:
+            return ParamFileResult::OpenError;
+        case IgnLoadResult::UnmatchedVersion:
+            return ParamFileResult::VersionMismatch;
+    }
+    return ParamFileResult::OpenError;
+}
+
+ParamFileResult SaveParamFile(const std::string& path, const ParamImage& image, std::string* error)
+{
+    return SafeFileWriter::writeFile(path, IgnFileText(image), error) ? ParamFileResult::Ok
+                                                                      : ParamFileResult::WriteError;
+}
+
+}  // namespace tarvel::ctl
