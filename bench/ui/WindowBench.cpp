@@ -4,15 +4,26 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <ctime>
 
 #include "TFormHlav.h"
+#include "link/SimulatedUnitDevice.h"
 
 namespace {
 
+tarvel::link::SimulatedUnitDevice* unit = nullptr;
+
+// The window on a simulated unit in the same process, its timer stopped: the
+// benchmarks drive the ticks.
 tarvel::TFormHlav& window()
 {
     static tarvel::TFormHlav* form = [] {
-        auto* w = new tarvel::TFormHlav();
+        auto device = std::make_unique<tarvel::link::SimulatedUnitDevice>();
+        unit = device.get();
+        auto* w = new tarvel::TFormHlav(nullptr, std::move(device));
         w->FormCreate({}, QApplication::applicationDirPath());
         w->timer1().stop();
         w->show();
@@ -57,12 +68,63 @@ void BM_HighlightStill(benchmark::State& state)
 }
 BENCHMARK(BM_HighlightStill)->MeasureProcessCPUTime()->UseRealTime();
 
+double cpuNow()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// One tick of the window's timer that decodes a monitor frame: poll, decode,
+// the idle step, the watchdog, and drawing what changed (live labels, gauges,
+// the highlight). The unit's engine sweeps through the map, so the lit cell
+// moves. Ticks without a frame run untimed between iterations; the reported
+// time is that of the frame tick alone (wall clock; cpu_us is its CPU time).
+void BM_TickWithMonitorFrame(benchmark::State& state)
+{
+    tarvel::TFormHlav& w = window();
+    double cpu = 0;
+    for (auto _ : state) {
+        for (;;) {
+            unit->nowMs += tarvel::TFormHlav::kTimerMs;
+            const auto frames = w.deviceLink().monitorFrames();
+            const double cpuStart = cpuNow();
+            const auto start = std::chrono::steady_clock::now();
+            w.Timer1Timer();
+            const auto end = std::chrono::steady_clock::now();
+            if (w.deviceLink().monitorFrames() != frames) {
+                cpu += cpuNow() - cpuStart;
+                state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+                break;
+            }
+        }
+    }
+    state.counters["cpu_us"] = benchmark::Counter(cpu * 1e6, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_TickWithMonitorFrame)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Every tick (most without a frame), followed by the event loop painting the
+// controls the tick changed, as the running program does.
+void BM_TickAndPaint(benchmark::State& state)
+{
+    tarvel::TFormHlav& w = window();
+    for (auto _ : state) {
+        unit->nowMs += tarvel::TFormHlav::kTimerMs;
+        w.Timer1Timer();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TickAndPaint)->MeasureProcessCPUTime()->UseRealTime();
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A settings folder of its own: the user's settings stay untouched.
+    QTemporaryDir home;
+    qputenv("TARVEL3_HOME", home.path().toUtf8());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -6,6 +6,9 @@
 #include "AppFont.h"
 #include "ShutdownSignals.h"
 #include "TFormHlav.h"
+#include "about/TFormAbout.h"
+#include "lang/LanguageChoice.h"
+#include "resources/Artwork.h"
 
 int main(int argc, char* argv[])
 {
@@ -15,15 +18,27 @@ int main(int argc, char* argv[])
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QApplication::setFont(tarvel::AppFont::designFont());
+    QApplication::setWindowIcon(tarvel::ui::ProgramIcon());
 
     tarvel::TFormHlav window;
+
+    // Asked to end by a signal or by the desktop session: close as Exit does,
+    // so that the settings and the parameter image are saved. A message box
+    // that is open (at start-up too) is closed first.
+    tarvel::ShutdownSignals shutdownSignals([&window] {
+        while (QWidget* modal = QApplication::activeModalWidget())
+            if (!modal->close())
+                break;
+        window.close();
+    });
+
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     window.FormCreate(arguments, QApplication::applicationDirPath());
-
-    // Asked to end by a signal or by the desktop session: close as Exit does,
-    // so that the settings and the parameter image are saved.
-    tarvel::ShutdownSignals shutdownSignals([&window] { window.close(); });
+    if (window.closedForGood())
+        return 0;
+    tarvel::ui::TFormAbout about([&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
+    window.setAboutBox(&about);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) { window.FormClose(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.FormClose(); });
 

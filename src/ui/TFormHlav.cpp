@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDialog>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -23,8 +26,22 @@
 #include "SpinButton.h"
 #include "UpDown.h"
 #include "WindowBuilder.h"
+#include "about/ManualLocation.h"
+#include "about/ManualOpener.h"
+#include "lang/LanguageCaptions.h"
+#include "lang/LanguageChoice.h"
 #include "model/KeyingPresets.h"
 #include "model/Normalise.h"
+#include "print/PrintCommands.h"
+#include "print/PrintHeader.h"
+#include "print/SystemPagePrinter.h"
+#include "print/WidgetPrintWindow.h"
+#include "resources/Artwork.h"
+#include "store/AppSettings.h"
+#include "store/IgnFileReader.h"
+#include "store/IgnFileWriter.h"
+#include "store/SafeFileWriter.h"
+#include "store/TestMarker.h"
 
 namespace tarvel {
 
@@ -57,7 +74,11 @@ T* TFormHlav::control(const QString& name) const
     return widget;
 }
 
-TFormHlav::TFormHlav(QWidget* parent) : QMainWindow(parent), dialogs_(std::make_unique<QtDialogs>())
+TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
+    : QMainWindow(parent),
+      dialogs_(std::make_unique<QtDialogs>()),
+      link_(std::make_unique<link::DeviceLink>(image_, messages_, static_cast<link::LinkHost&>(*this), std::move(device))),
+      paths_(AppPaths::fromEnvironment())
 {
     setObjectName(QStringLiteral("FormHlav"));
     WindowBuilder(this).build();
@@ -69,17 +90,27 @@ TFormHlav::TFormHlav(QWidget* parent) : QMainWindow(parent), dialogs_(std::make_
     servoAll_ = control<QCheckBox>(QStringLiteral("CheckBoxServoAll"));
     bikeList_ = control<QComboBox>(QStringLiteral("ComboBoxBike"));
     synchroList_ = control<QComboBox>(QStringLiteral("ComboBoxSynchro"));
-    labelHlaseni_ = control<QLabel>(QStringLiteral("LabelHlaseni"));
-    gaugeProgram_ = control<BarGauge>(QStringLiteral("CGaugeProgram"));
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setTimerType(Qt::PreciseTimer);
     timer1_.setInterval(kTimerMs);
     connect(&timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    linkView_ = LinkView(this);
+    ui::ApplyToolGlyphs(*this);
+    setWindowIcon(ui::ProgramIcon());
+    pagePrinter_ = std::make_unique<ui::SystemPagePrinter>();
+    // "No connection with PC" shows until the watchdog's first tick decides.
+    link_->setConnectionLabelVisible(true);
     ComposeTitle();
 }
 
-TFormHlav::~TFormHlav() = default;
+TFormHlav::~TFormHlav()
+{
+    timer1_.stop();
+    for (UpDown* upDown : findChildren<UpDown*>())
+        if (upDown->buddy())
+            upDown->buddy()->removeEventFilter(this);
+}
 
 void TFormHlav::FormCreate(const QStringList& arguments, const QString& programFolder)
 {
@@ -90,39 +121,36 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
     rules_ = EnablingRules(this, tables_);
     wireControls();
 
-    portIndex_ = 1;                                                                          // 4
+    link_->port().portIndex = 1;                                                             // 4
     image_[fld::bikeCode] = 20;                                                              // 5
     chosenInList_ = false;
     ApplyKeyingPreset(image_, chosenInList_);
     centreWindow();                                                                          // 6
     exeDirFile_ = QDir(programFolder).filePath(QStringLiteral("data.ign"));                  // 7
-    // 8: the settings and the state dump.
-    if (!arguments.isEmpty()) {                                                              // 9
-        const QString words[] = {QStringLiteral("ENGLISH"), QStringLiteral("DEUTSCH"), QStringLiteral("FRANCE"),
-                                 QStringLiteral("CESKY")};
-        for (int i = 0; i < 4; ++i)
-            if (arguments.constFirst() == words[i]) {
-                language_ = static_cast<std::uint8_t>(i);
-                break;
-            }
-    }
-    // 10: the connection watchdog starts counting.
-    NormaliseImage(image_, language_, portIndex_, scanIndex_);                               // 11
+    ui::SetManualAddresses(messages_, programFolder);
+    LoadSettings();                                                                          // 8
+    if (!arguments.isEmpty())                                                                // 9
+        if (auto chosen = ui::LanguageFromArgument(arguments.constFirst().toStdString()))
+            language_ = static_cast<std::uint8_t>(*chosen);
+    // 10: the connection watchdog starts at 18 silent ticks (the link's start value).
+    normalise();                               // 11
     LoadMessages();                                                                          // 12
     ShowImage();                                                                             // 13
     undo_.init(image_, activeTab());                                                         // 14
     UpdateUndoButtons();
-    // 15: the serial port.
-    refreshPortChecks();
+    link_->openPort();                                                                       // 15
     ApplyCaptions();                                                                         // 16
     ShowImage();                                                                             // 17
     hideStatus();                                                                            // 18
-    gaugeProgram_->setMaximum(2);
+    link_->status().setGaugeMax(2);
+    linkView_.apply(*link_);
     control(QStringLiteral("LabelEeDataErr"))->hide();
     control(QStringLiteral("LabelVersion"))->hide();
-    for (int i = 1; i <= 8; ++i)                                                             // 19
+    testMode_ = ReadTestMarker(paths_.testMarkerFile());                                     // 19
+    for (int i = 1; i <= 8; ++i)
         control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
     ApplyRules();                                                                            // 20
+    listenForLoader();
     timer1_.start();
 }
 
@@ -132,8 +160,13 @@ void TFormHlav::FormClose()
         return;
     closed_ = true;
     timer1_.stop();
+    link_->closePort();
     ReadControls();
-    NormaliseImage(image_, language_, portIndex_, scanIndex_);
+    normalise();
+    SaveSettings();
+    delete loaderNotifier_;
+    loaderNotifier_ = nullptr;
+    loader_.close();
 }
 
 void TFormHlav::closeEvent(QCloseEvent* event)
@@ -257,6 +290,27 @@ void TFormHlav::wireControls()
     onClick(QStringLiteral("SpeedButtonZnovu"), &TFormHlav::SpeedButtonZnovuClick);
     onClick(QStringLiteral("MenuZnovu"), &TFormHlav::SpeedButtonZnovuClick);
     onClick(QStringLiteral("MenuExit"), &TFormHlav::MenuExitClick);
+    onClick(QStringLiteral("MenuRead"), &TFormHlav::MenuReadClick);
+    onClick(QStringLiteral("ButtonRead"), &TFormHlav::MenuReadClick);
+    onClick(QStringLiteral("MenuVerify"), &TFormHlav::MenuVerifyClick);
+    onClick(QStringLiteral("BitBtnVerify"), &TFormHlav::MenuVerifyClick);
+    onClick(QStringLiteral("MenuProgram"), &TFormHlav::MenuProgramClick);
+    onClick(QStringLiteral("BitBtnProgram"), &TFormHlav::MenuProgramClick);
+    onClick(QStringLiteral("MenuOpen"), &TFormHlav::MenuOpenClick);
+    onClick(QStringLiteral("SpeedButton5"), &TFormHlav::MenuOpenClick);
+    onClick(QStringLiteral("MenuOpenExeDir"), &TFormHlav::MenuOpenExeDirClick);
+    onClick(QStringLiteral("MenuSave"), &TFormHlav::MenuSaveClick);
+    onClick(QStringLiteral("SpeedButton7"), &TFormHlav::MenuSaveClick);
+    onClick(QStringLiteral("MenuSaveExeDir"), &TFormHlav::MenuSaveExeDirClick);
+    onClick(QStringLiteral("MenuPrint"), &TFormHlav::SpeedButtonPrintClick);
+    onClick(QStringLiteral("SpeedButtonPrint"), &TFormHlav::SpeedButtonPrintClick);
+    onClick(QStringLiteral("MenuPrintAll"), &TFormHlav::MenuPrintAllClick);
+    onClick(QStringLiteral("MenuAbout"), &TFormHlav::MenuAboutClick);
+    onClick(QStringLiteral("MenuContens"), &TFormHlav::MenuContensClick);
+    const char* languageItems[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    for (std::uint8_t i = 0; i < 4; ++i)
+        connect(control<QAction>(QString::fromLatin1(languageItems[i])), &QAction::triggered, this,
+                [this, i] { MenuLanguageClick(i); });
 }
 
 bool TFormHlav::isMenuShortcut(const QKeySequence& keys) const
@@ -329,7 +383,7 @@ void TFormHlav::ShowImage()
 
 void TFormHlav::CommitChange()
 {
-    NormaliseImage(image_, language_, portIndex_, scanIndex_);
+    normalise();
     ShowImage();
     const bool differed = undo_.push(image_, activeTab());
     UpdateUndoButtons();
@@ -350,6 +404,7 @@ void TFormHlav::ApplyRules()
 void TFormHlav::startProgramming()
 {
     ++programmingStarts_;
+    link_->startProgram();
     emit programmingRequested();
 }
 
@@ -452,7 +507,7 @@ void TFormHlav::UpdateUndoButtons()
 void TFormHlav::BitBtnAdvMinusClick()
 {
     ReadControls();
-    NormaliseImage(image_, language_, portIndex_, scanIndex_);
+    normalise();
     StepAdvance(image_, -1, ignAll_->isChecked(), operatingPoint_);
     CommitChange();
 }
@@ -460,7 +515,7 @@ void TFormHlav::BitBtnAdvMinusClick()
 void TFormHlav::BitBtnAdvPlusClick()
 {
     ReadControls();
-    NormaliseImage(image_, language_, portIndex_, scanIndex_);
+    normalise();
     StepAdvance(image_, +1, ignAll_->isChecked(), operatingPoint_);
     CommitChange();
 }
@@ -509,17 +564,14 @@ void TFormHlav::MenuCom1Click(QAction* item)
 {
     for (int k = 0; k < kPortItems; ++k)
         if (tables_.portMenuItems[k] == item) {
-            portIndex_ = static_cast<std::uint8_t>(k);
+            link_->choosePort(k);
             break;
         }
-    refreshPortChecks();
 }
 
 void TFormHlav::refreshPortChecks()
 {
-    for (int k = 0; k < kPortItems; ++k)
-        if (QAction* item = tables_.portMenuItems[k])
-            item->setChecked(k == portIndex_);
+    portMenuChecked(link_->port().portIndex);
 }
 
 void TFormHlav::MenuExitClick()
@@ -529,25 +581,323 @@ void TFormHlav::MenuExitClick()
 
 void TFormHlav::Timer1Timer()
 {
-    applyHighlight();
+    link_->tick();
+    applyLinkState();
+}
+
+void TFormHlav::applyLinkState()
+{
+    linkView_.apply(*link_);
+    liveTpsMv_ = link_->liveValues().liveTpsMv;
+    if (link_->operatingPointRevision() != opRevision_) {
+        opRevision_ = link_->operatingPointRevision();
+        const link::OperatingPoint& op = link_->operatingPoint();
+        operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow, .rpmColumn = op.opRpmColumn, .servoColumn = op.opServoColumn,
+                                    .belowMap = op.opBelowMap};
+        applyHighlight();
+    }
+    if (link_->engine().identRevision() != identRevision_) {
+        identRevision_ = link_->engine().identRevision();
+        const link::IdentTexts& texts = link_->identTexts();
+        identTexts_ = {QString::fromStdString(texts.firmware), QString::fromStdString(texts.date),
+                       QString::fromStdString(texts.time)};
+        ApplyRules();
+    }
+}
+
+// ---- Device commands -----------------------------------------------------
+
+void TFormHlav::MenuReadClick()
+{
+    link_->startRead();
+    setCurrentFileName(QString());
+    applyLinkState();
+}
+
+void TFormHlav::MenuVerifyClick()
+{
+    ReadControls();
+    normalise();
+    ShowImage();
+    link_->startVerify();
+    applyLinkState();
+}
+
+void TFormHlav::MenuProgramClick()
+{
+    ReadControls();
+    normalise();
+    ShowImage();
+    link_->startProgram();
+    applyLinkState();
+}
+
+// ---- File commands -------------------------------------------------------
+
+void TFormHlav::MenuOpenClick()
+{
+    openParameterFile(openDialogFile_);
+}
+
+void TFormHlav::MenuOpenExeDirClick()
+{
+    openDialogFile_ = saveDialogFile_ = exeDirFile_;
+    openParameterFile(openDialogFile_);
+}
+
+void TFormHlav::MenuSaveClick()
+{
+    saveParameterFile(saveDialogFile_);
+}
+
+void TFormHlav::MenuSaveExeDirClick()
+{
+    openDialogFile_ = saveDialogFile_ = exeDirFile_;
+    saveParameterFile(saveDialogFile_);
+}
+
+bool TFormHlav::openParameterFile(const QString& proposed)
+{
+    bool loaded = false;
+    const QString path = dialogs_->openFileName(this, proposed);
+    if (!path.isEmpty()) {
+        switch (LoadIgnFile(path.toStdString(), image_)) {
+            case IgnLoadResult::OpenError:
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+                break;
+            case IgnLoadResult::UnmatchedVersion:
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]));
+                break;
+            case IgnLoadResult::Loaded:
+                CommitChange();
+                lastFilePath_ = path;
+                saveDialogFile_ = path;
+                setCurrentFileName(path);
+                loaded = true;
+                break;
+        }
+    }
+    hideStatus();
+    return loaded;
+}
+
+bool TFormHlav::saveParameterFile(const QString& proposed)
+{
+    const QString path = dialogs_->saveFileName(this, proposed);
+    if (path.isEmpty())
+        return false;
+    // The file is replaced only by a complete, checked write; until then the
+    // previous file stays as it was.
+    SafeFileWriter file(path.toStdString());
+    if (!file.open()) {
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        return false;
+    }
+    ReadControls();
+    normalise();
+    ShowImage();
+    if (!file.write(IgnFileText(image_)) || !file.commit()) {
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        return false;
+    }
+    lastFilePath_ = path;
+    openDialogFile_ = path;
+    setCurrentFileName(path);
+    return true;
+}
+
+// ---- Settings ------------------------------------------------------------
+
+void TFormHlav::LoadSettings()
+{
+    // Every integer key defaults to the value in force now.
+    FormSettings form;
+    form.left = x();
+    form.top = y();
+    form.height = height();
+    form.width = width();
+    // The port keys hold index + 1 but default to the bare index, so that a
+    // missing ComPort gives COM1 and a missing ComPortAuto 255 (repaired to 0).
+    form.comPort = link_->port().portIndex;
+    form.comPortAuto = link_->port().scanIndex;
+    form.language = language_;
+    form.activePageIndex = pages_->currentIndex();
+    ::tarvel::LoadSettings(paths_, form, image_);
+
+    move(form.left, form.top);
+    resize(form.width, form.height);
+    link_->port().portIndex = form.portIndex();
+    link_->port().scanIndex = form.scanIndex();
+    language_ = form.languageIndex();
+    currentFileName_ = QString::fromStdString(form.file);
+    lastFilePath_ = QString::fromStdString(form.iniDir);
+    openDialogFile_ = saveDialogFile_ = lastFilePath_;
+    if (form.activePageIndex >= 0 && form.activePageIndex < pages_->count())
+        pages_->setCurrentIndex(form.activePageIndex);
+
+    // Devices standing in for port names (read only; never written back).
+    const ProfileFile profile = LoadSettingsFile(paths_);
+    for (int n = 1; n <= link::kPortCount; ++n)
+        if (auto device = profile.value("PORTS", "COM" + std::to_string(n)))
+            link_->ports().setOverride(n, *device);
+    setPortHints();
+}
+
+void TFormHlav::SaveSettings()
+{
+    FormSettings form;
+    form.left = x();
+    form.top = y();
+    form.height = height();
+    form.width = width();
+    form.setPortIndex(link_->port().portIndex);
+    form.setScanIndex(link_->port().scanIndex);
+    form.language = language_;
+    form.file = currentFileName_.toStdString();
+    form.iniDir = lastFilePath_.toStdString();
+    form.activePageIndex = pages_->currentIndex();
+    const SaveSettingsResult result = ::tarvel::SaveSettings(paths_, form, image_);
+    if (!result.settingsWritten)
+        qWarning("%s", result.settingsError.c_str());
+    if (!result.stateDumpWritten)
+        qWarning("Unable to write to %s", paths_.stateDumpFile().c_str());
+}
+
+void TFormHlav::setPortHints()
+{
+    for (int k = 0; k < link::kPortCount; ++k)
+        HintHandler::setHint(tables_.portMenuItems[k], QString::fromStdString(link_->ports().devicePath(k + 1)));
+    HintHandler::setHint(tables_.portMenuItems[link::kAutoPortIndex],
+                         QStringLiteral("%1 .. %2").arg(QString::fromStdString(link_->ports().devicePath(1)),
+                                                         QString::fromStdString(link_->ports().devicePath(link::kPortCount))));
+}
+
+void TFormHlav::listenForLoader()
+{
+    const auto path = link::loaderSocketPath(paths_.folder);
+    if (!loader_.listen(path))
+        return;  // another copy listens there, or no folder: the loader cannot reach this one
+    loaderNotifier_ = new QSocketNotifier(loader_.fd(), QSocketNotifier::Read, this);
+    connect(loaderNotifier_, &QSocketNotifier::activated, this, [this] {
+        link_->handleLoaderMessages(loader_);
+        applyLinkState();
+    });
+}
+
+// ---- LinkHost ------------------------------------------------------------
+
+void TFormHlav::normaliseAndShowImage()
+{
+    normalise();
+    ShowImage();
+}
+
+void TFormHlav::showMessageBox(const std::string& text)
+{
+    dialogs_->showMessage(this, QString::fromStdString(text));
+}
+
+void TFormHlav::releaseNoteChanged(bool shown)
+{
+    setTitleSuffix(shown ? QStringLiteral("   ") + QString::fromStdString(messages_[Msg::Disconnected]) : QString());
+}
+
+bool TFormHlav::tpsMapChecked() const
+{
+    return control<QCheckBox>(QStringLiteral("CheckBoxTpsMapa"))->isChecked();
+}
+
+void TFormHlav::portLabelChanged(const std::string& label, const std::string& devicePath)
+{
+    auto* com = control<QLabel>(QStringLiteral("LabelCom"));
+    com->setText(QString::fromStdString(label));
+    HintHandler::setHint(com, QString::fromStdString(devicePath));
+}
+
+void TFormHlav::portMenuChecked(int portIndex)
+{
+    for (int k = 0; k < kPortItems; ++k)
+        if (QAction* item = tables_.portMenuItems[k])
+            item->setChecked(k == portIndex);
+}
+
+void TFormHlav::setPrinting(bool on)
+{
+    printing_ = on;
+    link_->setPrinting(on);
+}
+
+void TFormHlav::normalise()
+{
+    NormaliseImage(image_, language_, link_->port().portIndex, link_->port().scanIndex);
 }
 
 // ---- Texts ---------------------------------------------------------------
 
 void TFormHlav::ApplyCaptions()
 {
-    const QString languageItems[] = {QStringLiteral("MenuEnglish"), QStringLiteral("MenuGerman"),
-                                     QStringLiteral("MenuFrench"), QStringLiteral("MenuCzech")};
-    for (int i = 0; i < 4; ++i)
-        control<QAction>(languageItems[i])->setChecked(i == language_);
-    ComposeTitle();
-    messages_.loadCaptionMessages(static_cast<Language>(language_ <= 3 ? language_ : 0));
-    LoadMessages();
+    // The captions compose the plain title: a loader's note goes with them.
+    titleSuffix_.clear();
+    ui::ApplyCaptions(*this, ui::LanguageFromStored(language_), messages_, currentFileName_);
 }
 
 void TFormHlav::LoadMessages()
 {
-    messages_.loadMessages(static_cast<Language>(language_ <= 3 ? language_ : 0));
+    ui::LoadMessages(*this, ui::LanguageFromStored(language_), messages_);
+}
+
+void TFormHlav::MenuLanguageClick(std::uint8_t language)
+{
+    language_ = language;
+    ApplyCaptions();
+    ShowImage();
+}
+
+// ---- Printing, about box, help -------------------------------------------
+
+void TFormHlav::SpeedButtonPrintClick()
+{
+    print(false);
+}
+
+void TFormHlav::MenuPrintAllClick()
+{
+    print(true);
+}
+
+void TFormHlav::print(bool allTabs)
+{
+    ui::WidgetPrintWindow target(*centralWidget(),
+                                 {.setPrinting = [this](bool on) { setPrinting(on); },
+                                  .applyRules = [this] { ApplyRules(); },
+                                  .setMessageTicks = [this](int ticks) {
+                                      link_->status().messageTicks = static_cast<std::uint8_t>(ticks);
+                                  }});
+    ui::PrintCommands commands(target, *pagePrinter_);
+    const QString header = ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]),
+                                           QDateTime::currentDateTime());
+    const ui::PrintOutcome outcome = allTabs ? commands.printAllTabs(header) : commands.printOpenTab(header);
+    if (outcome != ui::PrintOutcome::Printed)
+        dialogs_->showMessage(this, ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
+                                                         ui::LanguageFromStored(language_), pagePrinter_->lastError()));
+}
+
+void TFormHlav::setPagePrinter(std::unique_ptr<ui::PagePrinter> printer)
+{
+    pagePrinter_ = std::move(printer);
+}
+
+void TFormHlav::MenuAboutClick()
+{
+    if (about_)
+        about_->exec();
+}
+
+void TFormHlav::MenuContensClick()
+{
+    ui::ManualOpener opener(&ui::ManualOpener::OpenWithDesktop,
+                            [this](const QString& text) { dialogs_->showMessage(this, text); });
+    opener.open(messages_);
 }
 
 void TFormHlav::ComposeTitle()
@@ -582,8 +932,9 @@ std::uint8_t TFormHlav::activeTab() const
 
 void TFormHlav::hideStatus()
 {
-    labelHlaseni_->hide();
-    gaugeProgram_->hide();
+    link_->status().setLabelVisible(false);
+    link_->status().setGaugeVisible(false);
+    linkView_.apply(*link_);
 }
 
 void TFormHlav::centreWindow()

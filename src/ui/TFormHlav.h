@@ -4,6 +4,7 @@
 // Event handlers are thin forwarders named after their control and event.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -16,14 +17,22 @@
 #include "ControlTables.h"
 #include "Dialogs.h"
 #include "EnablingRules.h"
+#include "LinkView.h"
+#include "link/DeviceLink.h"
+#include "link/LinkHost.h"
+#include "link/LoaderSocket.h"
 #include "model/EditTools.h"
 #include "model/Messages.h"
 #include "model/ParamImage.h"
 #include "model/UndoHistory.h"
+#include "print/PagePrinter.h"
+#include "store/AppPaths.h"
 
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QLabel;
+class QSocketNotifier;
 class QTabWidget;
 
 namespace tarvel {
@@ -31,13 +40,14 @@ namespace tarvel {
 class BarGauge;
 class HintHandler;
 
-class TFormHlav : public QMainWindow {
+class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
 public:
     static constexpr int kTimerMs = 55;
     static constexpr int kPortAuto = 20;
 
-    explicit TFormHlav(QWidget* parent = nullptr);
+    // The serial devices of the system, or `device` (a simulated unit in tests).
+    explicit TFormHlav(QWidget* parent = nullptr, std::unique_ptr<link::SerialDevice> device = nullptr);
     ~TFormHlav() override;
 
     // The start-up sequence; `arguments` are the command-line arguments after
@@ -73,7 +83,19 @@ public:
     void CSpinButtonDownClick(int column);
     void CSpinButtonUpClick(int column);
     void MenuCom1Click(QAction* item);
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    void MenuOpenClick();
+    void MenuOpenExeDirClick();
+    void MenuSaveClick();
+    void MenuSaveExeDirClick();
     void MenuExitClick();
+    void SpeedButtonPrintClick();
+    void MenuPrintAllClick();
+    void MenuLanguageClick(std::uint8_t language);
+    void MenuAboutClick();
+    void MenuContensClick();
     void Timer1Timer();
 
     // Captions and messages in the current language. English here; the
@@ -91,12 +113,16 @@ public:
     const UndoHistory& undoHistory() const { return undo_; }
     std::uint8_t language() const { return language_; }
     void setLanguage(std::uint8_t language) { language_ = language; }
-    std::uint8_t portIndex() const { return portIndex_; }
-    std::uint8_t scanIndex() const { return scanIndex_; }
+    std::uint8_t portIndex() const { return link_->port().portIndex; }
+    std::uint8_t scanIndex() const { return link_->port().scanIndex; }
+    link::DeviceLink& deviceLink() { return *link_; }
+    const AppPaths& paths() const { return paths_; }
+    // Whether the shut-down has run (the window may then only be destroyed).
+    bool closedForGood() const { return closed_; }
     bool testMode() const { return testMode_; }
     void setTestMode(bool on) { testMode_ = on; }
     bool printing() const { return printing_; }
-    void setPrinting(bool on) { printing_ = on; }
+    void setPrinting(bool on);
     bool autoProgramArmed() const { return autoProgramArmed_; }
     const QString& currentFileName() const { return currentFileName_; }
     void setCurrentFileName(const QString& path);
@@ -106,6 +132,10 @@ public:
     void setIdentTexts(const std::array<QString, 3>& texts) { identTexts_ = texts; }
     const std::array<QString, 3>& identTexts() const { return identTexts_; }
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
+    // Where the print commands send their pages (the default printer unless set).
+    void setPagePrinter(std::unique_ptr<ui::PagePrinter> printer);
+    // The about box, created by the program entry once the window is.
+    void setAboutBox(QDialog* about) { about_ = about; }
     Dialogs& dialogs() { return *dialogs_; }
 
     // Live values that the tools and the highlight read.
@@ -120,9 +150,19 @@ public:
     int programmingStarts() const { return programmingStarts_; }
 
 signals:
-    // Programming of the unit was asked for (by "Programming after change",
-    // undo or redo).
+    // Programming of the unit was started by "Programming after change",
+    // undo or redo.
     void programmingRequested();
+
+public:
+    // LinkHost: what the device link asks of the window.
+    void normaliseAndShowImage() override;
+    void showMessageBox(const std::string& text) override;
+    void releaseNoteChanged(bool shown) override;
+    void applyCaptions() override { ApplyCaptions(); }
+    bool tpsMapChecked() const override;
+    void portLabelChanged(const std::string& label, const std::string& devicePath) override;
+    void portMenuChecked(int portIndex) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -140,6 +180,15 @@ private:
     std::uint8_t activeTab() const;
     void hideStatus();
     void refreshPortChecks();
+    void normalise();
+    void applyLinkState();
+    void LoadSettings();
+    void SaveSettings();
+    void listenForLoader();
+    void setPortHints();
+    bool openParameterFile(const QString& proposed);
+    void print(bool allTabs);
+    bool saveParameterFile(const QString& proposed);
 
     template <typename T = QWidget>
     T* control(const QString& name) const;
@@ -151,8 +200,17 @@ private:
     ControlBinding binding_;
     EnablingRules rules_;
     std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<ui::PagePrinter> pagePrinter_;
+    QPointer<QDialog> about_;
     HintHandler* hints_ = nullptr;
     QTimer timer1_;
+    std::unique_ptr<link::DeviceLink> link_;
+    LinkView linkView_;
+    AppPaths paths_;
+    link::LoaderListener loader_;
+    QSocketNotifier* loaderNotifier_ = nullptr;
+    std::uint32_t opRevision_ = 0;
+    std::uint32_t identRevision_ = 0;
 
     QTabWidget* pages_ = nullptr;
     QCheckBox* progHned_ = nullptr;
@@ -160,8 +218,6 @@ private:
     QCheckBox* servoAll_ = nullptr;
     QComboBox* bikeList_ = nullptr;
     QComboBox* synchroList_ = nullptr;
-    QLabel* labelHlaseni_ = nullptr;
-    BarGauge* gaugeProgram_ = nullptr;
 
     bool showingImage_ = false;
     bool autoProgramArmed_ = false;
@@ -170,10 +226,10 @@ private:
     bool testMode_ = false;
     bool closed_ = false;
     std::uint8_t language_ = 0;
-    std::uint8_t portIndex_ = 0;
-    std::uint8_t scanIndex_ = 0;
     QString currentFileName_;
     QString lastFilePath_;
+    QString openDialogFile_;  // the file name each file dialog proposes
+    QString saveDialogFile_;
     QString exeDirFile_;
     QString titleSuffix_;
     std::array<QString, 3> identTexts_;

@@ -8,6 +8,7 @@ namespace tarvel {
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, int step, bool thousands, QWidget* parent)
     : ArrowPair(parent),
       buddy_(buddy),
+      buddyObject_(buddy),
       minimum_(minimum),
       maximum_(maximum),
       step_(step),
@@ -74,7 +75,7 @@ std::optional<int> UpDown::parse(const QString& text) const
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+    if (event->type() == QEvent::KeyPress && watched == buddyObject_ && isEnabled()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
             if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {

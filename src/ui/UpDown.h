@@ -51,6 +51,7 @@ private:
     void writeBuddy();
 
     QPointer<QLineEdit> buddy_;
+    QObject* buddyObject_;  // for telling the buddy's events apart, also while it is destroyed
     int minimum_;
     int maximum_;
     int step_;

@@ -20,7 +20,6 @@
 #include "LabelAutoSizer.h"
 #include "PageControlStyle.h"
 #include "SpinButton.h"
-#include "ToolGlyphs.h"
 #include "UpDown.h"
 #include "model/ParamImage.h"
 
@@ -253,17 +252,16 @@ void WindowBuilder::buildMenus()
 void WindowBuilder::buildToolBar(QWidget* client)
 {
     QGroupBox* bar = group(client, QStringLiteral("GroupBoxToolBar"), QString(), 3, 0, 463, 43);
+    // The glyphs come from the program's artwork.
     struct Tool {
         const char* name;
-        const char* glyph;
         int x, y;
     };
-    for (const Tool& tool : {Tool{"SpeedButton6", "new", 12, 12}, Tool{"SpeedButton5", "open", 48, 12},
-                             Tool{"SpeedButton7", "save", 84, 12}, Tool{"SpeedButtonPrint", "print", 120, 12},
-                             Tool{"SpeedButtonZpet", "undo", 156, 13}, Tool{"SpeedButtonZnovu", "redo", 192, 13}}) {
+    for (const Tool& tool : {Tool{"SpeedButton6", 12, 12}, Tool{"SpeedButton5", 48, 12}, Tool{"SpeedButton7", 84, 12},
+                             Tool{"SpeedButtonPrint", 120, 12}, Tool{"SpeedButtonZpet", 156, 13},
+                             Tool{"SpeedButtonZnovu", 192, 13}}) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QString::fromLatin1(tool.name));
-        button->setIcon(ToolGlyphs::icon(QString::fromLatin1(tool.glyph)));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(tool.x, tool.y, 25, 25);

@@ -211,7 +211,7 @@ TEST_F(Editing, ServoToolsAndThrottleCaptures)
 
 TEST_F(Editing, PortItemsCarryOneCheckMark)
 {
-    EXPECT_EQ(window->portIndex(), 1);
+    EXPECT_EQ(window->portIndex(), 0);  // no settings yet: COM1
     trigger(QStringLiteral("MenuComAuto"));
     EXPECT_EQ(window->portIndex(), 20);
     window->tables().portMenuItems[2]->trigger();

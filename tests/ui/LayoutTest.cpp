@@ -55,10 +55,12 @@ TEST_F(Layout, ControlsSitAtTheirDesignPositions)
         if (!widget)
             continue;
         EXPECT_EQ(widget->pos(), QPoint(spot.x, spot.y)) << spot.name;
-        if (spot.w)
+        if (spot.w) {
             EXPECT_EQ(widget->width(), spot.w) << spot.name;
-        if (spot.h)
+        }
+        if (spot.h) {
             EXPECT_EQ(widget->height(), spot.h) << spot.name;
+        }
     }
 }
 

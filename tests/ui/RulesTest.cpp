@@ -94,8 +94,9 @@ TEST_F(Rules, ChannelCountShowsChannelGroupsAndLiveLines)
         for (int c = 1; c <= 4; ++c) {
             const bool group = c == 1 || count >= c;
             EXPECT_EQ(shown(QStringLiteral("GroupBoxPalec%1").arg(c)), group) << count << " " << c;
-            if (c > 1)
+            if (c > 1) {
                 EXPECT_EQ(shown(QStringLiteral("LabelAdvance%1").arg(c)), count >= c) << count << " " << c;
+            }
         }
         EXPECT_TRUE(shown(QStringLiteral("LabelAdvance1")));
     }

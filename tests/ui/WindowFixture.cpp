@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QTest>
 
 namespace tarvel::test {
@@ -45,7 +48,10 @@ void WindowFixture::SetUp()
 {
     ASSERT_TRUE(folder.isValid());
     qputenv("TARVEL3_HOME", folder.path().toUtf8());
-    window = std::make_unique<TFormHlav>();
+    prepareFolder();
+    auto device = std::make_unique<link::SimulatedUnitDevice>();
+    unit = device.get();
+    window = std::make_unique<TFormHlav>(nullptr, std::move(device));
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window->setDialogs(std::move(scripted));
@@ -56,6 +62,42 @@ void WindowFixture::SetUp()
 void WindowFixture::TearDown()
 {
     window.reset();
+}
+
+void WindowFixture::writeFile(const QString& name, const QByteArray& content) const
+{
+    QFile file(QDir(folder.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray WindowFixture::readFile(const QString& name) const
+{
+    QFile file(QDir(folder.path()).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WindowFixture::tick(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        unit->nowMs += TFormHlav::kTimerMs;
+        window->Timer1Timer();
+    }
+}
+
+QString WindowFixture::statusText() const
+{
+    return find<QLabel>(QStringLiteral("LabelHlaseni"))->text();
+}
+
+bool WindowFixture::tickUntilStatus(const QString& text, int limit)
+{
+    for (int i = 0; i < limit; ++i) {
+        tick();
+        if (statusText().endsWith(text))
+            return true;
+    }
+    return false;
 }
 
 QAction* WindowFixture::action(const QString& name) const

@@ -16,6 +16,7 @@
 #include "Dialogs.h"
 #include "TFormHlav.h"
 #include "UpDown.h"
+#include "link/SimulatedUnitDevice.h"
 
 namespace tarvel::test {
 
@@ -40,6 +41,15 @@ protected:
     void SetUp() override;
     void TearDown() override;
     virtual QStringList arguments() const { return {}; }
+    // Files the settings folder holds before the start (name, content).
+    virtual void prepareFolder() {}
+    void writeFile(const QString& name, const QByteArray& content) const;
+    QByteArray readFile(const QString& name) const;
+    // One tick of the window's timer; the simulated unit's clock moves 55 ms.
+    void tick(int count = 1);
+    // Ticks until the status label ends with `text` or `limit` ticks passed.
+    bool tickUntilStatus(const QString& text, int limit = 200);
+    QString statusText() const;
 
     template <typename T = QWidget>
     T* find(const QString& name) const
@@ -72,6 +82,7 @@ protected:
     QTemporaryDir folder;
     std::unique_ptr<TFormHlav> window;
     ScriptedDialogs* dialogs = nullptr;
+    link::SimulatedUnitDevice* unit = nullptr;  // the unit on the window's serial port
 };
 
 }  // namespace tarvel::test
