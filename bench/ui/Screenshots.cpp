@@ -41,7 +41,8 @@ int main(int argc, char* argv[])
         window.setTestMode(true);
         window.setIdentTexts({QStringLiteral("ZEV48"), QStringLiteral(" 5. 1.2009"), QStringLiteral("07:05")});
         window.ShowImage();
-        for (const char* name : {"LabelTest1", "LabelTest8", "LabelEeDataErr", "LabelVersion", "LabelHlaseni", "CGaugeProgram"})
+        for (const char* name :
+             {"LabelTest1", "LabelTest8", "LabelEeDataErr", "LabelVersion", "LabelHlaseni", "CGaugeProgram"})
             if (QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name)))
                 w->show();
         window.setOperatingPoint(tarvel::ToolPoint{.tpsRow = 4, .rpmColumn = 5, .servoColumn = 3, .belowMap = false});
@@ -53,7 +54,8 @@ int main(int argc, char* argv[])
         pages->setCurrentIndex(tab);
         QApplication::processEvents();
         QApplication::processEvents();
-        const QString file = QDir(folder).filePath(QStringLiteral("tab%1-%2.png").arg(tab + 1).arg(pages->widget(tab)->objectName()));
+        const QString file =
+            QDir(folder).filePath(QStringLiteral("tab%1-%2.png").arg(tab + 1).arg(pages->widget(tab)->objectName()));
         window.grab().save(file);
         qInfo("saved %s", qPrintable(file));
     }

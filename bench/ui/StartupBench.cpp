@@ -7,13 +7,13 @@
 #include <QPaintEvent>
 #include <QTimer>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "TFormHlav.h"

@@ -51,8 +51,8 @@ void BM_HighlightMove(benchmark::State& state)
     tarvel::TFormHlav& w = window();
     int step = 0;
     for (auto _ : state) {
-        w.setOperatingPoint(tarvel::ToolPoint{.tpsRow = step % 10, .rpmColumn = (step / 10) % 10,
-                                              .servoColumn = step % 10, .belowMap = false});
+        w.setOperatingPoint(tarvel::ToolPoint{
+            .tpsRow = step % 10, .rpmColumn = (step / 10) % 10, .servoColumn = step % 10, .belowMap = false});
         w.applyHighlight();
         ++step;
     }

@@ -1,9 +1,9 @@
 #include "ShutdownSignals.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace tarvel {
 

@@ -39,7 +39,8 @@ int main(int argc, char* argv[])
         return 0;
     tarvel::ui::TFormAbout about([&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
     window.setAboutBox(&about);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) { window.FormClose(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.FormClose(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.FormClose(); });
 
     window.show();

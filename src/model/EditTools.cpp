@@ -14,7 +14,10 @@ void stepWithin(std::uint8_t& value, int delta, int low, int high)
         ++value;
 }
 
-bool validIndex(int i) { return i >= 0 && i < 10; }
+bool validIndex(int i)
+{
+    return i >= 0 && i < 10;
+}
 
 }  // namespace
 

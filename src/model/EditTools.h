@@ -11,10 +11,10 @@ namespace tarvel {
 
 // Where the engine runs in the advance map and the servo curve.
 struct ToolPoint {
-    int tpsRow = 9;          // throttle row of the map (9 when the map ignores throttle)
-    int rpmColumn = 0;       // speed column of the map
-    int servoColumn = 0;     // speed column of the servo curve
-    bool belowMap = true;    // speed below the first map column, or no live data yet
+    int tpsRow = 9;        // throttle row of the map (9 when the map ignores throttle)
+    int rpmColumn = 0;     // speed column of the map
+    int servoColumn = 0;   // speed column of the servo curve
+    bool belowMap = true;  // speed below the first map column, or no live data yet
 };
 
 inline constexpr int kAdvanceMin = 0;

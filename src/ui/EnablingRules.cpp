@@ -88,11 +88,16 @@ EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : win
     progHned_ = find<QCheckBox>("CheckBoxProgHned");
     zakazCteni_ = find<QCheckBox>("CheckBoxZakazCteni");
     labelTpsMon_ = find("LabelTpsMon");
-    hiddenWhilePrinting_ = findAll({"CheckBoxProgHned", "StatusBar1", "GroupBoxToolBar", "UpDownBaseAdv", "UpDownOmez2",
-                                    "BitBtnAdvMinus", "BitBtnAdvPlus", "CheckBoxIgnAll", "UpDownTps0", "UpDownTps100",
-                                    "BitBtnTps0", "BitBtnTps100", "CGaugeRpm", "LabelPocetProgramovani", "CheckBoxTpsMapa",
-                                    "UpDownPrivHyster", "BitBtnServoMinus", "BitBtnServoPlus", "CheckBoxServoAll",
-                                    "LabelMonSnimac1"});
+    hiddenWhilePrinting_ = findAll({"CheckBoxProgHned", "StatusBar1",
+                                    "GroupBoxToolBar",  "UpDownBaseAdv",
+                                    "UpDownOmez2",      "BitBtnAdvMinus",
+                                    "BitBtnAdvPlus",    "CheckBoxIgnAll",
+                                    "UpDownTps0",       "UpDownTps100",
+                                    "BitBtnTps0",       "BitBtnTps100",
+                                    "CGaugeRpm",        "LabelPocetProgramovani",
+                                    "CheckBoxTpsMapa",  "UpDownPrivHyster",
+                                    "BitBtnServoMinus", "BitBtnServoPlus",
+                                    "CheckBoxServoAll", "LabelMonSnimac1"});
     for (int r = 0; r < 10; ++r) {
         hiddenWhilePrinting_.push_back(tables.mapRpmUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.servoRpmUpDowns[r]);
@@ -103,12 +108,13 @@ EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : win
     gaugeTps_ = find("CGaugeTps");
     servoOnly_ = findAll({"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"});
     verze_ = {find<QLabel>("LabelVerze1"), find<QLabel>("LabelVerze2"), find<QLabel>("LabelVerze3")};
-    manualOnly_ = findAll({"ComboBoxSynchro", "ComboBoxNasobekPalcu", "EditPocKanalu", "LabelLobe", "LabelHrana2",
-                           "LabelSnimac2", "EditKompenz1", "EditKompenz2", "EditKompenz3", "EditKompenz4",
-                           "CheckBoxBuzDlouhe", "GroupBoxSpecial", "GroupBoxPalec1", "GroupBoxPalec2", "GroupBoxPalec3",
-                           "GroupBoxPalec4", "LabelSynchro", "LabelPocPalcu", "LabelPocKanalu", "LabelPalec1Zac",
-                           "LabelPalec1End", "LabelPalec2Zac", "LabelPalec2End", "LabelPalec3Zac", "LabelPalec3End",
-                           "LabelPalec4Zac", "LabelPalec4End", "LabelKompenz"});
+    manualOnly_ =
+        findAll({"ComboBoxSynchro",   "ComboBoxNasobekPalcu", "EditPocKanalu",  "LabelLobe",      "LabelHrana2",
+                 "LabelSnimac2",      "EditKompenz1",         "EditKompenz2",   "EditKompenz3",   "EditKompenz4",
+                 "CheckBoxBuzDlouhe", "GroupBoxSpecial",      "GroupBoxPalec1", "GroupBoxPalec2", "GroupBoxPalec3",
+                 "GroupBoxPalec4",    "LabelSynchro",         "LabelPocPalcu",  "LabelPocKanalu", "LabelPalec1Zac",
+                 "LabelPalec1End",    "LabelPalec2Zac",       "LabelPalec2End", "LabelPalec3Zac", "LabelPalec3End",
+                 "LabelPalec4Zac",    "LabelPalec4End",       "LabelKompenz"});
     pocPalcu_ = find("EditPocPalcu");
     upDownPocPalcu_ = find("UpDownPocPalcu");
     upDownPocKanalu_ = find("UpDownPocKanalu");
@@ -117,8 +123,8 @@ EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : win
     n2oOnly_ = findAll({"GroupBoxGas", "GroupBoxRetard", "EditGasRpmMin", "UpDownGasRpmMin", "LabelGasRpmMin",
                         "EditN2O_TPSmin", "UpDownN2O_TPSmin", "LabelN2O_TPSmin", "EditN2O_Repeat", "UpDownN2O_Repeat",
                         "LabelN2O_Repeat"});
-    testOnly_ = findAll({"EditKompenz1", "EditKompenz2", "EditKompenz3", "EditKompenz4", "UpDownKompenz1", "UpDownKompenz2",
-                         "UpDownKompenz3", "UpDownKompenz4", "LabelKompenz"});
+    testOnly_ = findAll({"EditKompenz1", "EditKompenz2", "EditKompenz3", "EditKompenz4", "UpDownKompenz1",
+                         "UpDownKompenz2", "UpDownKompenz3", "UpDownKompenz4", "LabelKompenz"});
 }
 
 void EnablingRules::apply(ParamImage& image, const RuleInputs& in) const

@@ -38,7 +38,8 @@ QString HintHandler::longPart(const QString& hint)
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
-HintHandler::HintHandler(QWidget* window, QMenuBar* menus, QLabel* panel) : QObject(window), window_(window), panel_(panel)
+HintHandler::HintHandler(QWidget* window, QMenuBar* menus, QLabel* panel)
+    : QObject(window), window_(window), panel_(panel)
 {
     qApp->installEventFilter(this);
     connect(menus, &QMenuBar::hovered, this, [this](QAction* action) { showHintOf(action); });

@@ -46,7 +46,8 @@ LinkView::LinkView(QWidget* window)
     }
     for (int i = 0; i < link::kLiveGaugeCount; ++i) {
         const auto name = link::objectName(static_cast<link::LiveGauge>(i));
-        gauges_[i] = window->findChild<BarGauge*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        gauges_[i] =
+            window->findChild<BarGauge*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         Q_ASSERT_X(gauges_[i], "LinkView", name.data());
     }
     invalidate();

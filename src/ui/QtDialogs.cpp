@@ -18,9 +18,8 @@ QString title()
 
 Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& text)
 {
-    const auto button = QMessageBox::question(parent, title(), text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Yes);
+    const auto button = QMessageBox::question(
+        parent, title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;

@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
-#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,7 +77,8 @@ T* TFormHlav::control(const QString& name) const
 TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
     : QMainWindow(parent),
       dialogs_(std::make_unique<QtDialogs>()),
-      link_(std::make_unique<link::DeviceLink>(image_, messages_, static_cast<link::LinkHost&>(*this), std::move(device))),
+      link_(std::make_unique<link::DeviceLink>(image_, messages_, static_cast<link::LinkHost&>(*this),
+                                               std::move(device))),
       paths_(AppPaths::fromEnvironment())
 {
     setObjectName(QStringLiteral("FormHlav"));
@@ -114,42 +115,42 @@ TFormHlav::~TFormHlav()
 
 void TFormHlav::FormCreate(const QStringList& arguments, const QString& programFolder)
 {
-    BuildEditTables();                                                                       // 1
-    BuildUpDownTables();                                                                     // 2
+    BuildEditTables();                                                                             // 1
+    BuildUpDownTables();                                                                           // 2
     hints_ = new HintHandler(this, menuBar(), control<QLabel>(QStringLiteral("StatusBarPanel")));  // 3
     binding_.attach(this);
     rules_ = EnablingRules(this, tables_);
     wireControls();
 
-    link_->port().portIndex = 1;                                                             // 4
-    image_[fld::bikeCode] = 20;                                                              // 5
+    link_->port().portIndex = 1;  // 4
+    image_[fld::bikeCode] = 20;   // 5
     chosenInList_ = false;
     ApplyKeyingPreset(image_, chosenInList_);
-    centreWindow();                                                                          // 6
-    exeDirFile_ = QDir(programFolder).filePath(QStringLiteral("data.ign"));                  // 7
+    centreWindow();                                                          // 6
+    exeDirFile_ = QDir(programFolder).filePath(QStringLiteral("data.ign"));  // 7
     ui::SetManualAddresses(messages_, programFolder);
-    LoadSettings();                                                                          // 8
-    if (!arguments.isEmpty())                                                                // 9
+    LoadSettings();            // 8
+    if (!arguments.isEmpty())  // 9
         if (auto chosen = ui::LanguageFromArgument(arguments.constFirst().toStdString()))
             language_ = static_cast<std::uint8_t>(*chosen);
     // 10: the connection watchdog starts at 18 silent ticks (the link's start value).
-    normalise();                               // 11
-    LoadMessages();                                                                          // 12
-    ShowImage();                                                                             // 13
-    undo_.init(image_, activeTab());                                                         // 14
+    normalise();                      // 11
+    LoadMessages();                   // 12
+    ShowImage();                      // 13
+    undo_.init(image_, activeTab());  // 14
     UpdateUndoButtons();
-    link_->openPort();                                                                       // 15
-    ApplyCaptions();                                                                         // 16
-    ShowImage();                                                                             // 17
-    hideStatus();                                                                            // 18
+    link_->openPort();  // 15
+    ApplyCaptions();    // 16
+    ShowImage();        // 17
+    hideStatus();       // 18
     link_->status().setGaugeMax(2);
     linkView_.apply(*link_);
     control(QStringLiteral("LabelEeDataErr"))->hide();
     control(QStringLiteral("LabelVersion"))->hide();
-    testMode_ = ReadTestMarker(paths_.testMarkerFile());                                     // 19
+    testMode_ = ReadTestMarker(paths_.testMarkerFile());  // 19
     for (int i = 1; i <= 8; ++i)
         control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
-    ApplyRules();                                                                            // 20
+    ApplyRules();  // 20
     listenForLoader();
     timer1_.start();
 }
@@ -239,17 +240,18 @@ void TFormHlav::wireControls()
         upDown->buddy()->installEventFilter(this);
     }
     // C: the check boxes that commit on release (keyboard toggles too).
-    const QStringList committing = {
-        QStringLiteral("CheckBoxBuzDlouhe"),  QStringLiteral("CheckBoxInvInput1"),  QStringLiteral("CheckBoxInvInput2"),
-        QStringLiteral("CheckBoxTpsMapa"),    QStringLiteral("CheckBoxPrivEnable"), QStringLiteral("CheckBoxGas"),
-        QStringLiteral("CheckBoxProgHned"),   QStringLiteral("CheckBoxAktLimiter1"), QStringLiteral("CheckBoxAktTachoLambda"),
-        QStringLiteral("CheckBoxAktClutch"),  QStringLiteral("CheckBoxAktBlok1"),   QStringLiteral("CheckBoxAktBlok2"),
-        QStringLiteral("CheckBoxAktN2o")};
+    const QStringList committing = {QStringLiteral("CheckBoxBuzDlouhe"),      QStringLiteral("CheckBoxInvInput1"),
+                                    QStringLiteral("CheckBoxInvInput2"),      QStringLiteral("CheckBoxTpsMapa"),
+                                    QStringLiteral("CheckBoxPrivEnable"),     QStringLiteral("CheckBoxGas"),
+                                    QStringLiteral("CheckBoxProgHned"),       QStringLiteral("CheckBoxAktLimiter1"),
+                                    QStringLiteral("CheckBoxAktTachoLambda"), QStringLiteral("CheckBoxAktClutch"),
+                                    QStringLiteral("CheckBoxAktBlok1"),       QStringLiteral("CheckBoxAktBlok2"),
+                                    QStringLiteral("CheckBoxAktN2o")};
     for (const QString& name : committing)
         connect(control<QCheckBox>(name), &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
     for (int c = 0; c < 4; ++c)
-        for (QCheckBox* box : {tables_.maxAdvEdge2Boxes[c], tables_.startAdvEdge2Boxes[c], tables_.maxAdvPickup2Boxes[c],
-                               tables_.startAdvPickup2Boxes[c]})
+        for (QCheckBox* box : {tables_.maxAdvEdge2Boxes[c], tables_.startAdvEdge2Boxes[c],
+                               tables_.maxAdvPickup2Boxes[c], tables_.startAdvPickup2Boxes[c]})
             connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
     control<QCheckBox>(QStringLiteral("CheckBoxGas"))->installEventFilter(this);
     // Z: "No Reading" re-runs the rules on every change, also one made by ShowImage.
@@ -592,7 +594,9 @@ void TFormHlav::applyLinkState()
     if (link_->operatingPointRevision() != opRevision_) {
         opRevision_ = link_->operatingPointRevision();
         const link::OperatingPoint& op = link_->operatingPoint();
-        operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow, .rpmColumn = op.opRpmColumn, .servoColumn = op.opServoColumn,
+        operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow,
+                                    .rpmColumn = op.opRpmColumn,
+                                    .servoColumn = op.opServoColumn,
                                     .belowMap = op.opBelowMap};
         applyHighlight();
     }
@@ -768,8 +772,9 @@ void TFormHlav::setPortHints()
     for (int k = 0; k < link::kPortCount; ++k)
         HintHandler::setHint(tables_.portMenuItems[k], QString::fromStdString(link_->ports().devicePath(k + 1)));
     HintHandler::setHint(tables_.portMenuItems[link::kAutoPortIndex],
-                         QStringLiteral("%1 .. %2").arg(QString::fromStdString(link_->ports().devicePath(1)),
-                                                         QString::fromStdString(link_->ports().devicePath(link::kPortCount))));
+                         QStringLiteral("%1 .. %2")
+                             .arg(QString::fromStdString(link_->ports().devicePath(1)),
+                                  QString::fromStdString(link_->ports().devicePath(link::kPortCount))));
 }
 
 void TFormHlav::listenForLoader()
@@ -867,15 +872,14 @@ void TFormHlav::MenuPrintAllClick()
 
 void TFormHlav::print(bool allTabs)
 {
-    ui::WidgetPrintWindow target(*centralWidget(),
-                                 {.setPrinting = [this](bool on) { setPrinting(on); },
-                                  .applyRules = [this] { ApplyRules(); },
-                                  .setMessageTicks = [this](int ticks) {
-                                      link_->status().messageTicks = static_cast<std::uint8_t>(ticks);
-                                  }});
+    ui::WidgetPrintWindow target(
+        *centralWidget(),
+        {.setPrinting = [this](bool on) { setPrinting(on); },
+         .applyRules = [this] { ApplyRules(); },
+         .setMessageTicks = [this](int ticks) { link_->status().messageTicks = static_cast<std::uint8_t>(ticks); }});
     ui::PrintCommands commands(target, *pagePrinter_);
-    const QString header = ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]),
-                                           QDateTime::currentDateTime());
+    const QString header =
+        ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
     const ui::PrintOutcome outcome = allTabs ? commands.printAllTabs(header) : commands.printOpenTab(header);
     if (outcome != ui::PrintOutcome::Printed)
         dialogs_->showMessage(this, ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,

@@ -138,7 +138,8 @@ void placeFields(QWidget* parent, std::initializer_list<FieldSpot> spots)
 {
     for (const FieldSpot& spot : spots) {
         numeric(parent, QString::fromLatin1(spot.upDown), spot.x, spot.y, WindowBuilder::kFieldEditWidth);
-        const int lx = spot.labelX >= 0 ? spot.labelX : spot.x + WindowBuilder::kFieldEditWidth + WindowBuilder::kUpDownWidth + 2;
+        const int lx =
+            spot.labelX >= 0 ? spot.labelX : spot.x + WindowBuilder::kFieldEditWidth + WindowBuilder::kUpDownWidth + 2;
         const int ly = spot.labelY >= 0 ? spot.labelY : spot.y + 4;
         label(parent, QString::fromLatin1(spot.label), QString::fromUtf8(spot.caption), lx, ly);
     }
@@ -165,8 +166,8 @@ void WindowBuilder::build()
     window_->setCentralWidget(client);
 
     buildToolBar(client);
-    auto* connection = label(client, QStringLiteral("LabelSpojeni"), QStringLiteral("No connection with PC"), 480, 9,
-                             23, true);
+    auto* connection =
+        label(client, QStringLiteral("LabelSpojeni"), QStringLiteral("No connection with PC"), 480, 9, 23, true);
     paintedBackground(connection, Qt::red);
     connection->setMinimumHeight(29);
     QWidget* pages = buildPageControl(client);
@@ -207,7 +208,9 @@ void WindowBuilder::buildMenus()
         action->setShortcutContext(Qt::WindowShortcut);
         return action;
     };
-    auto separator = [&](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+    auto separator = [&](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
 
     QMenu* file = menu("MenuFile", QStringLiteral("&File"));
     item(file, "MenuNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -257,9 +260,9 @@ void WindowBuilder::buildToolBar(QWidget* client)
         const char* name;
         int x, y;
     };
-    for (const Tool& tool : {Tool{"SpeedButton6", 12, 12}, Tool{"SpeedButton5", 48, 12}, Tool{"SpeedButton7", 84, 12},
-                             Tool{"SpeedButtonPrint", 120, 12}, Tool{"SpeedButtonZpet", 156, 13},
-                             Tool{"SpeedButtonZnovu", 192, 13}}) {
+    for (const Tool& tool :
+         {Tool{"SpeedButton6", 12, 12}, Tool{"SpeedButton5", 48, 12}, Tool{"SpeedButton7", 84, 12},
+          Tool{"SpeedButtonPrint", 120, 12}, Tool{"SpeedButtonZpet", 156, 13}, Tool{"SpeedButtonZnovu", 192, 13}}) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QString::fromLatin1(tool.name));
         button->setAutoRaise(true);
@@ -267,9 +270,10 @@ void WindowBuilder::buildToolBar(QWidget* client)
         button->setGeometry(tool.x, tool.y, 25, 25);
         button->setProperty(HintHandler::kShowHint, true);
     }
-    for (QPushButton* push : {button(bar, QStringLiteral("ButtonRead"), QStringLiteral("&Read"), 230, 12, 57, 23),
-                              button(bar, QStringLiteral("BitBtnVerify"), QStringLiteral("&Verify"), 296, 12, 65, 23),
-                              button(bar, QStringLiteral("BitBtnProgram"), QStringLiteral("&Program"), 370, 12, 81, 23)}) {
+    for (QPushButton* push :
+         {button(bar, QStringLiteral("ButtonRead"), QStringLiteral("&Read"), 230, 12, 57, 23),
+          button(bar, QStringLiteral("BitBtnVerify"), QStringLiteral("&Verify"), 296, 12, 65, 23),
+          button(bar, QStringLiteral("BitBtnProgram"), QStringLiteral("&Program"), 370, 12, 81, 23)}) {
         push->setFocusPolicy(Qt::ClickFocus);
         push->setProperty(HintHandler::kShowHint, true);
     }
@@ -332,22 +336,26 @@ void WindowBuilder::buildMiscTab(QWidget* page)
     button(tps, QStringLiteral("BitBtnTps0"), QStringLiteral("Set TPS 0 %"), 184, 32, 88, 25);
     button(tps, QStringLiteral("BitBtnTps100"), QStringLiteral("Set TPS 100 %"), 184, 72, 88, 25);
 
-    QGroupBox* closing = group(page, QStringLiteral("GroupBox4"), QStringLiteral("Act. by closing"), 216, 236, 185, 221);
+    QGroupBox* closing =
+        group(page, QStringLiteral("GroupBox4"), QStringLiteral("Act. by closing"), 216, 236, 185, 221);
     HintHandler::setHint(closing, QStringLiteral("Activation by closing |Checked items means activation by closing"));
     struct Box {
         const char* name;
         const char* caption;
         int y;
     };
-    for (const Box& box : {Box{"CheckBoxAktLimiter1", "Limiter 1", 25}, Box{"CheckBoxAktTachoLambda", "Tacho/Lambda", 57},
-                           Box{"CheckBoxAktClutch", "Clutch m.", 88}, Box{"CheckBoxAktBlok1", "Blocking 1", 120},
-                           Box{"CheckBoxAktBlok2", "Blocking 2", 151}, Box{"CheckBoxAktN2o", "N2O", 183}})
+    for (const Box& box :
+         {Box{"CheckBoxAktLimiter1", "Limiter 1", 25}, Box{"CheckBoxAktTachoLambda", "Tacho/Lambda", 57},
+          Box{"CheckBoxAktClutch", "Clutch m.", 88}, Box{"CheckBoxAktBlok1", "Blocking 1", 120},
+          Box{"CheckBoxAktBlok2", "Blocking 2", 151}, Box{"CheckBoxAktN2o", "N2O", 183}})
         check(closing, QString::fromLatin1(box.name), QString::fromLatin1(box.caption), 16, box.y);
 
-    QGroupBox* inputs = group(page, QStringLiteral("GroupBoxMonInput"), QStringLiteral("State of input"), 420, 236, 213, 221);
-    for (const Box& in : {Box{"LabelMonStartLimiterIn", "Start limiter:--", 29}, Box{"LabelMonTachoLambdaIn", "Tacho/Lambda:--", 61},
-                          Box{"LabelClutchIn", "Clutch master:--", 93}, Box{"LabelBlok1In", "Blocking 1:--", 125},
-                          Box{"LabelBlok2In", "Blocking 2:--", 157}, Box{"LabelN2oIn", "N2O: --", 189}})
+    QGroupBox* inputs =
+        group(page, QStringLiteral("GroupBoxMonInput"), QStringLiteral("State of input"), 420, 236, 213, 221);
+    for (const Box& in :
+         {Box{"LabelMonStartLimiterIn", "Start limiter:--", 29}, Box{"LabelMonTachoLambdaIn", "Tacho/Lambda:--", 61},
+          Box{"LabelClutchIn", "Clutch master:--", 93}, Box{"LabelBlok1In", "Blocking 1:--", 125},
+          Box{"LabelBlok2In", "Blocking 2:--", 157}, Box{"LabelN2oIn", "N2O: --", 189}})
         label(inputs, QString::fromLatin1(in.name), QString::fromLatin1(in.caption), 18, in.y);
 }
 
@@ -400,7 +408,8 @@ void WindowBuilder::buildBikeTab(QWidget* page)
     check(page, QStringLiteral("CheckBoxInvInput2"), QStringLiteral("Inverse polarity of pick-up 2"), 8, 226);
 
     const int verzeY[3] = {263, 291, 319};
-    const char* verzeHint[3] = {"Version of program in ignition", "Date of program in ignition", "Time of program in ignition"};
+    const char* verzeHint[3] = {"Version of program in ignition", "Date of program in ignition",
+                                "Time of program in ignition"};
     for (int i = 0; i < 3; ++i) {
         QLabel* verze = label(page, QStringLiteral("LabelVerze%1").arg(i + 1), QString(), 8, verzeY[i]);
         verze->setMinimumSize(1, 13);
@@ -411,17 +420,18 @@ void WindowBuilder::buildBikeTab(QWidget* page)
     label(page, QStringLiteral("LabelFile2"), QStringLiteral("----------"), 50, 347);
     label(page, QStringLiteral("LabelPocetProgramovani"), QStringLiteral("Number of Programing= ---"), 10, 369);
 
-    QGroupBox* special = group(page, QStringLiteral("GroupBoxSpecial"),
-                               QStringLiteral("Specification of synchronization - Caution - For experienced user only!"),
-                               251, 0, 394, 469);
+    QGroupBox* special = group(
+        page, QStringLiteral("GroupBoxSpecial"),
+        QStringLiteral("Specification of synchronization - Caution - For experienced user only!"), 251, 0, 394, 469);
     label(special, QStringLiteral("LabelSynchro"), QStringLiteral("Synchronization method"), 16, 16);
-    QComboBox* synchro = list(special, QStringLiteral("ComboBoxSynchro"),
-                              {QStringLiteral("1 lobe, 1 or 2 pick-up"), QStringLiteral("Short gap between lobes (inserted lobe)"),
-                               QStringLiteral("Wide lobe"), QStringLiteral("Long gap between lobes (missing lobe)"),
-                               QStringLiteral("2 pick-ups, missing lobe"),
-                               QStringLiteral("2 Short gaps between lobes (inserted lobe)"), QStringLiteral("Cam (CMPS)"),
-                               QStringLiteral("Harley"), QStringLiteral("Long gap between lobes - more lobes (48-2)")},
-                              16, 36, 346, 20);
+    QComboBox* synchro =
+        list(special, QStringLiteral("ComboBoxSynchro"),
+             {QStringLiteral("1 lobe, 1 or 2 pick-up"), QStringLiteral("Short gap between lobes (inserted lobe)"),
+              QStringLiteral("Wide lobe"), QStringLiteral("Long gap between lobes (missing lobe)"),
+              QStringLiteral("2 pick-ups, missing lobe"), QStringLiteral("2 Short gaps between lobes (inserted lobe)"),
+              QStringLiteral("Cam (CMPS)"), QStringLiteral("Harley"),
+              QStringLiteral("Long gap between lobes - more lobes (48-2)")},
+             16, 36, 346, 20);
     HintHandler::setHint(synchro, QStringLiteral("Type of keying"));
     synchro->setProperty(HintHandler::kShowHint, true);
     placeFields(special, {
@@ -434,8 +444,8 @@ void WindowBuilder::buildBikeTab(QWidget* page)
 
     const int channelY[4] = {114, 194, 274, 355};
     for (int c = 1; c <= 4; ++c) {
-        QGroupBox* channel = group(special, QStringLiteral("GroupBoxPalec%1").arg(c), QStringLiteral("Channel %1").arg(c), 8,
-                                   channelY[c - 1], 378, 80);
+        QGroupBox* channel = group(special, QStringLiteral("GroupBoxPalec%1").arg(c),
+                                   QStringLiteral("Channel %1").arg(c), 8, channelY[c - 1], 378, 80);
         struct Row {
             const char* suffix;
             const char* caption;
@@ -452,11 +462,11 @@ void WindowBuilder::buildBikeTab(QWidget* page)
     special->findChild<QGroupBox*>(QStringLiteral("GroupBoxPalec1"))->setEnabled(false);
     special->findChild<QGroupBox*>(QStringLiteral("GroupBoxPalec4"))->hide();
 
-    QComboBox* multiple = list(special, QStringLiteral("ComboBoxNasobekPalcu"),
-                               {QStringLiteral("1 ignition per revolution"), QStringLiteral("2 ignitions per revolution"),
-                                QStringLiteral("3 ignitions per revolution"),
-                                QStringLiteral("1 ignition per 2 revolutions (camshaft)")},
-                               8, 440, 233, 30);
+    QComboBox* multiple =
+        list(special, QStringLiteral("ComboBoxNasobekPalcu"),
+             {QStringLiteral("1 ignition per revolution"), QStringLiteral("2 ignitions per revolution"),
+              QStringLiteral("3 ignitions per revolution"), QStringLiteral("1 ignition per 2 revolutions (camshaft)")},
+             8, 440, 233, 30);
     HintHandler::setHint(multiple, QStringLiteral("Type of keying"));
     multiple->setProperty(HintHandler::kShowHint, true);
 }
@@ -471,8 +481,8 @@ void WindowBuilder::buildAdvanceTab(QWidget* page)
     for (int r = 0; r < 10; ++r)
         numeric(map, QStringLiteral("UpDownRpmAdv%1").arg(r + 1), kAxisX[r], 29, kAxisEditWidth);
     for (int t = 0; t < 10; ++t) {
-        QLabel* row = label(map, QStringLiteral("LabelTps%1").arg(t + 1), QStringLiteral("%1%").arg(kTpsBreakpoints[t]), 0,
-                            73 + 33 * t);
+        QLabel* row = label(map, QStringLiteral("LabelTps%1").arg(t + 1), QStringLiteral("%1%").arg(kTpsBreakpoints[t]),
+                            0, 73 + 33 * t);
         row->setAlignment(Qt::AlignRight | Qt::AlignTop);
         row->setGeometry(0, 73 + 33 * t, 37, row->height());
         LabelAutoSizer::fit(row);
@@ -574,12 +584,13 @@ void WindowBuilder::buildLiveColumn(QWidget* client)
              Live{"LabelMonN2oProcent", "N2O - --- [%]", 492, 577, 16, false},
              Live{"LabelMonRetard", "Retard - --- [°]", 492, 602, 16, false},
          }) {
-        QLabel* l = label(client, QString::fromLatin1(live.name), QString::fromUtf8(live.text), live.x, live.y, live.pixels,
-                          live.bold);
+        QLabel* l = label(client, QString::fromLatin1(live.name), QString::fromUtf8(live.text), live.x, live.y,
+                          live.pixels, live.bold);
         l->setAutoFillBackground(true);
     }
     gauge(client, QStringLiteral("CGaugeRpm"), 676, 72, 250, 15, 100, QColor(255, 0, 255));
-    gauge(client, QStringLiteral("CGaugeTps"), 676, 121, 250, 15, 100, QApplication::palette().color(QPalette::Highlight));
+    gauge(client, QStringLiteral("CGaugeTps"), 676, 121, 250, 15, 100,
+          QApplication::palette().color(QPalette::Highlight));
     gauge(client, QStringLiteral("CGaugeLambda"), 677, 172, 250, 15, 500, Qt::black);
     gauge(client, QStringLiteral("CGaugePotak"), 676, 450, 250, 15, 5000, QColor(255, 0, 255));
 }
@@ -593,15 +604,16 @@ void WindowBuilder::buildStatusArea(QWidget* client)
     status->setAutoFillBackground(true);
     BarGauge* progress = gauge(client, QStringLiteral("CGaugeProgram"), 12, 602, 205, 15, 2, QColor(0, 255, 255));
     progress->setShowText(true);
-    QLabel* dataError = label(client, QStringLiteral("LabelEeDataErr"), QStringLiteral("Programmed data error"), 13, 636, 16, true);
+    QLabel* dataError =
+        label(client, QStringLiteral("LabelEeDataErr"), QStringLiteral("Programmed data error"), 13, 636, 16, true);
     paintedBackground(dataError, Qt::red);
     QLabel* version = label(client, QStringLiteral("LabelVersion"), QString(), 13, 660, 16, true);
     paintedBackground(version, Qt::red);
 
     const int testX[8] = {16, 137, 258, 379, 500, 621, 742, 864};
     for (int i = 0; i < 8; ++i)
-        label(client, QStringLiteral("LabelTest%1").arg(i + 1), QStringLiteral("Test%1 = ---").arg(i + 1), testX[i], 687, 13,
-              true);
+        label(client, QStringLiteral("LabelTest%1").arg(i + 1), QStringLiteral("Test%1 = ---").arg(i + 1), testX[i],
+              687, 13, true);
 }
 
 }  // namespace tarvel

@@ -106,9 +106,9 @@ TEST(EditTools, ThrottleCaptureOnlyWithinItsWindow)
         bool stored;
         std::uint8_t byte;
     } cases[] = {
-        {false, 95, false, 0},  {false, 100, true, 10}, {false, 2500, true, 250}, {false, 2600, false, 0},
-        {true, 2499, false, 0}, {true, 2500, true, 0},  {true, 4900, true, 240},  {true, 4910, false, 0},
-        {true, 3790, true, 129},
+        {false, 95, false, 0},   {false, 100, true, 10}, {false, 2500, true, 250},
+        {false, 2600, false, 0}, {true, 2499, false, 0}, {true, 2500, true, 0},
+        {true, 4900, true, 240}, {true, 4910, false, 0}, {true, 3790, true, 129},
     };
     for (const auto& c : cases) {
         ParamImage image;

@@ -37,7 +37,9 @@ TEST_F(LanguageAndPrint, PrintAllPrintsFiveTabsAndRestoresTheWindow)
     EXPECT_EQ(tabs->currentIndex(), 3);
     EXPECT_FALSE(window->printing());
     EXPECT_TRUE(shown(QStringLiteral("GroupBoxToolBar")));
-    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelHlaseni"))->text().startsWith(QStringLiteral("Date and time of printing:  ")));
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelHlaseni"))
+                    ->text()
+                    .startsWith(QStringLiteral("Date and time of printing:  ")));
     EXPECT_TRUE(dialogs->messages.isEmpty());
 
     trigger(QStringLiteral("MenuPrint"));

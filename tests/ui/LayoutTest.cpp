@@ -20,34 +20,78 @@ TEST_F(Layout, ControlsSitAtTheirDesignPositions)
         const char* name;
         int x, y, w, h;  // w or h of 0: not checked
     } spots[] = {
-        {"GroupBoxToolBar", 3, 0, 463, 43},   {"PageControl1", 8, 49, 653, 497},  {"CGaugeRpm", 676, 72, 250, 15},
-        {"CGaugeTps", 676, 121, 250, 15},     {"CGaugeLambda", 677, 172, 250, 15}, {"CGaugePotak", 676, 450, 250, 15},
-        {"CGaugeProgram", 12, 602, 205, 15},  {"ButtonRead", 230, 12, 57, 23},    {"BitBtnVerify", 296, 12, 65, 23},
-        {"BitBtnProgram", 370, 12, 81, 23},   {"SpeedButtonZpet", 156, 13, 0, 0}, {"LabelSpojeni", 480, 9, 0, 0},
-        {"LabelRpm", 676, 46, 0, 0},          {"LabelCom", 676, 602, 0, 0},       {"LabelMonBlok2Out", 676, 576, 0, 0},
-        {"CheckBoxProgHned", 18, 552, 0, 0},  {"LabelHlaseni", 12, 579, 0, 0},    {"LabelVersion", 13, 660, 0, 0},
-        {"LabelTest8", 864, 687, 0, 0},       {"LabelPriveraMer", 236, 580, 0, 0}, {"LabelMonRetard", 492, 602, 0, 0},
+        {"GroupBoxToolBar", 3, 0, 463, 43},
+        {"PageControl1", 8, 49, 653, 497},
+        {"CGaugeRpm", 676, 72, 250, 15},
+        {"CGaugeTps", 676, 121, 250, 15},
+        {"CGaugeLambda", 677, 172, 250, 15},
+        {"CGaugePotak", 676, 450, 250, 15},
+        {"CGaugeProgram", 12, 602, 205, 15},
+        {"ButtonRead", 230, 12, 57, 23},
+        {"BitBtnVerify", 296, 12, 65, 23},
+        {"BitBtnProgram", 370, 12, 81, 23},
+        {"SpeedButtonZpet", 156, 13, 0, 0},
+        {"LabelSpojeni", 480, 9, 0, 0},
+        {"LabelRpm", 676, 46, 0, 0},
+        {"LabelCom", 676, 602, 0, 0},
+        {"LabelMonBlok2Out", 676, 576, 0, 0},
+        {"CheckBoxProgHned", 18, 552, 0, 0},
+        {"LabelHlaseni", 12, 579, 0, 0},
+        {"LabelVersion", 13, 660, 0, 0},
+        {"LabelTest8", 864, 687, 0, 0},
+        {"LabelPriveraMer", 236, 580, 0, 0},
+        {"LabelMonRetard", 492, 602, 0, 0},
         // Tab 1
-        {"EditStartLimiterMin", 16, 14, 0, 21}, {"EditPocSynchro", 16, 281, 0, 21}, {"EditKompenz4", 504, 131, 0, 21},
-        {"LabelKompenz", 571, 135, 0, 0},       {"GroupBoxTps", 352, 4, 289, 117},  {"EditTps100", 96, 74, 0, 0},
-        {"BitBtnTps100", 184, 72, 88, 25},      {"GroupBox4", 216, 236, 185, 221},  {"CheckBoxAktN2o", 16, 183, 0, 0},
-        {"GroupBoxMonInput", 420, 236, 213, 221}, {"LabelN2oIn", 18, 189, 0, 0},  {"CheckBoxZakazCteni", 16, 358, 0, 0},
+        {"EditStartLimiterMin", 16, 14, 0, 21},
+        {"EditPocSynchro", 16, 281, 0, 21},
+        {"EditKompenz4", 504, 131, 0, 21},
+        {"LabelKompenz", 571, 135, 0, 0},
+        {"GroupBoxTps", 352, 4, 289, 117},
+        {"EditTps100", 96, 74, 0, 0},
+        {"BitBtnTps100", 184, 72, 88, 25},
+        {"GroupBox4", 216, 236, 185, 221},
+        {"CheckBoxAktN2o", 16, 183, 0, 0},
+        {"GroupBoxMonInput", 420, 236, 213, 221},
+        {"LabelN2oIn", 18, 189, 0, 0},
+        {"CheckBoxZakazCteni", 16, 358, 0, 0},
         // Tab 2
-        {"ComboBoxBike", 8, 36, 232, 21},       {"GroupBoxRpm", 0, 72, 247, 113},   {"EditRpmKorekce", 16, 68, 0, 0},
-        {"CheckBoxInvInput2", 8, 226, 0, 0},    {"LabelVerze3", 8, 319, 0, 0},      {"LabelFile2", 50, 347, 0, 0},
-        {"GroupBoxSpecial", 251, 0, 394, 469},  {"ComboBoxSynchro", 16, 36, 346, 21}, {"EditPocKanalu", 208, 69, 0, 0},
-        {"LabelPocKanalu", 267, 73, 0, 0},      {"GroupBoxPalec3", 8, 274, 378, 80}, {"EditPalec3End", 120, 47, 0, 0},
-        {"CheckBoxPalec3EndP2", 310, 49, 0, 0}, {"ComboBoxNasobekPalcu", 8, 440, 233, 21},
+        {"ComboBoxBike", 8, 36, 232, 21},
+        {"GroupBoxRpm", 0, 72, 247, 113},
+        {"EditRpmKorekce", 16, 68, 0, 0},
+        {"CheckBoxInvInput2", 8, 226, 0, 0},
+        {"LabelVerze3", 8, 319, 0, 0},
+        {"LabelFile2", 50, 347, 0, 0},
+        {"GroupBoxSpecial", 251, 0, 394, 469},
+        {"ComboBoxSynchro", 16, 36, 346, 21},
+        {"EditPocKanalu", 208, 69, 0, 0},
+        {"LabelPocKanalu", 267, 73, 0, 0},
+        {"GroupBoxPalec3", 8, 274, 378, 80},
+        {"EditPalec3End", 120, 47, 0, 0},
+        {"CheckBoxPalec3EndP2", 310, 49, 0, 0},
+        {"ComboBoxNasobekPalcu", 8, 440, 233, 21},
         // Tab 3
-        {"EditRpmAdv1", 44, 29, 40, 21},        {"UpDownRpmAdv10", 617, 29, 0, 21}, {"Edit50", 51, 69, 30, 21},
-        {"UpDown59", 614, 69, 0, 21},           {"Edit138", 525, 333, 30, 21},      {"CSpinButton10", 596, 405, 15, 21},
-        {"CheckBoxTpsMapa", 17, 437, 0, 0},     {"BitBtnAdvPlus", 221, 439, 20, 20}, {"CheckBoxIgnAll", 264, 441, 0, 0},
-        {"EditBaseAdv", 432, 439, 0, 0},        {"LabelBaseAdv", 491, 443, 0, 0},
+        {"EditRpmAdv1", 44, 29, 40, 21},
+        {"UpDownRpmAdv10", 617, 29, 0, 21},
+        {"Edit50", 51, 69, 30, 21},
+        {"UpDown59", 614, 69, 0, 21},
+        {"Edit138", 525, 333, 30, 21},
+        {"CSpinButton10", 596, 405, 15, 21},
+        {"CheckBoxTpsMapa", 17, 437, 0, 0},
+        {"BitBtnAdvPlus", 221, 439, 20, 20},
+        {"CheckBoxIgnAll", 264, 441, 0, 0},
+        {"EditBaseAdv", 432, 439, 0, 0},
+        {"LabelBaseAdv", 491, 443, 0, 0},
         // Tab 4
-        {"CheckBoxPrivEnable", 24, 29, 0, 0},   {"GroupBoxPrivera", 2, 56, 641, 201}, {"EditNapPriv5", 281, 64, 40, 21},
-        {"EditPrivHyster", 44, 98, 0, 0},       {"LabelServoHyster", 107, 102, 0, 0}, {"BitBtnServoPlus", 389, 127, 20, 20},
+        {"CheckBoxPrivEnable", 24, 29, 0, 0},
+        {"GroupBoxPrivera", 2, 56, 641, 201},
+        {"EditNapPriv5", 281, 64, 40, 21},
+        {"EditPrivHyster", 44, 98, 0, 0},
+        {"LabelServoHyster", 107, 102, 0, 0},
+        {"BitBtnServoPlus", 389, 127, 20, 20},
         // Tab 5
-        {"CheckBoxGas", 16, 13, 0, 0},          {"GroupBoxRetard", 280, 50, 268, 200}, {"EditRetardT", 16, 160, 0, 0},
+        {"CheckBoxGas", 16, 13, 0, 0},
+        {"GroupBoxRetard", 280, 50, 268, 200},
+        {"EditRetardT", 16, 160, 0, 0},
         {"EditN2O_Repeat", 32, 338, 0, 0},
     };
     for (const Spot& spot : spots) {
@@ -98,13 +142,13 @@ TEST_F(Layout, EveryNumericFieldHasItsEditAndUpDown)
         int min, max, step;
         bool thousands;
     } ranges[] = {
-        {"UpDownRpmAdv1", 199, 20100, 100, true},   {"UpDownRpmAdv2", 300, 20100, 100, true},
-        {"UpDownRpmPriv2", 200, 20100, 100, true},  {"UpDownRpmPriv3", 300, 20100, 100, true},
-        {"UpDownOmez2", 999, 25000, 100, true},     {"UpDownStartLimiterMin", 999, 25000, 100, true},
+        {"UpDownRpmAdv1", 199, 20100, 100, true},     {"UpDownRpmAdv2", 300, 20100, 100, true},
+        {"UpDownRpmPriv2", 200, 20100, 100, true},    {"UpDownRpmPriv3", 300, 20100, 100, true},
+        {"UpDownOmez2", 999, 25000, 100, true},       {"UpDownStartLimiterMin", 999, 25000, 100, true},
         {"UpDownPilotLight", 1000, 25000, 100, true}, {"UpDown149", 0, 60, 1, false},
-        {"UpDownRpmKorekce", -60, 60, 1, true},     {"UpDownTps100", 2500, 4750, 10, true},
-        {"UpDownN2O_Repeat", 0, 30, 2, true},       {"UpDownPrivHyster", 0, 1275, 5, true},
-        {"UpDownNapPriv1", 20, 5000, 20, true},     {"UpDownGasD", 0, 25500, 100, true},
+        {"UpDownRpmKorekce", -60, 60, 1, true},       {"UpDownTps100", 2500, 4750, 10, true},
+        {"UpDownN2O_Repeat", 0, 30, 2, true},         {"UpDownPrivHyster", 0, 1275, 5, true},
+        {"UpDownNapPriv1", 20, 5000, 20, true},       {"UpDownGasD", 0, 25500, 100, true},
     };
     for (const Range& r : ranges) {
         UpDown* u = upDown(QString::fromLatin1(r.name));
@@ -160,22 +204,31 @@ TEST_F(Layout, MenuItemsAndShortcuts)
         const char* name;
         QKeySequence keys;
     } items[] = {
-        {"MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N)},  {"MenuOpen", QKeySequence(Qt::Key_F3)},
-        {"MenuSave", QKeySequence(Qt::Key_F2)},           {"MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"MenuRead", QKeySequence(Qt::Key_F7)},           {"MenuVerify", QKeySequence(Qt::Key_F8)},
-        {"MenuProgram", QKeySequence(Qt::Key_F9)},        {"AdvanceMinus", QKeySequence(Qt::Key_F4)},
-        {"AdvancePlus", QKeySequence(Qt::Key_F5)},        {"MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z)}, {"MenuContens", QKeySequence(Qt::Key_F1)},
-        {"MenuOpenExeDir", QKeySequence()},               {"MenuExit", QKeySequence()},
-        {"MenuPrintAll", QKeySequence()},                 {"MenuAbout", QKeySequence()},
+        {"MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"MenuOpen", QKeySequence(Qt::Key_F3)},
+        {"MenuSave", QKeySequence(Qt::Key_F2)},
+        {"MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"MenuRead", QKeySequence(Qt::Key_F7)},
+        {"MenuVerify", QKeySequence(Qt::Key_F8)},
+        {"MenuProgram", QKeySequence(Qt::Key_F9)},
+        {"AdvanceMinus", QKeySequence(Qt::Key_F4)},
+        {"AdvancePlus", QKeySequence(Qt::Key_F5)},
+        {"MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z)},
+        {"MenuContens", QKeySequence(Qt::Key_F1)},
+        {"MenuOpenExeDir", QKeySequence()},
+        {"MenuExit", QKeySequence()},
+        {"MenuPrintAll", QKeySequence()},
+        {"MenuAbout", QKeySequence()},
     };
     for (const Item& item : items) {
         QAction* a = action(QString::fromLatin1(item.name));
         ASSERT_TRUE(a);
         EXPECT_EQ(a->shortcut(), item.keys) << item.name;
     }
-    const QStringList menus = {QStringLiteral("MenuFile"), QStringLiteral("MenuCom"), QStringLiteral("MenuDevice"),
-                               QStringLiteral("MenuTools"), QStringLiteral("MenuLanguage"), QStringLiteral("MenuHelp")};
+    const QStringList menus = {QStringLiteral("MenuFile"),     QStringLiteral("MenuCom"),
+                               QStringLiteral("MenuDevice"),   QStringLiteral("MenuTools"),
+                               QStringLiteral("MenuLanguage"), QStringLiteral("MenuHelp")};
     const auto bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), menus.size());
     for (int i = 0; i < menus.size(); ++i)

@@ -34,7 +34,8 @@ TEST(Process, EndedBySignalSavesSettingsAndStateDump)
         // Automatic port selection over devices that do not exist: no message box.
         QByteArray settings = "[FORM_HLAV]\r\nComPort=21\r\nComPortAuto=1\r\n[PORTS]\r\n";
         for (int n = 1; n <= 20; ++n)
-            settings += "COM" + QByteArray::number(n) + "=" + dir.filePath(QStringLiteral("none%1").arg(n)).toUtf8() + "\r\n";
+            settings +=
+                "COM" + QByteArray::number(n) + "=" + dir.filePath(QStringLiteral("none%1").arg(n)).toUtf8() + "\r\n";
         {
             QFile file(dir.filePath(QStringLiteral("tarvel3")));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -35,8 +35,8 @@ TEST(PseudoTerminal, ReadProgramAndVerifyThroughTheWindow)
     {
         QFile settings(QDir(home.path()).filePath(QStringLiteral("tarvel3")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[FORM_HLAV]\r\nComPort=2\r\n[PORTS]\r\nCOM2=" + QByteArray::fromStdString(simulator.slavePath()) +
-                       "\r\n");
+        settings.write(
+            "[FORM_HLAV]\r\nComPort=2\r\n[PORTS]\r\nCOM2=" + QByteArray::fromStdString(simulator.slavePath()) + "\r\n");
     }
     qputenv("TARVEL3_HOME", home.path().toUtf8());
     auto window = std::make_unique<TFormHlav>();

@@ -57,15 +57,15 @@ TEST_F(Rules, ManualKeyingPerMethod)
 
     struct Case {
         int method;
-        bool lobeEdits;      // lobe edits enabled, their up-downs shown
+        bool lobeEdits;  // lobe edits enabled, their up-downs shown
         bool lobeCountArrows;
         bool channelArrows;
         bool channelGroup1;
-        bool secondPickup;   // "2nd Pick-up" boxes and pick-up 2 polarity
+        bool secondPickup;  // "2nd Pick-up" boxes and pick-up 2 polarity
         bool pickup2Label;
     } cases[] = {
-        {0, false, false, true, true, true, true},   {1, true, true, true, true, false, false},
-        {4, true, true, true, true, true, true},     {6, true, true, true, true, false, true},
+        {0, false, false, true, true, true, true},    {1, true, true, true, true, false, false},
+        {4, true, true, true, true, true, true},      {6, true, true, true, true, false, true},
         {7, true, false, false, false, false, false}, {8, true, true, true, true, false, false},
     };
     for (const Case& c : cases) {
@@ -145,9 +145,9 @@ TEST_F(Rules, PrintingHidesTheEditingAids)
     window->setPrinting(true);
     window->ApplyRules();
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(Qt::white));
-    for (const char* name : {"StatusBar1", "GroupBoxToolBar", "CheckBoxProgHned", "UpDown55", "UpDown145", "UpDownRpmAdv3",
-                             "UpDownNapPriv2", "UpDownOmez2", "CSpinButton1", "CGaugeTps", "CGaugeRpm", "LabelMonSnimac1",
-                             "CheckBoxIgnAll", "BitBtnTps0", "LabelPocetProgramovani"})
+    for (const char* name : {"StatusBar1", "GroupBoxToolBar", "CheckBoxProgHned", "UpDown55", "UpDown145",
+                             "UpDownRpmAdv3", "UpDownNapPriv2", "UpDownOmez2", "CSpinButton1", "CGaugeTps", "CGaugeRpm",
+                             "LabelMonSnimac1", "CheckBoxIgnAll", "BitBtnTps0", "LabelPocetProgramovani"})
         EXPECT_FALSE(shown(QString::fromLatin1(name))) << name;
     for (const char* name : {"UpDownStartLimiterMin", "UpDownClutchTime", "Edit55", "LabelMonSnimac2", "LabelTps3"})
         EXPECT_TRUE(shown(QString::fromLatin1(name))) << name;

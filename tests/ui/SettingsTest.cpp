@@ -25,7 +25,7 @@ TEST_F(FirstRun, ShutDownWritesTenKeysInOrderAndTheNormalisedImage)
 {
     find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
     edit(QStringLiteral("EditBaseAdv"))->setText(QStringLiteral("21"));  // typed only: read at close
-    window->image()[fld::mapRpm + 5] = 0;  // repaired at close
+    window->image()[fld::mapRpm + 5] = 0;                                // repaired at close
     window->close();
     ASSERT_TRUE(window->closedForGood());
 
@@ -34,8 +34,8 @@ TEST_F(FirstRun, ShutDownWritesTenKeysInOrderAndTheNormalisedImage)
     for (const QByteArray& line : lines)
         if (line.contains('='))
             keys << QString::fromLatin1(line.left(line.indexOf('=')));
-    EXPECT_EQ(keys, (QStringList{"Left", "Top", "Height", "Width", "ComPort", "ComPortAuto", "Language", "File", "IniDir",
-                                 "PageControl1->ActivePageIndex"}));
+    EXPECT_EQ(keys, (QStringList{"Left", "Top", "Height", "Width", "ComPort", "ComPortAuto", "Language", "File",
+                                 "IniDir", "PageControl1->ActivePageIndex"}));
     EXPECT_TRUE(readFile(QStringLiteral("tarvel3")).contains("PageControl1->ActivePageIndex=3"));
     EXPECT_TRUE(readFile(QStringLiteral("tarvel3")).contains("ComPort=1\r\n"));
 

@@ -138,7 +138,8 @@ TEST(BarGaugeWidget, PercentDoneFromRangeAndProgress)
     BarGauge gauge;
     struct Case {
         int min, max, progress, percent;
-    } cases[] = {{0, 100, 50, 50}, {0, 2, 1, 50}, {0, 2, 2, 100}, {0, 500, -20, 0}, {0, 5000, 7000, 100}, {10, 10, 5, 0}};
+    } cases[] = {{0, 100, 50, 50}, {0, 2, 1, 50},        {0, 2, 2, 100},
+                 {0, 500, -20, 0}, {0, 5000, 7000, 100}, {10, 10, 5, 0}};
     for (const Case& c : cases) {
         gauge.setRange(c.min, c.max);
         gauge.setProgress(c.progress);
