@@ -3,8 +3,11 @@
 // measures until the child reports that its window has been painted.
 //   ui_startup [RUNS]
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMainWindow>
 #include <QPaintEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/wait.h>
@@ -89,6 +92,16 @@ double median(std::vector<double> v)
 
 }  // namespace
 
+// A settings folder for the children: automatic port selection over devices
+// that do not exist, so that no "Com opening error!" box holds up the start.
+QByteArray silentSettings(const QString& folder)
+{
+    QByteArray text = "[FORM_HLAV]\r\nComPort=21\r\n[PORTS]\r\n";
+    for (int n = 1; n <= 20; ++n)
+        text += "COM" + QByteArray::number(n) + "=" + folder.toUtf8() + "/none\r\n";
+    return text;
+}
+
 int main(int argc, char* argv[])
 {
     if (argc > 1 && (std::strcmp(argv[1], "--child-full") == 0 || std::strcmp(argv[1], "--child-empty") == 0)) {
@@ -96,6 +109,14 @@ int main(int argc, char* argv[])
         return child(std::strcmp(argv[1], "--child-full") == 0, argc, argv);
     }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    QTemporaryDir home;
+    {
+        QFile settings(QDir(home.path()).filePath(QStringLiteral("tarvel3")));
+        if (!settings.open(QIODevice::WriteOnly))
+            return 1;
+        settings.write(silentSettings(home.path()));
+    }
+    qputenv("TARVEL3_HOME", home.path().toUtf8());
     std::vector<double> empty, full;
     for (int i = 0; i < runs; ++i) {
         empty.push_back(runOnce("/proc/self/exe", "--child-empty"));
