@@ -89,6 +89,7 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     progHned_ = control<QCheckBox>(QStringLiteral("CheckBoxProgHned"));
     ignAll_ = control<QCheckBox>(QStringLiteral("CheckBoxIgnAll"));
     servoAll_ = control<QCheckBox>(QStringLiteral("CheckBoxServoAll"));
+    tpsMapa_ = control<QCheckBox>(QStringLiteral("CheckBoxTpsMapa"));
     bikeList_ = control<QComboBox>(QStringLiteral("ComboBoxBike"));
     synchroList_ = control<QComboBox>(QStringLiteral("ComboBoxSynchro"));
 
@@ -809,7 +810,7 @@ void TFormHlav::releaseNoteChanged(bool shown)
 
 bool TFormHlav::tpsMapChecked() const
 {
-    return control<QCheckBox>(QStringLiteral("CheckBoxTpsMapa"))->isChecked();
+    return tpsMapa_ && tpsMapa_->isChecked();
 }
 
 void TFormHlav::portLabelChanged(const std::string& label, const std::string& devicePath)

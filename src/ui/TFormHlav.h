@@ -216,6 +216,7 @@ private:
     QCheckBox* progHned_ = nullptr;
     QCheckBox* ignAll_ = nullptr;
     QCheckBox* servoAll_ = nullptr;
+    QCheckBox* tpsMapa_ = nullptr;
     QComboBox* bikeList_ = nullptr;
     QComboBox* synchroList_ = nullptr;
 
