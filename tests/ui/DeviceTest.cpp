@@ -97,3 +97,25 @@ TEST_F(Device, UndoWithProgrammingAfterChangeProgramsTheUnit)
 }
 
 }  // namespace tarvel::test
+
+namespace tarvel::test {
+
+TEST_F(Device, FirmwareLoaderBorrowsThePortAndGivesItBack)
+{
+    const int port = window->portIndex() + 1;
+    window->deviceLink().loaderMessage(port + 1, link::kLoaderResetRelease);  // another port: ignored
+    tick(10);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
+
+    window->deviceLink().loaderMessage(port, link::kLoaderResetRelease);
+    tick(10);
+    // Seven blanks, the (empty) file name, three blanks, the note with its two leading blanks.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3            (Disconnected by bootloader)"));
+    EXPECT_FALSE(window->deviceLink().port().attached());
+
+    window->deviceLink().loaderMessage(port, link::kLoaderGiveBack);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
+    EXPECT_TRUE(window->deviceLink().port().attached());
+}
+
+}  // namespace tarvel::test
