@@ -23,14 +23,17 @@ int main(int argc, char* argv[])
     tarvel::TFormHlav window;
 
     // Asked to end by a signal or by the desktop session: close as Exit does,
-    // so that the settings and the parameter image are saved. A message box
-    // that is open (at start-up too) is closed first.
-    tarvel::ShutdownSignals shutdownSignals([&window] {
+    // so that the settings and the parameter image are saved; the program then
+    // ends with its last window. A message box that is open (at start-up too)
+    // is closed first.
+    const auto closeAll = [&window] {
         while (QWidget* modal = QApplication::activeModalWidget())
             if (!modal->close())
                 break;
         window.close();
-    });
+    };
+    tarvel::ShutdownSignals shutdownSignals(closeAll);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&closeAll](QSessionManager&) { closeAll(); });
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
@@ -39,8 +42,6 @@ int main(int argc, char* argv[])
         return 0;
     tarvel::ui::TFormAbout about([&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
     window.setAboutBox(&about);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.FormClose(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.FormClose(); });
 
     window.show();

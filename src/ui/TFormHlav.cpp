@@ -141,9 +141,11 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
     undo_.init(image_, activeTab());  // 14
     UpdateUndoButtons();
     link_->openPort();  // 15
-    ApplyCaptions();    // 16
-    ShowImage();        // 17
-    hideStatus();       // 18
+    if (closed_)
+        return;       // ended while the port's message box was open
+    ApplyCaptions();  // 16
+    ShowImage();      // 17
+    hideStatus();     // 18
     link_->status().setGaugeMax(2);
     linkView_.apply(*link_);
     control(QStringLiteral("LabelEeDataErr"))->hide();
