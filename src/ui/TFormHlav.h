@@ -30,14 +30,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QDialog;
 class QLabel;
 class QSocketNotifier;
 class QTabWidget;
 
 namespace tarvel {
 
-class BarGauge;
 class HintHandler;
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
@@ -98,8 +96,7 @@ public:
     void MenuContensClick();
     void Timer1Timer();
 
-    // Captions and messages in the current language. English here; the
-    // language tables replace these texts for the other languages.
+    // Captions and messages in the current language, from the language tables.
     void ApplyCaptions();
     void LoadMessages();
     // Two spaces, the product title, seven spaces, the current file, and the
@@ -154,7 +151,7 @@ signals:
     // undo or redo.
     void programmingRequested();
 
-public:
+private:
     // LinkHost: what the device link asks of the window.
     void normaliseAndShowImage() override;
     void showMessageBox(const std::string& text) override;
@@ -187,8 +184,8 @@ private:
     void listenForLoader();
     void setPortHints();
     bool openParameterFile(const QString& proposed);
-    void print(bool allTabs);
     bool saveParameterFile(const QString& proposed);
+    void print(bool allTabs);
 
     template <typename T = QWidget>
     T* control(const QString& name) const;
