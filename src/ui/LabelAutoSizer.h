@@ -1,0 +1,29 @@
+// Keeps labels and check boxes as large as their text, as the designer's
+// auto-size option does: a caption set later (another language, a live value)
+// never gets clipped. A right-aligned label keeps its right edge.
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace tarvel {
+
+class LabelAutoSizer : public QObject {
+    Q_OBJECT
+public:
+    // Sizes `widget` now and whenever its text changes.
+    static void watch(QWidget* widget);
+    // Sizes every watched child of `parent` to its text.
+    static void fitChildren(QWidget* parent);
+    static void fit(QWidget* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+    static LabelAutoSizer* instance();
+};
+
+}  // namespace tarvel

@@ -1,0 +1,64 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tarvel {
+
+namespace {
+const QString kIgnFilter = QStringLiteral("Ignition Parametrs(*.ign)");
+const QString kAllFilter = QStringLiteral("All Files (*.*)");
+
+QString title()
+{
+    return QApplication::applicationDisplayName();
+}
+}  // namespace
+
+Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& text)
+{
+    const auto button = QMessageBox::question(
+        parent, title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (button == QMessageBox::Yes)
+        return Answer::Yes;
+    return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+void QtDialogs::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, title(), text, QMessageBox::Ok);
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& fileName)
+{
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilters({kIgnFilter, kAllFilter});
+    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    dialog.selectFile(fileName.isEmpty() ? QStringLiteral(" ") : fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& fileName)
+{
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({kIgnFilter});
+    dialog.selectNameFilter(kIgnFilter);
+    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,16 @@
+// The desktop's message boxes and file dialogs.
+#pragma once
+
+#include "Dialogs.h"
+
+namespace tarvel {
+
+class QtDialogs : public Dialogs {
+public:
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    void showMessage(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& fileName) override;
+    QString saveFileName(QWidget* parent, const QString& fileName) override;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,1002 @@
+#include "TFormHlav.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "BarGauge.h"
+#include "HintHandler.h"
+#include "QtDialogs.h"
+#include "SpinButton.h"
+#include "UpDown.h"
+#include "WindowBuilder.h"
+#include "about/ManualLocation.h"
+#include "about/ManualOpener.h"
+#include "lang/LanguageCaptions.h"
+#include "lang/LanguageChoice.h"
+#include "model/KeyingPresets.h"
+#include "model/Normalise.h"
+#include "print/PrintCommands.h"
+#include "print/PrintHeader.h"
+#include "print/SystemPagePrinter.h"
+#include "print/WidgetPrintWindow.h"
+#include "resources/Artwork.h"
+#include "store/AppSettings.h"
+#include "store/IgnFileReader.h"
+#include "store/IgnFileWriter.h"
+#include "store/SafeFileWriter.h"
+#include "store/TestMarker.h"
+
+namespace tarvel {
+
+namespace {
+
+const QColor kLime(0, 255, 0);
+constexpr int kPortItems = 21;
+const QString kTitleGap = QStringLiteral("       ");  // seven spaces
+
+void paintRole(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+// Restores the colour the widget's role has in the application palette.
+void repaintRole(QWidget* widget, QPalette::ColorRole role)
+{
+    paintRole(widget, role, QApplication::palette(widget).color(role));
+}
+
+}  // namespace
+
+template <typename T>
+T* TFormHlav::control(const QString& name) const
+{
+    T* widget = findChild<T*>(name);
+    Q_ASSERT_X(widget, "TFormHlav::control", qPrintable(name));
+    return widget;
+}
+
+TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
+    : QMainWindow(parent),
+      dialogs_(std::make_unique<QtDialogs>()),
+      link_(std::make_unique<link::DeviceLink>(image_, messages_, static_cast<link::LinkHost&>(*this),
+                                               std::move(device))),
+      paths_(AppPaths::fromEnvironment())
+{
+    setObjectName(QStringLiteral("FormHlav"));
+    WindowBuilder(this).build();
+    resize(WindowBuilder::kClientWidth, WindowBuilder::kClientHeight + menuBar()->sizeHint().height());
+
+    pages_ = control<QTabWidget>(QStringLiteral("PageControl1"));
+    progHned_ = control<QCheckBox>(QStringLiteral("CheckBoxProgHned"));
+    ignAll_ = control<QCheckBox>(QStringLiteral("CheckBoxIgnAll"));
+    servoAll_ = control<QCheckBox>(QStringLiteral("CheckBoxServoAll"));
+    tpsMapa_ = control<QCheckBox>(QStringLiteral("CheckBoxTpsMapa"));
+    bikeList_ = control<QComboBox>(QStringLiteral("ComboBoxBike"));
+    synchroList_ = control<QComboBox>(QStringLiteral("ComboBoxSynchro"));
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer1_.setInterval(kTimerMs);
+    connect(&timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    linkView_ = LinkView(this);
+    ui::ApplyToolGlyphs(*this);
+    setWindowIcon(ui::ProgramIcon());
+    pagePrinter_ = std::make_unique<ui::SystemPagePrinter>();
+    // "No connection with PC" shows until the watchdog's first tick decides.
+    link_->setConnectionLabelVisible(true);
+    ComposeTitle();
+}
+
+TFormHlav::~TFormHlav()
+{
+    timer1_.stop();
+    for (UpDown* upDown : findChildren<UpDown*>())
+        if (upDown->buddy())
+            upDown->buddy()->removeEventFilter(this);
+}
+
+void TFormHlav::FormCreate(const QStringList& arguments, const QString& programFolder)
+{
+    BuildEditTables();                                                                             // 1
+    BuildUpDownTables();                                                                           // 2
+    hints_ = new HintHandler(this, menuBar(), control<QLabel>(QStringLiteral("StatusBarPanel")));  // 3
+    binding_.attach(this);
+    rules_ = EnablingRules(this, tables_);
+    wireControls();
+
+    link_->port().portIndex = 1;  // 4
+    image_[fld::bikeCode] = 20;   // 5
+    chosenInList_ = false;
+    ApplyKeyingPreset(image_, chosenInList_);
+    centreWindow();                                                          // 6
+    exeDirFile_ = QDir(programFolder).filePath(QStringLiteral("data.ign"));  // 7
+    ui::SetManualAddresses(messages_, programFolder);
+    LoadSettings();            // 8
+    if (!arguments.isEmpty())  // 9
+        if (auto chosen = ui::LanguageFromArgument(arguments.constFirst().toStdString()))
+            language_ = static_cast<std::uint8_t>(*chosen);
+    // 10: the connection watchdog starts at 18 silent ticks (the link's start value).
+    normalise();                      // 11
+    LoadMessages();                   // 12
+    ShowImage();                      // 13
+    undo_.init(image_, activeTab());  // 14
+    UpdateUndoButtons();
+    link_->openPort();  // 15
+    if (closed_)
+        return;       // ended while the port's message box was open
+    ApplyCaptions();  // 16
+    ShowImage();      // 17
+    hideStatus();     // 18
+    link_->status().setGaugeMax(2);
+    linkView_.apply(*link_);
+    control(QStringLiteral("LabelEeDataErr"))->hide();
+    control(QStringLiteral("LabelVersion"))->hide();
+    testMode_ = ReadTestMarker(paths_.testMarkerFile());  // 19
+    for (int i = 1; i <= 8; ++i)
+        control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
+    ApplyRules();  // 20
+    listenForLoader();
+    timer1_.start();
+}
+
+void TFormHlav::FormClose()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    timer1_.stop();
+    link_->closePort();
+    ReadControls();
+    normalise();
+    SaveSettings();
+    delete loaderNotifier_;
+    loaderNotifier_ = nullptr;
+    loader_.close();
+}
+
+void TFormHlav::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+// ---- Tables --------------------------------------------------------------
+
+void TFormHlav::BuildEditTables()
+{
+    auto edit = [this](const QString& name) { return control<QLineEdit>(name); };
+    for (int i = 0; i < 10; ++i) {
+        tables_.tpsRowLabels[i] = control<QLabel>(QStringLiteral("LabelTps%1").arg(i + 1));
+        tables_.mapRpmEdits[i] = edit(QStringLiteral("EditRpmAdv%1").arg(i + 1));
+        tables_.servoRpmEdits[i] = edit(QStringLiteral("EditRpmPriv%1").arg(i + 1));
+        tables_.servoMvEdits[i] = edit(QStringLiteral("EditNapPriv%1").arg(i + 1));
+        for (int r = 0; r < 10; ++r)
+            tables_.advanceEdits[i][r] = edit(QStringLiteral("Edit%1").arg(50 + 10 * i + r));
+    }
+    for (int c = 0; c < 4; ++c) {
+        tables_.maxAdvLobeEdits[c] = edit(QStringLiteral("EditPalec%1Zac").arg(c + 1));
+        tables_.startAdvLobeEdits[c] = edit(QStringLiteral("EditPalec%1End").arg(c + 1));
+    }
+}
+
+void TFormHlav::BuildUpDownTables()
+{
+    auto box = [this](const QString& name) { return control<QCheckBox>(name); };
+    auto upDown = [this](const QString& name) { return control<UpDown>(name); };
+    for (int c = 0; c < 4; ++c) {
+        const QString stem = QStringLiteral("Palec%1").arg(c + 1);
+        tables_.maxAdvEdge2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("ZacH2"));
+        tables_.startAdvEdge2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("EndH2"));
+        tables_.maxAdvPickup2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("ZacP2"));
+        tables_.startAdvPickup2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("EndP2"));
+        tables_.advanceLabels[c] = control<QLabel>(QStringLiteral("LabelAdvance%1").arg(c + 1));
+        tables_.maxAdvLobeUpDowns[c] = upDown(QStringLiteral("UpDown") + stem + QStringLiteral("Zac"));
+        tables_.startAdvLobeUpDowns[c] = upDown(QStringLiteral("UpDown") + stem + QStringLiteral("End"));
+    }
+    for (int i = 0; i < 10; ++i) {
+        tables_.mapRpmUpDowns[i] = upDown(QStringLiteral("UpDownRpmAdv%1").arg(i + 1));
+        tables_.servoRpmUpDowns[i] = upDown(QStringLiteral("UpDownRpmPriv%1").arg(i + 1));
+        tables_.servoMvUpDowns[i] = upDown(QStringLiteral("UpDownNapPriv%1").arg(i + 1));
+        for (int r = 0; r < 10; ++r)
+            tables_.advanceUpDowns[i][r] = upDown(QStringLiteral("UpDown%1").arg(50 + 10 * i + r));
+    }
+
+    // The port items: "Com 1" .. "Com 20", then "Com Auto", in every language.
+    QMenu* portMenu = control<QMenu>(QStringLiteral("MenuCom"));
+    for (int k = 0; k < kPortItems; ++k) {
+        auto* item = new QAction(QStringLiteral("Com %1").arg(k + 1), this);
+        item->setObjectName(k < 20 ? QStringLiteral("MenuCom%1").arg(k + 1) : QStringLiteral("MenuComAuto"));
+        item->setCheckable(true);
+        portMenu->addAction(item);
+        tables_.portMenuItems[k] = item;
+        connect(item, &QAction::triggered, this, [this, item] { MenuCom1Click(item); });
+    }
+    tables_.portMenuItems[20]->setText(QStringLiteral("Com Auto"));
+}
+
+// ---- Wiring --------------------------------------------------------------
+
+void TFormHlav::wireControls()
+{
+    // E and K on every edit, U on every up-down.
+    for (UpDown* upDown : findChildren<UpDown*>()) {
+        connect(upDown, &UpDown::clicked, this, &TFormHlav::UpDownClick);
+        upDown->buddy()->installEventFilter(this);
+    }
+    // C: the check boxes that commit on release (keyboard toggles too).
+    const QStringList committing = {QStringLiteral("CheckBoxBuzDlouhe"),      QStringLiteral("CheckBoxInvInput1"),
+                                    QStringLiteral("CheckBoxInvInput2"),      QStringLiteral("CheckBoxTpsMapa"),
+                                    QStringLiteral("CheckBoxPrivEnable"),     QStringLiteral("CheckBoxGas"),
+                                    QStringLiteral("CheckBoxProgHned"),       QStringLiteral("CheckBoxAktLimiter1"),
+                                    QStringLiteral("CheckBoxAktTachoLambda"), QStringLiteral("CheckBoxAktClutch"),
+                                    QStringLiteral("CheckBoxAktBlok1"),       QStringLiteral("CheckBoxAktBlok2"),
+                                    QStringLiteral("CheckBoxAktN2o")};
+    for (const QString& name : committing)
+        connect(control<QCheckBox>(name), &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
+    for (int c = 0; c < 4; ++c)
+        for (QCheckBox* box : {tables_.maxAdvEdge2Boxes[c], tables_.startAdvEdge2Boxes[c],
+                               tables_.maxAdvPickup2Boxes[c], tables_.startAdvPickup2Boxes[c]})
+            connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
+    control<QCheckBox>(QStringLiteral("CheckBoxGas"))->installEventFilter(this);
+    // Z: "No Reading" re-runs the rules on every change, also one made by ShowImage.
+    connect(control<QCheckBox>(QStringLiteral("CheckBoxZakazCteni")), &QCheckBox::toggled, this,
+            &TFormHlav::CheckBoxZakazCteniClick);
+    // P and E of the lists: only a choice made by the user reports.
+    connect(bikeList_, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
+    connect(synchroList_, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
+    connect(control<QComboBox>(QStringLiteral("ComboBoxNasobekPalcu")), &QComboBox::activated, this,
+            &TFormHlav::EditGasRpmMinExit);
+
+    for (int r = 0; r < 10; ++r) {
+        auto* spin = control<SpinButton>(QStringLiteral("CSpinButton%1").arg(r + 1));
+        connect(spin, &SpinButton::downClick, this, [this, r] { CSpinButtonDownClick(r); });
+        connect(spin, &SpinButton::upClick, this, [this, r] { CSpinButtonUpClick(r); });
+    }
+
+    auto onClick = [this](const QString& name, void (TFormHlav::*handler)()) {
+        QObject* sender = findChild<QObject*>(name);
+        if (auto* button = qobject_cast<QAbstractButton*>(sender))
+            connect(button, &QAbstractButton::clicked, this, handler);
+        else if (auto* action = qobject_cast<QAction*>(sender))
+            connect(action, &QAction::triggered, this, handler);
+        Q_ASSERT_X(sender, "wireControls", qPrintable(name));
+    };
+    onClick(QStringLiteral("BitBtnAdvMinus"), &TFormHlav::BitBtnAdvMinusClick);
+    onClick(QStringLiteral("AdvanceMinus"), &TFormHlav::BitBtnAdvMinusClick);
+    onClick(QStringLiteral("BitBtnAdvPlus"), &TFormHlav::BitBtnAdvPlusClick);
+    onClick(QStringLiteral("AdvancePlus"), &TFormHlav::BitBtnAdvPlusClick);
+    onClick(QStringLiteral("BitBtnServoMinus"), &TFormHlav::BitBtnServoMinusClick);
+    onClick(QStringLiteral("BitBtnServoPlus"), &TFormHlav::BitBtnServoPlusClick);
+    onClick(QStringLiteral("BitBtnTps0"), &TFormHlav::BitBtnTps0Click);
+    onClick(QStringLiteral("BitBtnTps100"), &TFormHlav::BitBtnTps100Click);
+    onClick(QStringLiteral("SpeedButton6"), &TFormHlav::MenuNewClick);
+    onClick(QStringLiteral("MenuNew"), &TFormHlav::MenuNewClick);
+    onClick(QStringLiteral("SpeedButtonZpet"), &TFormHlav::SpeedButtonZpetClick);
+    onClick(QStringLiteral("MenuZpet"), &TFormHlav::SpeedButtonZpetClick);
+    onClick(QStringLiteral("SpeedButtonZnovu"), &TFormHlav::SpeedButtonZnovuClick);
+    onClick(QStringLiteral("MenuZnovu"), &TFormHlav::SpeedButtonZnovuClick);
+    onClick(QStringLiteral("MenuExit"), &TFormHlav::MenuExitClick);
+    onClick(QStringLiteral("MenuRead"), &TFormHlav::MenuReadClick);
+    onClick(QStringLiteral("ButtonRead"), &TFormHlav::MenuReadClick);
+    onClick(QStringLiteral("MenuVerify"), &TFormHlav::MenuVerifyClick);
+    onClick(QStringLiteral("BitBtnVerify"), &TFormHlav::MenuVerifyClick);
+    onClick(QStringLiteral("MenuProgram"), &TFormHlav::MenuProgramClick);
+    onClick(QStringLiteral("BitBtnProgram"), &TFormHlav::MenuProgramClick);
+    onClick(QStringLiteral("MenuOpen"), &TFormHlav::MenuOpenClick);
+    onClick(QStringLiteral("SpeedButton5"), &TFormHlav::MenuOpenClick);
+    onClick(QStringLiteral("MenuOpenExeDir"), &TFormHlav::MenuOpenExeDirClick);
+    onClick(QStringLiteral("MenuSave"), &TFormHlav::MenuSaveClick);
+    onClick(QStringLiteral("SpeedButton7"), &TFormHlav::MenuSaveClick);
+    onClick(QStringLiteral("MenuSaveExeDir"), &TFormHlav::MenuSaveExeDirClick);
+    onClick(QStringLiteral("MenuPrint"), &TFormHlav::SpeedButtonPrintClick);
+    onClick(QStringLiteral("SpeedButtonPrint"), &TFormHlav::SpeedButtonPrintClick);
+    onClick(QStringLiteral("MenuPrintAll"), &TFormHlav::MenuPrintAllClick);
+    onClick(QStringLiteral("MenuAbout"), &TFormHlav::MenuAboutClick);
+    onClick(QStringLiteral("MenuContens"), &TFormHlav::MenuContensClick);
+    const char* languageItems[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+    for (std::uint8_t i = 0; i < 4; ++i)
+        connect(control<QAction>(QString::fromLatin1(languageItems[i])), &QAction::triggered, this,
+                [this, i] { MenuLanguageClick(i); });
+}
+
+bool TFormHlav::isMenuShortcut(const QKeySequence& keys) const
+{
+    for (const QAction* action : findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->shortcut() == keys)
+            return true;
+    return false;
+}
+
+bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+        case QEvent::ShortcutOverride: {
+            // The menu shortcuts win over the edit box's own keys (its text undo on Ctrl+Z).
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (isMenuShortcut(QKeySequence(key->keyCombination()))) {
+                event->ignore();
+                return true;
+            }
+            break;
+        }
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                FormKeyPress(qobject_cast<QWidget*>(watched));
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (qobject_cast<QLineEdit*>(watched) && reason != Qt::ActiveWindowFocusReason &&
+                reason != Qt::PopupFocusReason)
+                EditGasRpmMinExit();
+            break;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFormHlav::event(QEvent* event)
+{
+    // The status bar shows the hint handler's text only.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+// ---- Binding -------------------------------------------------------------
+
+void TFormHlav::ReadControls()
+{
+    if (showingImage_)
+        return;
+    binding_.read(image_, testMode_);
+    ApplyRules();
+}
+
+void TFormHlav::ShowImage()
+{
+    showingImage_ = true;
+    binding_.show(image_);
+    ApplyRules();
+    showingImage_ = false;
+}
+
+void TFormHlav::CommitChange()
+{
+    normalise();
+    ShowImage();
+    const bool differed = undo_.push(image_, activeTab());
+    UpdateUndoButtons();
+    if (!progHned_->isChecked()) {
+        autoProgramArmed_ = false;
+        return;
+    }
+    if (differed || autoProgramArmed_)
+        startProgramming();
+    autoProgramArmed_ = true;
+}
+
+void TFormHlav::ApplyRules()
+{
+    rules_.apply(image_, RuleInputs{printing_, testMode_, identTexts_});
+}
+
+void TFormHlav::startProgramming()
+{
+    ++programmingStarts_;
+    link_->startProgram();
+    emit programmingRequested();
+}
+
+// ---- Handlers ------------------------------------------------------------
+
+void TFormHlav::UpDownClick()
+{
+    ReadControls();
+    CommitChange();
+}
+
+void TFormHlav::EditGasRpmMinExit()
+{
+    ReadControls();
+    CommitChange();
+}
+
+void TFormHlav::FormKeyPress(QWidget* source)
+{
+    // Enter moves to the next control and commits; leaving an edit commits by itself.
+    focusNextChild();
+    const bool editStillFocused = qobject_cast<QLineEdit*>(source) && source->hasFocus();
+    if (!qobject_cast<QLineEdit*>(source) || editStillFocused) {
+        ReadControls();
+        CommitChange();
+    }
+}
+
+void TFormHlav::CheckBoxMouseUp()
+{
+    ReadControls();
+    ApplyRules();
+    CommitChange();
+}
+
+void TFormHlav::CheckBoxZakazCteniClick()
+{
+    ReadControls();
+    ApplyRules();
+}
+
+void TFormHlav::ComboBoxBikeChange()
+{
+    if (auto code = bikeCodeAtListPosition(bikeList_->currentIndex()))
+        image_[fld::bikeCode] = *code;
+    const int method = synchroList_->currentIndex();
+    image_[fld::syncMode] = method < 0 ? 255 : static_cast<std::uint8_t>(method);
+    chosenInList_ = true;
+    ApplyKeyingPreset(image_, chosenInList_);
+    ShowImage();
+    CommitChange();
+}
+
+void TFormHlav::MenuNewClick()
+{
+    if (dialogs_->askYesNoCancel(this, QString::fromStdString(messages_[Msg::DefaultSettingQuestion])) !=
+        Dialogs::Answer::Yes)
+        return;
+    chosenInList_ = false;
+    ApplyKeyingPreset(image_, chosenInList_);
+    CommitChange();
+    hideStatus();
+    setCurrentFileName(QString());
+}
+
+void TFormHlav::SpeedButtonZpetClick()
+{
+    if (auto snapshot = undo_.undo())
+        restoreSnapshot(*snapshot);
+}
+
+void TFormHlav::SpeedButtonZnovuClick()
+{
+    if (auto snapshot = undo_.redo())
+        restoreSnapshot(*snapshot);
+}
+
+void TFormHlav::restoreSnapshot(const UndoHistory::Snapshot& snapshot)
+{
+    image_ = snapshot.image;
+    ShowImage();
+    if (activeTab() != snapshot.tab && snapshot.tab < pages_->count())
+        pages_->setCurrentIndex(snapshot.tab);
+    UpdateUndoButtons();
+    // Undo and redo program at once, without waiting to be armed.
+    if (progHned_->isChecked())
+        startProgramming();
+}
+
+void TFormHlav::UpdateUndoButtons()
+{
+    const bool canUndo = undo_.canUndo();
+    const bool canRedo = undo_.canRedo();
+    control(QStringLiteral("SpeedButtonZpet"))->setEnabled(canUndo);
+    control<QAction>(QStringLiteral("MenuZpet"))->setEnabled(canUndo);
+    control(QStringLiteral("SpeedButtonZnovu"))->setEnabled(canRedo);
+    control<QAction>(QStringLiteral("MenuZnovu"))->setEnabled(canRedo);
+}
+
+void TFormHlav::BitBtnAdvMinusClick()
+{
+    ReadControls();
+    normalise();
+    StepAdvance(image_, -1, ignAll_->isChecked(), operatingPoint_);
+    CommitChange();
+}
+
+void TFormHlav::BitBtnAdvPlusClick()
+{
+    ReadControls();
+    normalise();
+    StepAdvance(image_, +1, ignAll_->isChecked(), operatingPoint_);
+    CommitChange();
+}
+
+void TFormHlav::BitBtnServoMinusClick()
+{
+    ReadControls();
+    StepServo(image_, -1, servoAll_->isChecked(), operatingPoint_);
+    CommitChange();
+}
+
+void TFormHlav::BitBtnServoPlusClick()
+{
+    ReadControls();
+    StepServo(image_, +1, servoAll_->isChecked(), operatingPoint_);
+    CommitChange();
+}
+
+void TFormHlav::BitBtnTps0Click()
+{
+    if (CaptureTps0(image_, liveTpsMv_))
+        CommitChange();
+}
+
+void TFormHlav::BitBtnTps100Click()
+{
+    if (CaptureTps100(image_, liveTpsMv_))
+        CommitChange();
+}
+
+void TFormHlav::CSpinButtonDownClick(int column)
+{
+    ReadControls();
+    StepAdvanceColumn(image_, column, -1);
+    CommitChange();
+}
+
+void TFormHlav::CSpinButtonUpClick(int column)
+{
+    ReadControls();
+    StepAdvanceColumn(image_, column, +1);
+    CommitChange();
+}
+
+void TFormHlav::MenuCom1Click(QAction* item)
+{
+    for (int k = 0; k < kPortItems; ++k)
+        if (tables_.portMenuItems[k] == item) {
+            link_->choosePort(k);
+            break;
+        }
+}
+
+void TFormHlav::refreshPortChecks()
+{
+    portMenuChecked(link_->port().portIndex);
+}
+
+void TFormHlav::MenuExitClick()
+{
+    close();
+}
+
+void TFormHlav::Timer1Timer()
+{
+    link_->tick();
+    applyLinkState();
+}
+
+void TFormHlav::applyLinkState()
+{
+    linkView_.apply(*link_);
+    liveTpsMv_ = link_->liveValues().liveTpsMv;
+    if (link_->operatingPointRevision() != opRevision_) {
+        opRevision_ = link_->operatingPointRevision();
+        const link::OperatingPoint& op = link_->operatingPoint();
+        operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow,
+                                    .rpmColumn = op.opRpmColumn,
+                                    .servoColumn = op.opServoColumn,
+                                    .belowMap = op.opBelowMap};
+        applyHighlight();
+    }
+    if (link_->engine().identRevision() != identRevision_) {
+        identRevision_ = link_->engine().identRevision();
+        const link::IdentTexts& texts = link_->identTexts();
+        identTexts_ = {QString::fromStdString(texts.firmware), QString::fromStdString(texts.date),
+                       QString::fromStdString(texts.time)};
+        ApplyRules();
+    }
+}
+
+// ---- Device commands -----------------------------------------------------
+
+void TFormHlav::MenuReadClick()
+{
+    link_->startRead();
+    setCurrentFileName(QString());
+    applyLinkState();
+}
+
+void TFormHlav::MenuVerifyClick()
+{
+    ReadControls();
+    normalise();
+    ShowImage();
+    link_->startVerify();
+    applyLinkState();
+}
+
+void TFormHlav::MenuProgramClick()
+{
+    ReadControls();
+    normalise();
+    ShowImage();
+    link_->startProgram();
+    applyLinkState();
+}
+
+// ---- File commands -------------------------------------------------------
+
+void TFormHlav::MenuOpenClick()
+{
+    openParameterFile(openDialogFile_);
+}
+
+void TFormHlav::MenuOpenExeDirClick()
+{
+    openDialogFile_ = saveDialogFile_ = exeDirFile_;
+    openParameterFile(openDialogFile_);
+}
+
+void TFormHlav::MenuSaveClick()
+{
+    saveParameterFile(saveDialogFile_);
+}
+
+void TFormHlav::MenuSaveExeDirClick()
+{
+    openDialogFile_ = saveDialogFile_ = exeDirFile_;
+    saveParameterFile(saveDialogFile_);
+}
+
+bool TFormHlav::openParameterFile(const QString& proposed)
+{
+    bool loaded = false;
+    const QString path = dialogs_->openFileName(this, proposed);
+    if (!path.isEmpty()) {
+        switch (LoadIgnFile(path.toStdString(), image_)) {
+            case IgnLoadResult::OpenError:
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+                break;
+            case IgnLoadResult::UnmatchedVersion:
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]));
+                break;
+            case IgnLoadResult::Loaded:
+                CommitChange();
+                lastFilePath_ = path;
+                saveDialogFile_ = path;
+                setCurrentFileName(path);
+                loaded = true;
+                break;
+        }
+    }
+    hideStatus();
+    return loaded;
+}
+
+bool TFormHlav::saveParameterFile(const QString& proposed)
+{
+    const QString path = dialogs_->saveFileName(this, proposed);
+    if (path.isEmpty())
+        return false;
+    // The file is replaced only by a complete, checked write; until then the
+    // previous file stays as it was.
+    SafeFileWriter file(path.toStdString());
+    if (!file.open()) {
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        return false;
+    }
+    ReadControls();
+    normalise();
+    ShowImage();
+    if (!file.write(IgnFileText(image_)) || !file.commit()) {
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        return false;
+    }
+    lastFilePath_ = path;
+    openDialogFile_ = path;
+    setCurrentFileName(path);
+    return true;
+}
+
+// ---- Settings ------------------------------------------------------------
+
+void TFormHlav::LoadSettings()
+{
+    // Every integer key defaults to the value in force now.
+    FormSettings form;
+    form.left = x();
+    form.top = y();
+    form.height = height();
+    form.width = width();
+    // The port keys hold index + 1 but default to the bare index, so that a
+    // missing ComPort gives COM1 and a missing ComPortAuto 255 (repaired to 0).
+    form.comPort = link_->port().portIndex;
+    form.comPortAuto = link_->port().scanIndex;
+    form.language = language_;
+    form.activePageIndex = pages_->currentIndex();
+    ::tarvel::LoadSettings(paths_, form, image_);
+
+    move(form.left, form.top);
+    resize(form.width, form.height);
+    link_->port().portIndex = form.portIndex();
+    link_->port().scanIndex = form.scanIndex();
+    language_ = form.languageIndex();
+    currentFileName_ = QString::fromStdString(form.file);
+    lastFilePath_ = QString::fromStdString(form.iniDir);
+    openDialogFile_ = saveDialogFile_ = lastFilePath_;
+    if (form.activePageIndex >= 0 && form.activePageIndex < pages_->count())
+        pages_->setCurrentIndex(form.activePageIndex);
+
+    // Devices standing in for port names (read only; never written back).
+    const ProfileFile profile = LoadSettingsFile(paths_);
+    for (int n = 1; n <= link::kPortCount; ++n)
+        if (auto device = profile.value("PORTS", "COM" + std::to_string(n)))
+            link_->ports().setOverride(n, *device);
+    setPortHints();
+}
+
+void TFormHlav::SaveSettings()
+{
+    FormSettings form;
+    form.left = x();
+    form.top = y();
+    form.height = height();
+    form.width = width();
+    form.setPortIndex(link_->port().portIndex);
+    form.setScanIndex(link_->port().scanIndex);
+    form.language = language_;
+    form.file = currentFileName_.toStdString();
+    form.iniDir = lastFilePath_.toStdString();
+    form.activePageIndex = pages_->currentIndex();
+    const SaveSettingsResult result = ::tarvel::SaveSettings(paths_, form, image_);
+    if (!result.settingsWritten)
+        qWarning("%s", result.settingsError.c_str());
+    if (!result.stateDumpWritten)
+        qWarning("Unable to write to %s", paths_.stateDumpFile().c_str());
+}
+
+void TFormHlav::setPortHints()
+{
+    for (int k = 0; k < link::kPortCount; ++k)
+        HintHandler::setHint(tables_.portMenuItems[k], QString::fromStdString(link_->ports().devicePath(k + 1)));
+    HintHandler::setHint(tables_.portMenuItems[link::kAutoPortIndex],
+                         QStringLiteral("%1 .. %2")
+                             .arg(QString::fromStdString(link_->ports().devicePath(1)),
+                                  QString::fromStdString(link_->ports().devicePath(link::kPortCount))));
+}
+
+void TFormHlav::listenForLoader()
+{
+    const auto path = link::loaderSocketPath(paths_.folder);
+    if (!loader_.listen(path))
+        return;  // another copy listens there, or no folder: the loader cannot reach this one
+    loaderNotifier_ = new QSocketNotifier(loader_.fd(), QSocketNotifier::Read, this);
+    connect(loaderNotifier_, &QSocketNotifier::activated, this, [this] {
+        link_->handleLoaderMessages(loader_);
+        applyLinkState();
+    });
+}
+
+// ---- LinkHost ------------------------------------------------------------
+
+void TFormHlav::normaliseAndShowImage()
+{
+    normalise();
+    ShowImage();
+}
+
+void TFormHlav::showMessageBox(const std::string& text)
+{
+    dialogs_->showMessage(this, QString::fromStdString(text));
+}
+
+void TFormHlav::releaseNoteChanged(bool shown)
+{
+    setTitleSuffix(shown ? QStringLiteral("   ") + QString::fromStdString(messages_[Msg::Disconnected]) : QString());
+}
+
+bool TFormHlav::tpsMapChecked() const
+{
+    return tpsMapa_ && tpsMapa_->isChecked();
+}
+
+void TFormHlav::portLabelChanged(const std::string& label, const std::string& devicePath)
+{
+    auto* com = control<QLabel>(QStringLiteral("LabelCom"));
+    com->setText(QString::fromStdString(label));
+    HintHandler::setHint(com, QString::fromStdString(devicePath));
+}
+
+void TFormHlav::portMenuChecked(int portIndex)
+{
+    for (int k = 0; k < kPortItems; ++k)
+        if (QAction* item = tables_.portMenuItems[k])
+            item->setChecked(k == portIndex);
+}
+
+void TFormHlav::setPrinting(bool on)
+{
+    printing_ = on;
+    link_->setPrinting(on);
+}
+
+void TFormHlav::normalise()
+{
+    NormaliseImage(image_, language_, link_->port().portIndex, link_->port().scanIndex);
+}
+
+// ---- Texts ---------------------------------------------------------------
+
+void TFormHlav::ApplyCaptions()
+{
+    // The captions compose the plain title: a loader's note goes with them.
+    titleSuffix_.clear();
+    ui::ApplyCaptions(*this, ui::LanguageFromStored(language_), messages_, currentFileName_);
+}
+
+void TFormHlav::LoadMessages()
+{
+    ui::LoadMessages(*this, ui::LanguageFromStored(language_), messages_);
+}
+
+void TFormHlav::MenuLanguageClick(std::uint8_t language)
+{
+    language_ = language;
+    ApplyCaptions();
+    ShowImage();
+}
+
+// ---- Printing, about box, help -------------------------------------------
+
+void TFormHlav::SpeedButtonPrintClick()
+{
+    print(false);
+}
+
+void TFormHlav::MenuPrintAllClick()
+{
+    print(true);
+}
+
+void TFormHlav::print(bool allTabs)
+{
+    ui::WidgetPrintWindow target(
+        *centralWidget(),
+        {.setPrinting = [this](bool on) { setPrinting(on); },
+         .applyRules = [this] { ApplyRules(); },
+         .setMessageTicks = [this](int ticks) { link_->status().messageTicks = static_cast<std::uint8_t>(ticks); }});
+    ui::PrintCommands commands(target, *pagePrinter_);
+    const QString header =
+        ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
+    const ui::PrintOutcome outcome = allTabs ? commands.printAllTabs(header) : commands.printOpenTab(header);
+    if (outcome != ui::PrintOutcome::Printed)
+        dialogs_->showMessage(this, ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
+                                                         ui::LanguageFromStored(language_), pagePrinter_->lastError()));
+}
+
+void TFormHlav::setPagePrinter(std::unique_ptr<ui::PagePrinter> printer)
+{
+    pagePrinter_ = std::move(printer);
+}
+
+void TFormHlav::MenuAboutClick()
+{
+    if (about_)
+        about_->exec();
+}
+
+void TFormHlav::MenuContensClick()
+{
+    ui::ManualOpener opener(&ui::ManualOpener::OpenWithDesktop,
+                            [this](const QString& text) { dialogs_->showMessage(this, text); });
+    opener.open(messages_);
+}
+
+void TFormHlav::ComposeTitle()
+{
+    setWindowTitle(QString::fromUtf8(kTitlePrefix.data(), static_cast<qsizetype>(kTitlePrefix.size())) + kTitleGap +
+                   currentFileName_ + titleSuffix_);
+}
+
+void TFormHlav::setCurrentFileName(const QString& path)
+{
+    currentFileName_ = path;
+    ComposeTitle();
+}
+
+void TFormHlav::setTitleSuffix(const QString& suffix)
+{
+    titleSuffix_ = suffix;
+    ComposeTitle();
+}
+
+void TFormHlav::setDialogs(std::unique_ptr<Dialogs> dialogs)
+{
+    dialogs_ = std::move(dialogs);
+}
+
+// ---- Helpers -------------------------------------------------------------
+
+std::uint8_t TFormHlav::activeTab() const
+{
+    return static_cast<std::uint8_t>(qMax(0, pages_->currentIndex()));
+}
+
+void TFormHlav::hideStatus()
+{
+    link_->status().setLabelVisible(false);
+    link_->status().setGaugeVisible(false);
+    linkView_.apply(*link_);
+}
+
+void TFormHlav::centreWindow()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
+}
+
+void TFormHlav::applyHighlight()
+{
+    const ToolPoint& p = operatingPoint_;
+    const int rpmColumn = p.belowMap ? -1 : p.rpmColumn;
+    const int tpsRow = p.tpsRow;
+    const int servoColumn = p.servoColumn;
+
+    auto repaint = [](QWidget* w, QPalette::ColorRole role, bool lit) {
+        if (!w)
+            return;
+        if (lit)
+            paintRole(w, role, kLime);
+        else
+            repaintRole(w, role);
+    };
+    auto edit = [](const auto& row, int i) -> QWidget* { return i >= 0 && i < 10 ? row[i] : nullptr; };
+
+    if (rpmColumn != litRpmColumn_) {
+        repaint(edit(tables_.mapRpmEdits, litRpmColumn_), QPalette::Base, false);
+        repaint(edit(tables_.mapRpmEdits, rpmColumn), QPalette::Base, true);
+        litRpmColumn_ = rpmColumn;
+    }
+    if (tpsRow != litTpsRow_) {
+        repaint(edit(tables_.tpsRowLabels, litTpsRow_), QPalette::Window, false);
+        repaint(edit(tables_.tpsRowLabels, tpsRow), QPalette::Window, true);
+        litTpsRow_ = tpsRow;
+    }
+    if (servoColumn != litServoColumn_) {
+        repaint(edit(tables_.servoRpmEdits, litServoColumn_), QPalette::Base, false);
+        repaint(edit(tables_.servoMvEdits, litServoColumn_), QPalette::Base, false);
+        repaint(edit(tables_.servoRpmEdits, servoColumn), QPalette::Base, true);
+        repaint(edit(tables_.servoMvEdits, servoColumn), QPalette::Base, true);
+        litServoColumn_ = servoColumn;
+    }
+    const int cellRow = rpmColumn >= 0 ? tpsRow : -1;
+    const int cellColumn = rpmColumn;
+    if (cellRow != litCellRow_ || cellColumn != litCellColumn_) {
+        if (litCellRow_ >= 0 && litCellRow_ < 10)
+            repaint(edit(tables_.advanceEdits[litCellRow_], litCellColumn_), QPalette::Base, false);
+        if (cellRow >= 0 && cellRow < 10)
+            repaint(edit(tables_.advanceEdits[cellRow], cellColumn), QPalette::Base, true);
+        litCellRow_ = cellRow;
+        litCellColumn_ = cellColumn;
+    }
+}
+
+}  // namespace tarvel

@@ -1,0 +1,247 @@
+// The main window. It owns the parameter image and everything around it for
+// the whole run: the controls and their tables, the binding between the two,
+// the enabling rules, the undo history, the message table and the file names.
+// Event handlers are thin forwarders named after their control and event.
+#pragma once
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+#include "ControlBinding.h"
+#include "ControlTables.h"
+#include "Dialogs.h"
+#include "EnablingRules.h"
+#include "LinkView.h"
+#include "link/DeviceLink.h"
+#include "link/LinkHost.h"
+#include "link/LoaderSocket.h"
+#include "model/EditTools.h"
+#include "model/Messages.h"
+#include "model/ParamImage.h"
+#include "model/UndoHistory.h"
+#include "print/PagePrinter.h"
+#include "store/AppPaths.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSocketNotifier;
+class QTabWidget;
+
+namespace tarvel {
+
+class HintHandler;
+
+class TFormHlav : public QMainWindow, private link::LinkHost {
+    Q_OBJECT
+public:
+    static constexpr int kTimerMs = 55;
+    static constexpr int kPortAuto = 20;
+
+    // The serial devices of the system, or `device` (a simulated unit in tests).
+    explicit TFormHlav(QWidget* parent = nullptr, std::unique_ptr<link::SerialDevice> device = nullptr);
+    ~TFormHlav() override;
+
+    // The start-up sequence; `arguments` are the command-line arguments after
+    // the program name, `programFolder` the folder of the executable.
+    void FormCreate(const QStringList& arguments, const QString& programFolder);
+    // The shut-down sequence; runs once, from the close of the window or when
+    // the program is asked to end.
+    void FormClose();
+
+    // Binding between the image and the controls.
+    void ReadControls();
+    void ShowImage();
+    void CommitChange();
+    void ApplyRules();
+
+    // Event handlers.
+    void UpDownClick();
+    void EditGasRpmMinExit();
+    void FormKeyPress(QWidget* source);
+    void CheckBoxMouseUp();
+    void CheckBoxZakazCteniClick();
+    void ComboBoxBikeChange();
+    void MenuNewClick();
+    void SpeedButtonZpetClick();
+    void SpeedButtonZnovuClick();
+    void UpdateUndoButtons();
+    void BitBtnAdvMinusClick();
+    void BitBtnAdvPlusClick();
+    void BitBtnServoMinusClick();
+    void BitBtnServoPlusClick();
+    void BitBtnTps0Click();
+    void BitBtnTps100Click();
+    void CSpinButtonDownClick(int column);
+    void CSpinButtonUpClick(int column);
+    void MenuCom1Click(QAction* item);
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    void MenuOpenClick();
+    void MenuOpenExeDirClick();
+    void MenuSaveClick();
+    void MenuSaveExeDirClick();
+    void MenuExitClick();
+    void SpeedButtonPrintClick();
+    void MenuPrintAllClick();
+    void MenuLanguageClick(std::uint8_t language);
+    void MenuAboutClick();
+    void MenuContensClick();
+    void Timer1Timer();
+
+    // Captions and messages in the current language, from the language tables.
+    void ApplyCaptions();
+    void LoadMessages();
+    // Two spaces, the product title, seven spaces, the current file, and the
+    // note appended while an outside loader holds the port.
+    void ComposeTitle();
+
+    // State.
+    ParamImage& image() { return image_; }
+    const ControlTables& tables() const { return tables_; }
+    const MessageTable& messages() const { return messages_; }
+    const UndoHistory& undoHistory() const { return undo_; }
+    std::uint8_t language() const { return language_; }
+    void setLanguage(std::uint8_t language) { language_ = language; }
+    std::uint8_t portIndex() const { return link_->port().portIndex; }
+    std::uint8_t scanIndex() const { return link_->port().scanIndex; }
+    link::DeviceLink& deviceLink() { return *link_; }
+    const AppPaths& paths() const { return paths_; }
+    // Whether the shut-down has run (the window may then only be destroyed).
+    bool closedForGood() const { return closed_; }
+    bool testMode() const { return testMode_; }
+    void setTestMode(bool on) { testMode_ = on; }
+    bool printing() const { return printing_; }
+    void setPrinting(bool on);
+    bool autoProgramArmed() const { return autoProgramArmed_; }
+    const QString& currentFileName() const { return currentFileName_; }
+    void setCurrentFileName(const QString& path);
+    const QString& lastFilePath() const { return lastFilePath_; }
+    const QString& exeDirFile() const { return exeDirFile_; }
+    void setTitleSuffix(const QString& suffix);
+    void setIdentTexts(const std::array<QString, 3>& texts) { identTexts_ = texts; }
+    const std::array<QString, 3>& identTexts() const { return identTexts_; }
+    void setDialogs(std::unique_ptr<Dialogs> dialogs);
+    // Where the print commands send their pages (the default printer unless set).
+    void setPagePrinter(std::unique_ptr<ui::PagePrinter> printer);
+    // The about box, created by the program entry once the window is.
+    void setAboutBox(QDialog* about) { about_ = about; }
+    Dialogs& dialogs() { return *dialogs_; }
+
+    // Live values that the tools and the highlight read.
+    void setOperatingPoint(const ToolPoint& point) { operatingPoint_ = point; }
+    const ToolPoint& operatingPoint() const { return operatingPoint_; }
+    void setLiveTpsMv(int mv) { liveTpsMv_ = mv; }
+    // Lights the map cell, axis edits and row label of the operating point,
+    // touching only the controls whose colour changes.
+    void applyHighlight();
+
+    QTimer& timer1() { return timer1_; }
+    int programmingStarts() const { return programmingStarts_; }
+
+signals:
+    // Programming of the unit was started by "Programming after change",
+    // undo or redo.
+    void programmingRequested();
+
+private:
+    // LinkHost: what the device link asks of the window.
+    void normaliseAndShowImage() override;
+    void showMessageBox(const std::string& text) override;
+    void releaseNoteChanged(bool shown) override;
+    void applyCaptions() override { ApplyCaptions(); }
+    bool tpsMapChecked() const override;
+    void portLabelChanged(const std::string& label, const std::string& devicePath) override;
+    void portMenuChecked(int portIndex) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildEditTables();
+    void BuildUpDownTables();
+    void wireControls();
+    void centreWindow();
+    void startProgramming();
+    bool isMenuShortcut(const QKeySequence& keys) const;
+    void restoreSnapshot(const UndoHistory::Snapshot& snapshot);
+    std::uint8_t activeTab() const;
+    void hideStatus();
+    void refreshPortChecks();
+    void normalise();
+    void applyLinkState();
+    void LoadSettings();
+    void SaveSettings();
+    void listenForLoader();
+    void setPortHints();
+    bool openParameterFile(const QString& proposed);
+    bool saveParameterFile(const QString& proposed);
+    void print(bool allTabs);
+
+    template <typename T = QWidget>
+    T* control(const QString& name) const;
+
+    ParamImage image_{};
+    UndoHistory undo_;
+    MessageTable messages_;
+    ControlTables tables_;
+    ControlBinding binding_;
+    EnablingRules rules_;
+    std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<ui::PagePrinter> pagePrinter_;
+    QPointer<QDialog> about_;
+    HintHandler* hints_ = nullptr;
+    QTimer timer1_;
+    std::unique_ptr<link::DeviceLink> link_;
+    LinkView linkView_;
+    AppPaths paths_;
+    link::LoaderListener loader_;
+    QSocketNotifier* loaderNotifier_ = nullptr;
+    std::uint32_t opRevision_ = 0;
+    std::uint32_t identRevision_ = 0;
+
+    QTabWidget* pages_ = nullptr;
+    QCheckBox* progHned_ = nullptr;
+    QCheckBox* ignAll_ = nullptr;
+    QCheckBox* servoAll_ = nullptr;
+    QCheckBox* tpsMapa_ = nullptr;
+    QComboBox* bikeList_ = nullptr;
+    QComboBox* synchroList_ = nullptr;
+
+    bool showingImage_ = false;
+    bool autoProgramArmed_ = false;
+    bool chosenInList_ = false;
+    bool printing_ = false;
+    bool testMode_ = false;
+    bool closed_ = false;
+    std::uint8_t language_ = 0;
+    QString currentFileName_;
+    QString lastFilePath_;
+    QString openDialogFile_;  // the file name each file dialog proposes
+    QString saveDialogFile_;
+    QString exeDirFile_;
+    QString titleSuffix_;
+    std::array<QString, 3> identTexts_;
+
+    ToolPoint operatingPoint_{};
+    int liveTpsMv_ = 0;
+    int programmingStarts_ = 0;
+
+    // What the highlight lit last, so that a tick repaints only what moved.
+    int litRpmColumn_ = -1;
+    int litTpsRow_ = -1;
+    int litServoColumn_ = -1;
+    int litCellRow_ = -1;
+    int litCellColumn_ = -1;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,63 @@
+// Builds every control of the main window at its design position: the menu
+// bar, the tool bar, the five tab pages, the live column, the status area and
+// the status bar. Controls that repeat (map cells, axes, channel groups,
+// numeric fields) come from tables. Only English captions are set here.
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+namespace tarvel {
+
+class UpDown;
+
+class WindowBuilder {
+public:
+    // Client area at 96 pixels per inch, below the menu bar.
+    static constexpr int kClientWidth = 934;
+    static constexpr int kClientHeight = 772;
+    static constexpr int kStatusBarHeight = 19;
+    static constexpr int kEditHeight = 21;
+    static constexpr int kFieldEditWidth = 41;
+    static constexpr int kUpDownWidth = 16;
+
+    explicit WindowBuilder(QMainWindow* window);
+
+    // Creates everything; the window then holds every control by name.
+    void build();
+
+private:
+    void buildMenus();
+    void buildToolBar(QWidget* client);
+    void buildLiveColumn(QWidget* client);
+    void buildStatusArea(QWidget* client);
+    QWidget* buildPageControl(QWidget* client);
+    void buildMiscTab(QWidget* page);
+    void buildBikeTab(QWidget* page);
+    void buildAdvanceTab(QWidget* page);
+    void buildServoTab(QWidget* page);
+    void buildN2oTab(QWidget* page);
+
+    QMainWindow* window_;
+};
+
+// Small construction helpers shared by the builder's tables.
+namespace build {
+
+QFont designFont(int pixelSize, bool bold);
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, int y, int pixelSize = 11,
+              bool bold = false);
+QGroupBox* group(QWidget* parent, const QString& name, const QString& title, int x, int y, int w, int h);
+// An edit with its up-down at its right edge; range, step and thousands option
+// come from the field table entry of the up-down.
+UpDown* numeric(QWidget* parent, const QString& upDownName, int x, int y, int editWidth);
+
+}  // namespace build
+
+}  // namespace tarvel

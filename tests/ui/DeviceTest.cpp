@@ -1,0 +1,121 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "HintHandler.h"
+#include "WindowFixture.h"
+#include "link/TransferMode.h"
+
+namespace tarvel::test {
+
+using Device = WindowFixture;
+
+TEST_F(Device, ProgramVerifyAndReadFromMenuButtonsAndKeys)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    typeAndLeave(QStringLiteral("EditBaseAdv"), QStringLiteral("17"));
+    edit(QStringLiteral("Edit140"))->setText(QStringLiteral("41"));  // typed, not yet committed
+
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    ASSERT_TRUE(tickUntilStatus(QStringLiteral(": OK"))) << statusText().toStdString();
+    EXPECT_EQ(unit->unit().stored()[fld::baseAdvance], 17);
+    EXPECT_EQ(unit->unit().stored().advance(9, 0), 41);  // Program reads the controls first
+    EXPECT_TRUE(find(QStringLiteral("LabelHlaseni"))->isVisible());
+
+    // While the unit saves and the countdown runs, the idle ticks keep
+    // showing the program result; wait until the status label goes.
+    for (int i = 0; i < 2000 && !find(QStringLiteral("LabelHlaseni"))->isHidden(); ++i)
+        tick();
+    ASSERT_TRUE(find(QStringLiteral("LabelHlaseni"))->isHidden());
+    find<QPushButton>(QStringLiteral("BitBtnVerify"))->click();
+    ASSERT_TRUE(tickUntilStatus(QStringLiteral("Verify:: OK"))) << statusText().toStdString();
+
+    // The unit changes behind the window's back; Read brings its pages in.
+    unit->unit().stored()[fld::limiter] = 120;
+    window->setCurrentFileName(QStringLiteral("/tmp/x.ign"));
+    trigger(QStringLiteral("MenuRead"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
+    // A read ends with the verification of what it read.
+    ASSERT_TRUE(tickUntilStatus(QStringLiteral("Verify:: OK"))) << statusText().toStdString();
+    EXPECT_EQ(byte(fld::limiter), 120);
+    EXPECT_EQ(edit(QStringLiteral("EditOmez2"))->text(), QStringLiteral("12,000"));
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("LabelVerze1"))->text().isEmpty());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze2"))->text().size(), 10);
+}
+
+TEST_F(Device, LiveDataReachesTheLiveColumnAndTheHighlight)
+{
+    clickBox(QStringLiteral("CheckBoxTpsMapa"));
+    tick(40);
+    EXPECT_TRUE(find(QStringLiteral("LabelSpojeni"))->isHidden());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelCom"))->text(), QStringLiteral("COM= COM1"));
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelRpm"))->text().contains(QLatin1Char('=')));
+    EXPECT_NE(find<QLabel>(QStringLiteral("LabelRpm"))->text(), QStringLiteral("RPM = ---"));
+    EXPECT_GT(window->deviceLink().monitorFrames(), 0u);
+
+    // The lit row label is the operating point's row.
+    const ToolPoint& p = window->operatingPoint();
+    const QColor lime(0, 255, 0);
+    for (int t = 0; t < 10; ++t)
+        EXPECT_EQ(window->tables().tpsRowLabels[t]->palette().color(QPalette::Window) == lime, t == p.tpsRow) << t;
+}
+
+TEST_F(Device, SilentLinkShowsTheConnectionLabelOnTheThirtyFirstTick)
+{
+    unit->unplugged = true;
+    tick(30);
+    EXPECT_TRUE(find(QStringLiteral("LabelSpojeni"))->isHidden());
+    tick(1);
+    EXPECT_FALSE(find(QStringLiteral("LabelSpojeni"))->isHidden());
+}
+
+TEST_F(Device, PortItemsOpenTheirPortAndNameItsDevice)
+{
+    window->tables().portMenuItems[4]->trigger();
+    EXPECT_EQ(window->portIndex(), 4);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelCom"))->text(), QStringLiteral("COM= COM5"));
+    for (int k = 0; k < 21; ++k)
+        EXPECT_EQ(window->tables().portMenuItems[k]->isChecked(), k == 4);
+    EXPECT_EQ(HintHandler::hint(window->tables().portMenuItems[4]), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(HintHandler::hint(window->tables().portMenuItems[0]), QStringLiteral("/dev/ttyS0"));
+    trigger(QStringLiteral("MenuComAuto"));
+    EXPECT_EQ(window->portIndex(), 20);
+    EXPECT_TRUE(window->tables().portMenuItems[20]->isChecked());
+}
+
+TEST_F(Device, UndoWithProgrammingAfterChangeProgramsTheUnit)
+{
+    typeAndLeave(QStringLiteral("EditBaseAdv"), QStringLiteral("15"));
+    box(QStringLiteral("CheckBoxProgHned"))->setChecked(true);
+    window->SpeedButtonZpetClick();
+    EXPECT_EQ(window->deviceLink().transferMode(), link::TransferMode::Program);
+    ASSERT_TRUE(tickUntilStatus(QStringLiteral(": OK")));
+    EXPECT_EQ(unit->unit().stored()[fld::baseAdvance], 10);
+}
+
+}  // namespace tarvel::test
+
+namespace tarvel::test {
+
+TEST_F(Device, FirmwareLoaderBorrowsThePortAndGivesItBack)
+{
+    const int port = window->portIndex() + 1;
+    window->deviceLink().loaderMessage(port + 1, link::kLoaderResetRelease);  // another port: ignored
+    tick(10);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
+
+    window->deviceLink().loaderMessage(port, link::kLoaderResetRelease);
+    tick(10);
+    // Seven blanks, the (empty) file name, three blanks, the note with its two leading blanks.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3            (Disconnected by bootloader)"));
+    EXPECT_FALSE(window->deviceLink().port().attached());
+
+    window->deviceLink().loaderMessage(port, link::kLoaderGiveBack);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
+    EXPECT_TRUE(window->deviceLink().port().attached());
+}
+
+}  // namespace tarvel::test

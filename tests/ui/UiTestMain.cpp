@@ -1,0 +1,22 @@
+// Widget tests run on the offscreen platform with one application object.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    // Thousands are grouped with a comma unless a test picks another locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
