@@ -5,6 +5,7 @@
 
 #include "link/MonitorDecoder.h"
 #include "link/OperatingPoint.h"
+#include "model/FieldTable.h"
 #include "model/StartupImage.h"
 
 namespace tarvel::link {
@@ -49,9 +50,23 @@ int interpolate(const ParamImage& img, int rpmAxis, int valueAxis, int rpm, int 
     }
     return y(9);
 }
+// The pages a unit holds when the program has programmed its start-up image:
+// programming reads the controls first, so every number stands within its
+// control's range (the unused channels' lobe numbers 0 become 1).
+ParamImage FactoryPages()
+{
+    ParamImage image = StartupImage();
+    for (const FieldDescriptor& d : fieldTable()) {
+        if (d.kind != ControlKind::UpDown)
+            continue;
+        for (int e = 0; e < d.count; ++e)
+            d.setControlValue(image, e, std::clamp(d.controlValue(image, e), d.minimum(e), d.max));
+    }
+    return image;
+}
 }  // namespace
 
-SimulatedUnit::SimulatedUnit(SimulatedUnitOptions options) : options_(options), stored_(StartupImage()) {}
+SimulatedUnit::SimulatedUnit(SimulatedUnitOptions options) : options_(options), stored_(FactoryPages()) {}
 
 IdentPage SimulatedUnit::identPage() const
 {

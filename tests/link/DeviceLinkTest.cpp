@@ -444,3 +444,19 @@ TEST(DeviceLinkPlaceholders, SetOnlyWhileTheConnectionLabelShows)
     EXPECT_EQ(link.live().label(LiveLabel::LabelMonLimiterOut).text, "Begrenzer - ---");
     EXPECT_EQ(link.live().label(LiveLabel::LabelPocetProgramovani).text, "Programmierungsanzahl= ---");
 }
+
+// A fresh simulated unit holds the start-up image as the program programs it:
+// programming reads the controls first, so the unused channels' lobe numbers
+// are 1, not the 0 the start-up image has. Verifying what the controls show
+// (the image after ReadControls) must pass on a fresh unit.
+TEST(SimulatedUnitPages, HoldTheStartUpImageWithinTheControlRanges)
+{
+    SimulatedUnit unit;
+    ParamImage expected = StartupImage();
+    for (int c = 2; c < 4; ++c) {
+        EXPECT_EQ(expected[fld::maxAdvLobe + c], 0);
+        expected[fld::maxAdvLobe + c] = 1;
+        expected[fld::startAdvLobe + c] = 1;
+    }
+    EXPECT_EQ(unit.stored(), expected);
+}
