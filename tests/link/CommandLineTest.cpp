@@ -178,6 +178,41 @@ TEST_F(CommandLineTest, SimulatorKilledMidOperationGivesTheErrorText)
     EXPECT_FALSE(fs::exists(file("killed.ign")));
 }
 
+// The unit goes away while the command still depends on it: after a program
+// while it is storing the pages, and under a monitor that runs until stopped.
+// Neither may end as if all went well.
+TEST_F(CommandLineTest, UnitLostAfterTheOperationIsReportedAsFailure)
+{
+    const std::string ign = file("defaults.ign");
+    {
+        const Result defaults = run({"defaults"});
+        ASSERT_EQ(defaults.status, 0);
+        std::ofstream(ign) << defaults.out;
+    }
+    {
+        auto sim = std::make_unique<Simulator>();
+        ASSERT_FALSE(sim->path.empty());
+        ChildProcess program({kCtl, "program", "--port", sim->path, ign});
+        ASSERT_TRUE(program.waitForOutput("Saving:", kDeadline)) << program.out() << program.err();
+        sim->proc->signal(SIGKILL);
+        const auto status = program.wait(kDeadline);
+        ASSERT_TRUE(status) << "program hung after the unit went away";
+        EXPECT_EQ(*status, 1) << program.out();
+        EXPECT_NE(program.err().find("No connection with PC"), std::string::npos) << program.err();
+    }
+    {
+        auto sim = std::make_unique<Simulator>();
+        ASSERT_FALSE(sim->path.empty());
+        ChildProcess monitor({kCtl, "monitor", "--port", sim->path});
+        ASSERT_TRUE(monitor.waitForOutput("RPM = ", kDeadline));
+        sim->proc->signal(SIGKILL);
+        const auto status = monitor.wait(kDeadline);
+        ASSERT_TRUE(status) << "monitor hung after the unit went away";
+        EXPECT_EQ(*status, 1);
+        EXPECT_NE(monitor.err().find("No connection with PC"), std::string::npos) << monitor.err();
+    }
+}
+
 TEST_F(CommandLineTest, PortsThatDoNotOpenAndUsageErrors)
 {
     Result r = run({"read", "--port", "/dev/tarvel-no-such-port", file("x.ign")});
