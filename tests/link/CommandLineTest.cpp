@@ -147,6 +147,17 @@ void readWithFaults(const std::vector<FaultCase>& cases, const std::string& file
     }
 }
 
+TEST_F(CommandLineTest, MonitorOfAUnitOfAnotherFormatVersionWarns)
+{
+    Simulator sim({"--version", "47"});
+    ASSERT_FALSE(sim.path.empty());
+    const Result r = run({"monitor", "--port", sim.path, "--frames", "1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("RPM = "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Unmatched version of PC and Ignition programs!  PC-48, IGN-47"), std::string::npos)
+        << r.out;
+}
+
 TEST_F(CommandLineTest, FaultSwitchesThatEndTheRead)
 {
     readWithFaults({{{"--version", "47"}, 1, "Unmatched version of PC and Ignition programs!  PC-48, IGN-47"},

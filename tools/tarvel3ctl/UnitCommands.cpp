@@ -204,6 +204,11 @@ int cmdMonitor(const Args& args)
                 line += " | ";
             line += link.live().label(l).text;
         }
+        // The warnings the window shows below the live values.
+        if (link.live().label(LiveLabel::LabelVersion).visibility == link::Visibility::Shown)
+            line += " | " + link.live().label(LiveLabel::LabelVersion).text;
+        if (link.live().label(LiveLabel::LabelEeDataErr).visibility == link::Visibility::Shown)
+            line += " | Programmed data error";
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
         ++printed;
