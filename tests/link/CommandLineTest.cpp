@@ -154,8 +154,7 @@ TEST_F(CommandLineTest, MonitorOfAUnitOfAnotherFormatVersionWarns)
     const Result r = run({"monitor", "--port", sim.path, "--frames", "1"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("RPM = "), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Unmatched version of PC and Ignition programs!  PC-48, IGN-47"), std::string::npos)
-        << r.out;
+    EXPECT_NE(r.out.find("Unmatched version of PC and Ignition programs!  PC-48, IGN-47"), std::string::npos) << r.out;
 }
 
 TEST_F(CommandLineTest, FaultSwitchesThatEndTheRead)
@@ -173,6 +172,44 @@ TEST_F(CommandLineTest, FaultSwitchesTheReadSurvives)
                     {{"--noise"}, 0, "Verify:: OK"},
                     {{"--delay", "120"}, 0, "Verify:: OK"}},
                    file("read.ign"));
+}
+
+// The other commands under the switches that touch their own paths: the
+// echo of a programmed page, the verification's resends, a noisy line
+// under the monitor.
+TEST_F(CommandLineTest, FaultSwitchesUnderProgramVerifyAndMonitor)
+{
+    const std::string ign = file("unit.ign");
+    {
+        Simulator sim;
+        ASSERT_FALSE(sim.path.empty());
+        ASSERT_EQ(run({"read", "--port", sim.path, ign}).status, 0);
+    }
+    struct Case {
+        std::vector<std::string> switches;
+        std::vector<std::string> command;
+        int status;
+        const char* text;  // in standard output for success, in standard error for failure
+    };
+    const Case cases[] = {
+        {{"--version", "47"}, {"program"}, 1, "Unmatched version of PC and Ignition programs!  PC-48, IGN-47"},
+        {{"--corrupt-every", "2"}, {"program"}, 0, "Program device:: OK"},
+        {{"--drop-every", "2"}, {"verify"}, 0, "Verify:: OK"},
+        {{"--drop-every", "1"}, {"verify"}, 1, "Verify error!"},
+        {{"--noise"}, {"monitor", "--frames", "3"}, 0, "RPM = "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command[0] + " " + c.switches[0]);
+        Simulator sim(c.switches);
+        ASSERT_FALSE(sim.path.empty());
+        std::vector<std::string> args = c.command;
+        args.insert(args.begin() + 1, {"--port", sim.path});
+        if (c.command[0] != "monitor")
+            args.push_back(ign);
+        const Result r = run(args);
+        EXPECT_EQ(r.status, c.status) << r.out << r.err;
+        EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.text), std::string::npos) << r.out << r.err;
+    }
 }
 
 TEST_F(CommandLineTest, SimulatorKilledMidOperationGivesTheErrorText)
