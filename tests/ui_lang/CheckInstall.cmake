@@ -38,5 +38,14 @@ foreach(line "[Desktop Entry]" "Type=Application" "Exec=tarvel3" "Icon=tarvel3" 
     message(FATAL_ERROR "desktop entry lacks '${line}'")
   endif()
 endforeach()
+# The desktop's own checker, where the system has it.
+find_program(validator desktop-file-validate)
+if(validator)
+  execute_process(COMMAND ${validator} ${PREFIX}/share/applications/tarvel3.desktop
+                  RESULT_VARIABLE result OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "desktop entry rejected: ${complaints}")
+  endif()
+endif()
 file(REMOVE_RECURSE ${PREFIX})
 message(STATUS "install layout complete")
