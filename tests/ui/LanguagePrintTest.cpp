@@ -293,11 +293,11 @@ public:
         for (int i = 0; i < tabs->count(); ++i)
             if (tabs->isTabVisible(i))
                 visibleTabs << tabs->widget(i)->objectName();
-        seen << QStringLiteral("%1|%2|%3|spojeni %4|toolbar %5|statusbar %6|%7")
+        seen << QStringLiteral("%1|%2|%3|spojeni %4|toolbar %5|statusbar %6|window %7|%8")
                     .arg(status->text().left(28), shown("LabelHlaseni") ? "shown" : "hidden",
                          status->palette().color(QPalette::Window).name(), shown("LabelSpojeni") ? "shown" : "hidden",
                          shown("GroupBoxToolBar") ? "shown" : "hidden", shown("StatusBar1") ? "shown" : "hidden",
-                         visibleTabs.join(u' '));
+                         window_.palette().color(QPalette::Window).name(), visibleTabs.join(u' '));
         return PdfPagePrinter::printPage(picture);
     }
 
@@ -357,7 +357,8 @@ TEST_F(Printing, PrintIsOneJobOfOnePageAndTheHeaderStaysForTheCountdown)
     ASSERT_EQ(printer->seen.size(), 1);
     EXPECT_EQ(printer->seen.front(),
               QStringLiteral("Date and time of printing:  |shown|#ffffff|spojeni hidden|toolbar hidden|statusbar "
-                             "hidden|TabSheetRuzne TabSheetBike TabSheetAdvance TabSheetServo TabSheet_Gas"));
+                             "hidden|window #ffffff|TabSheetRuzne TabSheetBike TabSheetAdvance TabSheetServo "
+                             "TabSheet_Gas"));
     EXPECT_TRUE(dialogs->messages.isEmpty());
 
     // The header: the message, the short date, four blanks, the long time.
@@ -370,6 +371,7 @@ TEST_F(Printing, PrintIsOneJobOfOnePageAndTheHeaderStaysForTheCountdown)
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_FALSE(find(QStringLiteral("GroupBoxToolBar"))->isHidden());
     EXPECT_NE(status()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_NE(window->palette().color(QPalette::Window), QColor(Qt::white));
 
     // The countdown keeps the header on show for 200 ticks, and the silent
     // link brings "No connection with PC" back at once.
@@ -394,7 +396,8 @@ TEST_F(Printing, PrintAllIsFiveJobsOfOnePageOneTabEachAndRestoresTheWindow)
     const char* order[] = {"TabSheetRuzne", "TabSheetBike", "TabSheetAdvance", "TabSheetServo", "TabSheet_Gas"};
     ASSERT_EQ(printer->seen.size(), 5);
     for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(printer->seen[i].endsWith(QStringLiteral("|toolbar hidden|statusbar hidden|") + order[i]))
+        EXPECT_TRUE(
+            printer->seen[i].endsWith(QStringLiteral("|toolbar hidden|statusbar hidden|window #ffffff|") + order[i]))
             << printer->seen[i].toStdString();
     for (const QString& page : printer->seen)
         EXPECT_TRUE(page.startsWith(QStringLiteral("Date and time of printing:  |shown|#ffffff|spojeni hidden")));
