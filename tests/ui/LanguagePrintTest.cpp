@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
+#include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
 #include "lang/CaptionWriter.h"
 #include "lang/HintText.h"
@@ -96,6 +97,17 @@ TEST_F(Languages, EveryTargetOfTheTablesIsAControlMenuItemOrListRowOfTheWindow)
         EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
         for (int i = 0; i < kLanguageCount; ++i)
             EXPECT_EQ(action(QString::fromLatin1(kLanguageItems[i]))->isChecked(), i == static_cast<int>(language));
+        // Every message of the table in the language chosen.
+        const QString manual = ui::ManualPath(language, folder.path());
+        for (const MessageRow& row : messageRows()) {
+            QString expected = QString::fromUtf8(row.text[static_cast<int>(language)]);
+            if (row.id == Msg::ManualUrl)
+                expected = manual;
+            else if (row.id == Msg::ManualOpenError)
+                expected += manual + QStringLiteral(" !");
+            EXPECT_EQ(QString::fromStdString(window->messages()[row.id]), expected)
+                << row.text[0] << " in language " << static_cast<int>(language);
+        }
         EXPECT_EQ(QString::fromStdString(window->messages()[Msg::PickUpSystemError]).size(), 40);
     }
 }
