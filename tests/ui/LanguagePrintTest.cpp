@@ -276,7 +276,9 @@ TEST_F(StartedInCzech, CaptionsMessagesAndPlaceholdersAreCzechFromTheStart)
     EXPECT_FALSE(action(QStringLiteral("MenuGerman"))->isChecked());
     EXPECT_EQ(action(QStringLiteral("MenuOpen"))->text(), QStringLiteral("&Otevřít"));
     EXPECT_EQ(text("LabelAdvance1"), QStringLiteral("Předstih 1 = --- [°]"));
-    EXPECT_EQ(text("LabelMonClutchOut"), QStringLiteral("Clutch master - ---"));
+    // Words that only Apply captions puts into the message table.
+    EXPECT_EQ(text("LabelMonStartLimiterOut"), QStringLiteral("Startovací omezovač - ---"));
+    EXPECT_EQ(text("LabelMonLimiterOut"), QStringLiteral("Omezovač - ---"));
     EXPECT_EQ(window->messages()[Msg::ComOpeningError], "Chyba při otevírání portu Com!");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
     window->close();
