@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev)
-test=(libgtest-dev libbenchmark-dev)
+test=(libgtest-dev libbenchmark-dev desktop-file-utils)
 run=(xvfb xdotool fonts-liberation2)
 fuzz=(clang libclang-rt-14-dev)
 

@@ -27,9 +27,10 @@
 #include "UpDown.h"
 #include "WindowBuilder.h"
 #include "about/ManualLocation.h"
-#include "about/ManualOpener.h"
+#include "lang/CaptionTable.h"
 #include "lang/LanguageCaptions.h"
 #include "lang/LanguageChoice.h"
+#include "lang/Placeholders.h"
 #include "model/KeyingPresets.h"
 #include "model/Normalise.h"
 #include "print/PrintCommands.h"
@@ -847,11 +848,43 @@ void TFormHlav::ApplyCaptions()
     // The captions compose the plain title: a loader's note goes with them.
     titleSuffix_.clear();
     ui::ApplyCaptions(*this, ui::LanguageFromStored(language_), messages_, currentFileName_);
+    adoptLiveLabelTexts();
 }
 
 void TFormHlav::LoadMessages()
 {
     ui::LoadMessages(*this, ui::LanguageFromStored(language_), messages_);
+    adoptLiveLabelTexts();
+}
+
+void TFormHlav::adoptLiveLabelTexts()
+{
+    // The captions and placeholders were written into the live labels
+    // themselves. The live display learns them, so that the next monitor frame
+    // writes its values over them even when those values have not changed.
+    auto writtenByTexts = [](std::string_view name) {
+        for (const auto& rows : {ui::captionPlaceholders(), ui::messagePlaceholders()})
+            for (const ui::PlaceholderRow& row : rows)
+                if (row.target == name)
+                    return true;
+        for (const ui::CaptionRow& row : ui::captionRows())
+            if (row.target == name && row.kind == ui::CaptionKind::Caption)
+                return true;
+        return false;
+    };
+    link::LiveDisplay& live = link_->live();
+    for (int i = 0; i < link::kLiveLabelCount; ++i) {
+        const auto id = static_cast<link::LiveLabel>(i);
+        const auto name = link::objectName(id);
+        if (!writtenByTexts(name))
+            continue;
+        const auto* label = findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        if (!label)
+            continue;
+        const std::string shown = label->text().toStdString();
+        if (shown != live.label(id).text)
+            live.setText(id, shown);
+    }
 }
 
 void TFormHlav::MenuLanguageClick(std::uint8_t language)
@@ -875,11 +908,32 @@ void TFormHlav::MenuPrintAllClick()
 
 void TFormHlav::print(bool allTabs)
 {
+    // The status label, the gauge and LabelSpojeni are drawn from the link's
+    // status area; the header goes there so that the ticks keep it on show.
+    link::StatusArea& status = link_->status();
     ui::WidgetPrintWindow target(
         *centralWidget(),
         {.setPrinting = [this](bool on) { setPrinting(on); },
          .applyRules = [this] { ApplyRules(); },
-         .setMessageTicks = [this](int ticks) { link_->status().messageTicks = static_cast<std::uint8_t>(ticks); }});
+         .setMessageTicks = [&status](int ticks) { status.messageTicks = static_cast<std::uint8_t>(ticks); },
+         .showPrintHeader =
+             [this, &status](const QString& header) {
+                 status.setText(header.toStdString());
+                 status.setColour(link::LinkColour::White);
+                 status.setLabelVisible(true);
+                 link_->setConnectionLabelVisible(false);
+                 linkView_.apply(*link_);
+             },
+         .restoreStatusBackground =
+             [this, &status] {
+                 status.setColour(link::LinkColour::Normal);
+                 linkView_.apply(*link_);
+             },
+         .hideProgressGauge =
+             [this, &status] {
+                 status.setGaugeVisible(false);
+                 linkView_.apply(*link_);
+             }});
     ui::PrintCommands commands(target, *pagePrinter_);
     const QString header =
         ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
@@ -902,8 +956,7 @@ void TFormHlav::MenuAboutClick()
 
 void TFormHlav::MenuContensClick()
 {
-    ui::ManualOpener opener(&ui::ManualOpener::OpenWithDesktop,
-                            [this](const QString& text) { dialogs_->showMessage(this, text); });
+    ui::ManualOpener opener(manualOpen_, [this](const QString& text) { dialogs_->showMessage(this, text); });
     opener.open(messages_);
 }
 

@@ -18,6 +18,7 @@
 #include "Dialogs.h"
 #include "EnablingRules.h"
 #include "LinkView.h"
+#include "about/ManualOpener.h"
 #include "link/DeviceLink.h"
 #include "link/LinkHost.h"
 #include "link/LoaderSocket.h"
@@ -131,6 +132,8 @@ public:
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the print commands send their pages (the default printer unless set).
     void setPagePrinter(std::unique_ptr<ui::PagePrinter> printer);
+    // How "Contents..." opens the manual (the desktop's opener unless set).
+    void setManualOpener(ui::ManualOpener::OpenFn open) { manualOpen_ = std::move(open); }
     // The about box, created by the program entry once the window is.
     void setAboutBox(QDialog* about) { about_ = about; }
     Dialogs& dialogs() { return *dialogs_; }
@@ -186,6 +189,7 @@ private:
     bool openParameterFile(const QString& proposed);
     bool saveParameterFile(const QString& proposed);
     void print(bool allTabs);
+    void adoptLiveLabelTexts();
 
     template <typename T = QWidget>
     T* control(const QString& name) const;
@@ -198,6 +202,7 @@ private:
     EnablingRules rules_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<ui::PagePrinter> pagePrinter_;
+    ui::ManualOpener::OpenFn manualOpen_ = &ui::ManualOpener::OpenWithDesktop;
     QPointer<QDialog> about_;
     HintHandler* hints_ = nullptr;
     QTimer timer1_;

@@ -72,6 +72,18 @@ QString describe(const CaptionRow& row)
 
 }  // namespace
 
+QString WithoutAccelerator(const QString& caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;  // "&x" shows x, "&&" shows one "&"
+        shown += caption[i];
+    }
+    return shown;
+}
+
 bool SetCaption(QObject& target, const QString& text)
 {
     if (auto* action = qobject_cast<QAction*>(&target)) {
@@ -91,7 +103,9 @@ bool SetCaption(QObject& target, const QString& text)
         return true;
     }
     if (auto* label = qobject_cast<QLabel*>(&target)) {
-        label->setText(text);
+        // A label shows its accelerator only when it has a buddy to pass the
+        // focus to; without one the marker would show as a plain "&".
+        label->setText(label->buddy() ? text : WithoutAccelerator(text));
         return true;
     }
     if (auto* page = qobject_cast<QWidget*>(&target)) {

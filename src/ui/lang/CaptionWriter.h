@@ -35,7 +35,12 @@ private:
 };
 
 // Writes `text` as the caption of a label, button, group box, tab page, menu
-// or menu item. Returns false for an object that has no caption.
+// or menu item. Returns false for an object that has no caption. A label
+// without a buddy gets the text without its accelerator marker.
 bool SetCaption(QObject& target, const QString& text);
+
+// A caption as shown where no accelerator applies: "&Motocycle type" reads
+// "Motocycle type", "&&" reads "&".
+QString WithoutAccelerator(const QString& caption);
 
 }  // namespace tarvel::ui

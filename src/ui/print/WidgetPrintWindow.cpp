@@ -61,6 +61,10 @@ void WidgetPrintWindow::setStatusBackground(const QColor& colour)
 
 void WidgetPrintWindow::showPrintHeader(const QString& header)
 {
+    if (hooks_.showPrintHeader) {
+        hooks_.showPrintHeader(header);
+        return;
+    }
     if (status_) {
         status_->setText(header);
         setStatusBackground(Qt::white);
@@ -72,6 +76,10 @@ void WidgetPrintWindow::showPrintHeader(const QString& header)
 
 void WidgetPrintWindow::restoreStatusBackground()
 {
+    if (hooks_.restoreStatusBackground) {
+        hooks_.restoreStatusBackground();
+        return;
+    }
     setStatusBackground(QApplication::palette().color(QPalette::Button));
 }
 
@@ -83,6 +91,10 @@ void WidgetPrintWindow::setMessageTicks(int ticks)
 
 void WidgetPrintWindow::hideProgressGauge()
 {
+    if (hooks_.hideProgressGauge) {
+        hooks_.hideProgressGauge();
+        return;
+    }
     if (gauge_)
         gauge_->hide();
 }

@@ -1,6 +1,10 @@
 // PrintWindow on the main window's widget tree: the controls are found by
 // objectName below the client area; the printing flag, the rules and the
-// status countdown belong to the window and are reached through hooks.
+// status countdown belong to the window and are reached through hooks. A
+// window whose status area and connection label are drawn from a model of
+// their own gives the three status hooks too, so that the print header goes
+// into that model and stays for the countdown; without them the widgets are
+// written directly.
 #pragma once
 
 #include <functional>
@@ -21,6 +25,12 @@ public:
         std::function<void(bool)> setPrinting;
         std::function<void()> applyRules;
         std::function<void(int)> setMessageTicks;
+        // LabelHlaseni shows the header on white, LabelSpojeni is hidden.
+        std::function<void(const QString&)> showPrintHeader{};
+        // LabelHlaseni goes back to the button-face background.
+        std::function<void()> restoreStatusBackground{};
+        // CGaugeProgram is hidden.
+        std::function<void()> hideProgressGauge{};
     };
 
     WidgetPrintWindow(QWidget& clientArea, Hooks hooks);
