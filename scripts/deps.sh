@@ -3,9 +3,9 @@
 # those already present. Usage: scripts/deps.sh [build|test|run|fuzz]...
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev)
+build=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2)
 test=(libgtest-dev libbenchmark-dev desktop-file-utils)
-run=(xvfb xdotool fonts-liberation2)
+run=(xvfb xdotool)
 fuzz=(clang libclang-rt-14-dev)
 
 want=()
