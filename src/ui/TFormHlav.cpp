@@ -447,6 +447,11 @@ void TFormHlav::CheckBoxMouseUp()
 
 void TFormHlav::CheckBoxZakazCteniClick()
 {
+    // ShowImage applies the rules once every control shows the new image.
+    // Applied halfway, they would see the method list still showing the old
+    // image and, in the 48-2 method, tie the new image's 2nd-edge flags to it.
+    if (showingImage_)
+        return;
     ReadControls();
     ApplyRules();
 }
