@@ -682,9 +682,7 @@ bool TFormHlav::openParameterFile(const QString& proposed)
                 break;
             case IgnLoadResult::Loaded:
                 CommitChange();
-                lastFilePath_ = path;
-                saveDialogFile_ = path;
-                setCurrentFileName(path);
+                rememberFile(path);
                 loaded = true;
                 break;
         }
@@ -712,10 +710,17 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
         return false;
     }
-    lastFilePath_ = path;
-    openDialogFile_ = path;
-    setCurrentFileName(path);
+    rememberFile(path);
     return true;
+}
+
+void TFormHlav::rememberFile(const QString& path)
+{
+    // The file opened or saved last is the current file, and both dialogs
+    // propose it next time.
+    lastFilePath_ = path;
+    openDialogFile_ = saveDialogFile_ = path;
+    setCurrentFileName(path);
 }
 
 // ---- Settings ------------------------------------------------------------

@@ -185,6 +185,7 @@ private:
     void setPortHints();
     bool openParameterFile(const QString& proposed);
     bool saveParameterFile(const QString& proposed);
+    void rememberFile(const QString& path);
     void print(bool allTabs);
 
     template <typename T = QWidget>
