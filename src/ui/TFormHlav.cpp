@@ -572,6 +572,9 @@ void TFormHlav::CSpinButtonUpClick(int column)
 
 void TFormHlav::MenuCom1Click(QAction* item)
 {
+    // The menu toggled the clicked item by itself; the marks change only when
+    // the port is opened (not at all while the firmware loader holds it).
+    refreshPortChecks();
     for (int k = 0; k < kPortItems; ++k)
         if (tables_.portMenuItems[k] == item) {
             link_->choosePort(k);

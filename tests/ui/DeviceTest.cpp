@@ -113,9 +113,18 @@ TEST_F(Device, FirmwareLoaderBorrowsThePortAndGivesItBack)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3            (Disconnected by bootloader)"));
     EXPECT_FALSE(window->deviceLink().port().attached());
 
-    window->deviceLink().loaderMessage(port, link::kLoaderGiveBack);
+    // A port chosen meanwhile is opened, and its item checked, when the port comes back.
+    window->tables().portMenuItems[4]->trigger();
+    EXPECT_EQ(window->portIndex(), 4);
+    for (int k = 0; k < 21; ++k)
+        EXPECT_EQ(window->tables().portMenuItems[k]->isChecked(), k == port - 1) << k;
+
+    window->deviceLink().loaderMessage(5, link::kLoaderGiveBack);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
     EXPECT_TRUE(window->deviceLink().port().attached());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelCom"))->text(), QStringLiteral("COM= COM5"));
+    for (int k = 0; k < 21; ++k)
+        EXPECT_EQ(window->tables().portMenuItems[k]->isChecked(), k == 4) << k;
 }
 
 }  // namespace tarvel::test
