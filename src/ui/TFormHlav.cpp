@@ -594,7 +594,9 @@ void TFormHlav::MenuExitClick()
 
 void TFormHlav::Timer1Timer()
 {
+    inTick_ = true;
     link_->tick();
+    inTick_ = false;
     applyLinkState();
 }
 
@@ -815,7 +817,19 @@ void TFormHlav::normaliseAndShowImage()
 
 void TFormHlav::showMessageBox(const std::string& text)
 {
-    dialogs_->showMessage(this, QString::fromStdString(text));
+    const QString message = QString::fromStdString(text);
+    // Qt does not run a timer's handler again while it is still running, so a
+    // box opened inside the tick would stop the ticks until it is closed. The
+    // link is consistent when it asks: the tick ends, then the box opens and
+    // the ticks go on behind it.
+    if (inTick_) {
+        QTimer::singleShot(0, this, [this, message] {
+            if (!closed_)
+                dialogs_->showMessage(this, message);
+        });
+        return;
+    }
+    dialogs_->showMessage(this, message);
 }
 
 void TFormHlav::releaseNoteChanged(bool shown)

@@ -219,6 +219,7 @@ private:
     QComboBox* synchroList_ = nullptr;
 
     bool showingImage_ = false;
+    bool inTick_ = false;
     bool autoProgramArmed_ = false;
     bool chosenInList_ = false;
     bool printing_ = false;

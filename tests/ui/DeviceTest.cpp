@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "HintHandler.h"
@@ -84,6 +85,24 @@ TEST_F(Device, PortItemsOpenTheirPortAndNameItsDevice)
     trigger(QStringLiteral("MenuComAuto"));
     EXPECT_EQ(window->portIndex(), 20);
     EXPECT_TRUE(window->tables().portMenuItems[20]->isChecked());
+}
+
+TEST_F(Device, TicksGoOnWhileABoxOpenedByATickIsOpen)
+{
+    unit->unit() = link::SimulatedUnit(link::SimulatedUnitOptions{.formatVersion = 47});
+    int ticksWhileShown = -1;
+    dialogs->whileShown = [&] {
+        QSignalSpy ticks(&window->timer1(), &QTimer::timeout);
+        QTest::qWait(600);
+        ticksWhileShown = static_cast<int>(ticks.count());
+    };
+    trigger(QStringLiteral("MenuRead"));
+    window->timer1().start();
+    QTRY_VERIFY_WITH_TIMEOUT(ticksWhileShown >= 0, 10000);
+    window->timer1().stop();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("47"))) << dialogs->messages[0].toStdString();
+    EXPECT_GE(ticksWhileShown, 3);  // about ten in 600 ms; none if the box held the tick up
 }
 
 TEST_F(Device, UndoWithProgrammingAfterChangeProgramsTheUnit)
