@@ -117,8 +117,7 @@ TEST(QtDialogsTest, MessagesArePlainAndTheQuestionAsksYesNoOrCancel)
         buttons = box->standardButtons();
         box->close();
     });
-    EXPECT_EQ(dialogs.askYesNoCancel(nullptr, QStringLiteral("Do you want default setting?")),
-              Dialogs::Answer::Cancel);
+    EXPECT_EQ(dialogs.askYesNoCancel(nullptr, QStringLiteral("Do you want default setting?")), Dialogs::Answer::Cancel);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
