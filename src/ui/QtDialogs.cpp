@@ -1,8 +1,9 @@
 #include "QtDialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include "model/Messages.h"
 
 namespace tarvel {
 
@@ -12,7 +13,7 @@ const QString kAllFilter = QStringLiteral("All Files (*.*)");
 
 QString title()
 {
-    return QApplication::applicationDisplayName();
+    return QString::fromUtf8(kProductTitle.data(), static_cast<qsizetype>(kProductTitle.size()));
 }
 }  // namespace
 

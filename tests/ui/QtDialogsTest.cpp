@@ -101,16 +101,19 @@ TEST(QtDialogsTest, MessagesArePlainAndTheQuestionAsksYesNoOrCancel)
     QMessageBox::Icon icon = QMessageBox::Critical;
     QMessageBox::StandardButtons buttons;
     QString text;
+    QString title;
     whenOpen<QMessageBox>([&](QMessageBox* box) {
         icon = box->icon();
         buttons = box->standardButtons();
         text = box->text();
+        title = box->windowTitle();
         box->button(QMessageBox::Ok)->click();
     });
     dialogs.showMessage(nullptr, QStringLiteral("Open file error!"));
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(text, QStringLiteral("Open file error!"));
+    EXPECT_EQ(title, QStringLiteral("Tarvel 3"));
 
     whenOpen<QMessageBox>([&](QMessageBox* box) {
         icon = box->icon();
