@@ -98,7 +98,7 @@ TEST_F(Device, TicksGoOnWhileABoxOpenedByATickIsOpen)
     };
     trigger(QStringLiteral("MenuRead"));
     window->timer1().start();
-    QTRY_VERIFY_WITH_TIMEOUT(ticksWhileShown >= 0, 10000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticksWhileShown >= 0; }, 10000));
     window->timer1().stop();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("47"))) << dialogs->messages[0].toStdString();
