@@ -348,9 +348,11 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
             break;
         }
         case QEvent::FocusOut: {
+            // Leaving an edit commits; losing the focus because showing the
+            // image greyed or hid the edit does not (showing never commits).
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (qobject_cast<QLineEdit*>(watched) && reason != Qt::ActiveWindowFocusReason &&
-                reason != Qt::PopupFocusReason)
+                reason != Qt::PopupFocusReason && !showingImage_)
                 EditGasRpmMinExit();
             break;
         }
