@@ -147,6 +147,16 @@ void readWithFaults(const std::vector<FaultCase>& cases, const std::string& file
     }
 }
 
+TEST_F(CommandLineTest, MonitorOfAUnitOfAnotherFormatVersionWarns)
+{
+    Simulator sim({"--version", "47"});
+    ASSERT_FALSE(sim.path.empty());
+    const Result r = run({"monitor", "--port", sim.path, "--frames", "1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("RPM = "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Unmatched version of PC and Ignition programs!  PC-48, IGN-47"), std::string::npos) << r.out;
+}
+
 TEST_F(CommandLineTest, FaultSwitchesThatEndTheRead)
 {
     readWithFaults({{{"--version", "47"}, 1, "Unmatched version of PC and Ignition programs!  PC-48, IGN-47"},
@@ -164,6 +174,44 @@ TEST_F(CommandLineTest, FaultSwitchesTheReadSurvives)
                    file("read.ign"));
 }
 
+// The other commands under the switches that touch their own paths: the
+// echo of a programmed page, the verification's resends, a noisy line
+// under the monitor.
+TEST_F(CommandLineTest, FaultSwitchesUnderProgramVerifyAndMonitor)
+{
+    const std::string ign = file("unit.ign");
+    {
+        Simulator sim;
+        ASSERT_FALSE(sim.path.empty());
+        ASSERT_EQ(run({"read", "--port", sim.path, ign}).status, 0);
+    }
+    struct Case {
+        std::vector<std::string> switches;
+        std::vector<std::string> command;
+        int status;
+        const char* text;  // in standard output for success, in standard error for failure
+    };
+    const Case cases[] = {
+        {{"--version", "47"}, {"program"}, 1, "Unmatched version of PC and Ignition programs!  PC-48, IGN-47"},
+        {{"--corrupt-every", "2"}, {"program"}, 0, "Program device:: OK"},
+        {{"--drop-every", "2"}, {"verify"}, 0, "Verify:: OK"},
+        {{"--drop-every", "1"}, {"verify"}, 1, "Verify error!"},
+        {{"--noise"}, {"monitor", "--frames", "3"}, 0, "RPM = "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command[0] + " " + c.switches[0]);
+        Simulator sim(c.switches);
+        ASSERT_FALSE(sim.path.empty());
+        std::vector<std::string> args = c.command;
+        args.insert(args.begin() + 1, {"--port", sim.path});
+        if (c.command[0] != "monitor")
+            args.push_back(ign);
+        const Result r = run(args);
+        EXPECT_EQ(r.status, c.status) << r.out << r.err;
+        EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.text), std::string::npos) << r.out << r.err;
+    }
+}
+
 TEST_F(CommandLineTest, SimulatorKilledMidOperationGivesTheErrorText)
 {
     auto sim = std::make_unique<Simulator>(std::vector<std::string>{"--delay", "150"});
@@ -176,6 +224,41 @@ TEST_F(CommandLineTest, SimulatorKilledMidOperationGivesTheErrorText)
     EXPECT_EQ(*status, 1);
     EXPECT_NE(read.err().find("error!"), std::string::npos) << read.out() << read.err();
     EXPECT_FALSE(fs::exists(file("killed.ign")));
+}
+
+// The unit goes away while the command still depends on it: after a program
+// while it is storing the pages, and under a monitor that runs until stopped.
+// Neither may end as if all went well.
+TEST_F(CommandLineTest, UnitLostAfterTheOperationIsReportedAsFailure)
+{
+    const std::string ign = file("defaults.ign");
+    {
+        const Result defaults = run({"defaults"});
+        ASSERT_EQ(defaults.status, 0);
+        std::ofstream(ign) << defaults.out;
+    }
+    {
+        auto sim = std::make_unique<Simulator>();
+        ASSERT_FALSE(sim->path.empty());
+        ChildProcess program({kCtl, "program", "--port", sim->path, ign});
+        ASSERT_TRUE(program.waitForOutput("Saving:", kDeadline)) << program.out() << program.err();
+        sim->proc->signal(SIGKILL);
+        const auto status = program.wait(kDeadline);
+        ASSERT_TRUE(status) << "program hung after the unit went away";
+        EXPECT_EQ(*status, 1) << program.out();
+        EXPECT_NE(program.err().find("No connection with PC"), std::string::npos) << program.err();
+    }
+    {
+        auto sim = std::make_unique<Simulator>();
+        ASSERT_FALSE(sim->path.empty());
+        ChildProcess monitor({kCtl, "monitor", "--port", sim->path});
+        ASSERT_TRUE(monitor.waitForOutput("RPM = ", kDeadline));
+        sim->proc->signal(SIGKILL);
+        const auto status = monitor.wait(kDeadline);
+        ASSERT_TRUE(status) << "monitor hung after the unit went away";
+        EXPECT_EQ(*status, 1);
+        EXPECT_NE(monitor.err().find("No connection with PC"), std::string::npos) << monitor.err();
+    }
 }
 
 TEST_F(CommandLineTest, PortsThatDoNotOpenAndUsageErrors)

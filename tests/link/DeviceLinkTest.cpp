@@ -182,6 +182,39 @@ TEST_F(DeviceLinkTest, FailedProgramAfterASuccessfulOneShowsTheError)
     EXPECT_EQ(link->status().colour(), LinkColour::Red);
 }
 
+// After a good program the idle step keeps writing "Program device:: OK"
+// until the countdown ends; whatever fails next must not be painted over.
+TEST_F(DeviceLinkTest, ProgramOkGivesWayToALaterFailure)
+{
+    struct Case {
+        const char* name;
+        void (DeviceLink::*start)();
+        const char* error;
+    };
+    const Case cases[] = {
+        {"read", &DeviceLink::startRead, "Read error!"},
+        {"verify", &DeviceLink::startVerify, "Verify error!"},
+        {"program", &DeviceLink::startProgram, "Program error!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        device->unplugged = false;
+        link->startProgram();
+        runToIdle();
+        tick();
+        ASSERT_EQ(link->status().text(), "Program device:: OK");
+        ASSERT_TRUE(link->engine().okPending());
+
+        device->unplugged = true;
+        ((*link).*c.start)();
+        runToIdle();
+        EXPECT_FALSE(link->engine().okPending());
+        settle(3);
+        EXPECT_EQ(link->status().text(), c.error);
+        EXPECT_EQ(link->status().colour(), LinkColour::Red);
+    }
+}
+
 TEST_F(DeviceLinkTest, DamagedRepliesAreFetchedAgain)
 {
     // Every second answer has a flipped bit; the operation still ends well
@@ -328,12 +361,34 @@ TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30
     EXPECT_EQ(reopenTicks, (std::vector<int>{60, 90, 120}));
     EXPECT_TRUE(host.boxes.empty());
 
-    // Frames arrive again: the label goes at the next tick; reconnectTicks is kept.
+    // Frames arrive again: the label goes with the first of them, and
+    // reconnectTicks keeps what it had counted.
     device->unplugged = false;
     for (int i = 0; i < 12 && link->connectionLabelVisible(); ++i)
         tick();
     EXPECT_FALSE(link->connectionLabelVisible());
-    EXPECT_EQ(link->linkSilence() < 48, true);
+    EXPECT_LT(link->linkSilence(), 48);
+    const int kept = link->reconnectTicks();
+    EXPECT_GT(kept, 0);
+    settle(40);
+    EXPECT_EQ(link->reconnectTicks(), kept);
+
+    // So in the next silence the first reopen comes sooner than 30 ticks
+    // after the label.
+    device->unplugged = true;
+    int t = 0;
+    while (!link->connectionLabelVisible() && t < 100) {
+        tick();
+        ++t;
+    }
+    ASSERT_TRUE(link->connectionLabelVisible());
+    const int opens = device->opens;
+    int ticksToReopen = 1;  // the label's tick already counted one
+    while (device->opens == opens && ticksToReopen < 100) {
+        tick();
+        ++ticksToReopen;
+    }
+    EXPECT_EQ(ticksToReopen, 30 - kept);
 }
 
 TEST_F(DeviceLinkTest, PrintingKeepsTheLabelsHidden)

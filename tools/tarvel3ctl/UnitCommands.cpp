@@ -19,6 +19,9 @@ namespace tarvel::ctl {
 
 namespace {
 
+// The connection label's text: the unit stopped answering.
+constexpr const char* kNoConnection = "No connection with PC";
+
 std::optional<long long> number(const std::string& s)
 {
     long long v = 0;
@@ -106,10 +109,19 @@ int runOnFile(const Args& args, Operation op, const char* usageText)
     if (!session.runOperation())
         return kFailed;
     // The unit stores the pages after the verification: wait until its live
-    // data says the saving is over, so nobody unplugs it halfway.
+    // data says the saving is over, so nobody unplugs it halfway. A unit that
+    // falls silent meanwhile may not have stored them.
     const auto frames = link.monitorFrames();
-    session.runUntil([&] { return link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0; }, 300,
-                     &InstallStopSignals());
+    session.runUntil(
+        [&] {
+            return (link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0) ||
+                   link.connectionLabelVisible();
+        },
+        300, &InstallStopSignals());
+    if (link.connectionLabelVisible()) {
+        std::fprintf(stderr, "%s\n", kNoConnection);
+        return kFailed;
+    }
     return kOk;
 }
 
@@ -178,10 +190,13 @@ int cmdMonitor(const Args& args)
                                LiveLabel::LabelMonPilotLight, LiveLabel::LabelPocetProgramovani};
     long long printed = 0;
     std::uint32_t seen = link.monitorFrames();
+    bool lost = false;
     // Give up after about 5 s without a frame, like a technician would.
     while (!stop.load() && (frames < 0 || printed < frames)) {
-        if (!session.runUntil([&] { return link.monitorFrames() != seen; }, 90, &stop))
+        if (!session.runUntil([&] { return link.monitorFrames() != seen; }, 90, &stop)) {
+            lost = !stop.load();
             break;
+        }
         seen = link.monitorFrames();
         std::string line;
         for (LiveLabel l : shown) {
@@ -189,15 +204,21 @@ int cmdMonitor(const Args& args)
                 line += " | ";
             line += link.live().label(l).text;
         }
+        // The warnings the window shows below the live values.
+        if (link.live().label(LiveLabel::LabelVersion).visibility == link::Visibility::Shown)
+            line += " | " + link.live().label(LiveLabel::LabelVersion).text;
+        if (link.live().label(LiveLabel::LabelEeDataErr).visibility == link::Visibility::Shown)
+            line += " | Programmed data error";
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
         ++printed;
     }
-    if (frames >= 0 && printed < frames) {
-        std::fprintf(stderr, "No connection with PC\n");
+    if (lost) {
+        std::fprintf(stderr, "%s\n", kNoConnection);
         return kFailed;
     }
-    return kOk;
+    // Stopped by a signal: fine unless a number of frames was asked for.
+    return frames >= 0 && printed < frames ? kFailed : kOk;
 }
 
 int cmdSimulate(const Args& args)

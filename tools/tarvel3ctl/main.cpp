@@ -22,14 +22,14 @@ const Command kCommands[] = {
     {"program", "program --port PORT FILE", "program the parameters of FILE into the unit", tarvel::ctl::cmdProgram},
     {"verify", "verify --port PORT FILE", "compare the unit's parameters with FILE", tarvel::ctl::cmdVerify},
     {"monitor", "monitor --port PORT [--frames N]", "print the unit's live data", tarvel::ctl::cmdMonitor},
-    {"loader-message", "loader-message WPARAM LPARAM", "send the firmware loader's message to a running program", tarvel::ctl::cmdLoaderMessage},
+    {"loader-message", "loader-message WPARAM LPARAM [--socket PATH]", "send the firmware loader's message to a running program", tarvel::ctl::cmdLoaderMessage},
 };
 
 void printHelp(std::FILE* out)
 {
     std::fprintf(out, "usage: tarvel3ctl COMMAND [ARGS]\n\ncommands:\n");
     for (const Command& c : kCommands)
-        std::fprintf(out, "  %-34s %s\n", c.usage, c.summary);
+        std::fprintf(out, "  %-46s %s\n", c.usage, c.summary);
     std::fprintf(out,
                  "\nPORT is COM1..COM20 or a device path. Exit status: 0 success, 1 failed "
                  "operation, 2 usage error.\n");
