@@ -13,8 +13,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // No display name: X11 would append it to every window title, which is
+    // composed exactly.
     QApplication::setApplicationName(QStringLiteral("tarvel3"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvel 3"));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QApplication::setFont(tarvel::AppFont::designFont());

@@ -1,8 +1,9 @@
 #include "QtDialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include "model/Messages.h"
 
 namespace tarvel {
 
@@ -12,7 +13,7 @@ const QString kAllFilter = QStringLiteral("All Files (*.*)");
 
 QString title()
 {
-    return QApplication::applicationDisplayName();
+    return QString::fromUtf8(kProductTitle.data(), static_cast<qsizetype>(kProductTitle.size()));
 }
 }  // namespace
 
@@ -27,7 +28,8 @@ Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& text)
 
 void QtDialogs::showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, title(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& fileName)
@@ -38,11 +40,14 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& fileName)
     dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters({kIgnFilter, kAllFilter});
+    if (!openFilter_.isEmpty())
+        dialog.selectNameFilter(openFilter_);
     dialog.setDefaultSuffix(QStringLiteral("ign"));
-    dialog.selectFile(fileName.isEmpty() ? QStringLiteral(" ") : fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    openFilter_ = dialog.selectedNameFilter();
+    return chosen ? dialog.selectedFiles().constFirst() : QString();
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& fileName)

@@ -1,6 +1,8 @@
 // The desktop's message boxes and file dialogs.
 #pragma once
 
+#include <QString>
+
 #include "Dialogs.h"
 
 namespace tarvel {
@@ -11,6 +13,9 @@ public:
     void showMessage(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& fileName) override;
     QString saveFileName(QWidget* parent, const QString& fileName) override;
+
+private:
+    QString openFilter_;  // the open dialog comes back with the filter last used
 };
 
 }  // namespace tarvel

@@ -349,9 +349,11 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event)
             break;
         }
         case QEvent::FocusOut: {
+            // Leaving an edit commits; losing the focus because showing the
+            // image greyed or hid the edit does not (showing never commits).
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (qobject_cast<QLineEdit*>(watched) && reason != Qt::ActiveWindowFocusReason &&
-                reason != Qt::PopupFocusReason)
+                reason != Qt::PopupFocusReason && !showingImage_)
                 EditGasRpmMinExit();
             break;
         }
@@ -448,6 +450,11 @@ void TFormHlav::CheckBoxMouseUp()
 
 void TFormHlav::CheckBoxZakazCteniClick()
 {
+    // ShowImage applies the rules once every control shows the new image.
+    // Applied halfway, they would see the method list still showing the old
+    // image and, in the 48-2 method, tie the new image's 2nd-edge flags to it.
+    if (showingImage_)
+        return;
     ReadControls();
     ApplyRules();
 }
@@ -568,6 +575,9 @@ void TFormHlav::CSpinButtonUpClick(int column)
 
 void TFormHlav::MenuCom1Click(QAction* item)
 {
+    // The menu toggled the clicked item by itself; the marks change only when
+    // the port is opened (not at all while the firmware loader holds it).
+    refreshPortChecks();
     for (int k = 0; k < kPortItems; ++k)
         if (tables_.portMenuItems[k] == item) {
             link_->choosePort(k);
@@ -587,7 +597,9 @@ void TFormHlav::MenuExitClick()
 
 void TFormHlav::Timer1Timer()
 {
+    inTick_ = true;
     link_->tick();
+    inTick_ = false;
     applyLinkState();
 }
 
@@ -678,9 +690,7 @@ bool TFormHlav::openParameterFile(const QString& proposed)
                 break;
             case IgnLoadResult::Loaded:
                 CommitChange();
-                lastFilePath_ = path;
-                saveDialogFile_ = path;
-                setCurrentFileName(path);
+                rememberFile(path);
                 loaded = true;
                 break;
         }
@@ -708,10 +718,17 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
         return false;
     }
-    lastFilePath_ = path;
-    openDialogFile_ = path;
-    setCurrentFileName(path);
+    rememberFile(path);
     return true;
+}
+
+void TFormHlav::rememberFile(const QString& path)
+{
+    // The file opened or saved last is the current file, and both dialogs
+    // propose it next time.
+    lastFilePath_ = path;
+    openDialogFile_ = saveDialogFile_ = path;
+    setCurrentFileName(path);
 }
 
 // ---- Settings ------------------------------------------------------------
@@ -803,7 +820,19 @@ void TFormHlav::normaliseAndShowImage()
 
 void TFormHlav::showMessageBox(const std::string& text)
 {
-    dialogs_->showMessage(this, QString::fromStdString(text));
+    const QString message = QString::fromStdString(text);
+    // Qt does not run a timer's handler again while it is still running, so a
+    // box opened inside the tick would stop the ticks until it is closed. The
+    // link is consistent when it asks: the tick ends, then the box opens and
+    // the ticks go on behind it.
+    if (inTick_) {
+        QTimer::singleShot(0, this, [this, message] {
+            if (!closed_)
+                dialogs_->showMessage(this, message);
+        });
+        return;
+    }
+    dialogs_->showMessage(this, message);
 }
 
 void TFormHlav::releaseNoteChanged(bool shown)

@@ -188,6 +188,7 @@ private:
     void setPortHints();
     bool openParameterFile(const QString& proposed);
     bool saveParameterFile(const QString& proposed);
+    void rememberFile(const QString& path);
     void print(bool allTabs);
     void adoptLiveLabelTexts();
 
@@ -223,6 +224,7 @@ private:
     QComboBox* synchroList_ = nullptr;
 
     bool showingImage_ = false;
+    bool inTick_ = false;
     bool autoProgramArmed_ = false;
     bool chosenInList_ = false;
     bool printing_ = false;

@@ -174,6 +174,7 @@ void WindowBuilder::build()
     buildLiveColumn(client);
     buildStatusArea(client);
     pages->raise();
+    setStartPositions();
 
     auto* statusBar = new QStatusBar(window_);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -188,6 +189,44 @@ void WindowBuilder::build()
     for (QWidget* widget : window_->findChildren<QWidget*>())
         if (widget->property(HintHandler::kShowHint).toBool())
             HintHandler::setHint(widget, HintHandler::hint(widget));
+}
+
+void WindowBuilder::setStartPositions()
+{
+    // Every up-down starts at its minimum unless its design says otherwise;
+    // these show until the image is first shown.
+    for (UpDown* upDown : window_->findChildren<UpDown*>())
+        upDown->setValue(upDown->minimum());
+    auto start = [this](const QString& name, int value) {
+        UpDown* upDown = window_->findChild<UpDown*>(name);
+        Q_ASSERT_X(upDown, "setStartPositions", qPrintable(name));
+        upDown->setValue(value);
+    };
+    struct Start {
+        const char* upDown;
+        int value;
+    };
+    for (const Start& s :
+         {Start{"UpDownStartLimiterMin", 15000}, Start{"UpDownStartLimiterMax", 15000}, Start{"UpDownOmez2", 15000},
+          Start{"UpDownPilotLight", 15000}, Start{"UpDownPocSynchro", 40}, Start{"UpDownTps0", 300},
+          Start{"UpDownRpmPulsu", 1}, Start{"UpDownRpmKorekce", 0}, Start{"UpDownPocPalcu", 40},
+          Start{"UpDownPocKanalu", 4}, Start{"UpDownBaseAdv", 40}, Start{"UpDownPrivHyster", 300},
+          Start{"UpDownGasRpmMin", 15000}, Start{"UpDownN2O_TPSmin", 100}, Start{"UpDownN2O_Repeat", 20},
+          Start{"UpDownGasD", 100}, Start{"UpDownRetardD", 100}})
+        start(QString::fromLatin1(s.upDown), s.value);
+    constexpr int kServoRpmStart[10] = {1000, 2000, 3000, 4000, 6000, 8000, 10000, 12000, 14000, 16000};
+    for (int i = 0; i < 10; ++i) {
+        start(QStringLiteral("UpDownRpmAdv%1").arg(i + 1), 1000 * (i + 1));
+        start(QStringLiteral("UpDownRpmPriv%1").arg(i + 1), kServoRpmStart[i]);
+        start(QStringLiteral("UpDownNapPriv%1").arg(i + 1), 100);
+        for (int r = 0; r < 10; ++r)
+            start(QStringLiteral("UpDown%1").arg(50 + 10 * i + r), 20);
+    }
+    for (int c = 1; c <= 4; ++c) {
+        start(QStringLiteral("UpDownKompenz%1").arg(c), 40);
+        start(QStringLiteral("UpDownPalec%1Zac").arg(c), 40);
+        start(QStringLiteral("UpDownPalec%1End").arg(c), 40);
+    }
 }
 
 void WindowBuilder::buildMenus()

@@ -43,6 +43,7 @@ private:
     void buildAdvanceTab(QWidget* page);
     void buildServoTab(QWidget* page);
     void buildN2oTab(QWidget* page);
+    void setStartPositions();
 
     QMainWindow* window_;
 };

@@ -106,6 +106,34 @@ TEST_F(Binding, ShowingTheImageCommitsNothing)
     EXPECT_EQ(byte(fld::advance), 33);  // the image is not overwritten while showing
 }
 
+TEST_F(Binding, AnEditThatLosesTheFocusWhileTheImageIsShownCommitsNothing)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    choose(QStringLiteral("ComboBoxBike"), 31);  // manual keying: the lobe edits may be edited
+    clickBox(QStringLiteral("CheckBoxProgHned"));
+    window->EditGasRpmMinExit();  // armed: from now on every commit programs
+    find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    QLineEdit* lobe = edit(QStringLiteral("EditPalec1Zac"));
+    lobe->setFocus();
+    ASSERT_TRUE(lobe->hasFocus());
+
+    // An image with a preset keying arrives (as a read from the unit brings it):
+    // showing it greys the lobe edit, which loses the focus.
+    QSignalSpy programs(window.get(), &TFormHlav::programmingRequested);
+    const bool couldUndo = window->undoHistory().canUndo();
+    ParamImage read = window->image();
+    read[fld::bikeCode] = 24;
+    read[fld::baseAdvance] = 33;
+    window->image() = read;
+    window->ShowImage();
+    EXPECT_FALSE(lobe->isEnabled());
+    EXPECT_FALSE(lobe->hasFocus());
+    EXPECT_EQ(programs.count(), 0);
+    EXPECT_EQ(window->undoHistory().currentSnapshot().image[fld::baseAdvance], 10);
+    EXPECT_EQ(window->undoHistory().canUndo(), couldUndo);
+}
+
 TEST_F(Binding, EnterCommitsAndMovesToTheNextControl)
 {
     window->show();

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "HintHandler.h"
@@ -86,6 +87,24 @@ TEST_F(Device, PortItemsOpenTheirPortAndNameItsDevice)
     EXPECT_TRUE(window->tables().portMenuItems[20]->isChecked());
 }
 
+TEST_F(Device, TicksGoOnWhileABoxOpenedByATickIsOpen)
+{
+    unit->unit() = link::SimulatedUnit(link::SimulatedUnitOptions{.formatVersion = 47});
+    int ticksWhileShown = -1;
+    dialogs->whileShown = [&] {
+        QSignalSpy ticks(&window->timer1(), &QTimer::timeout);
+        QTest::qWait(600);
+        ticksWhileShown = static_cast<int>(ticks.count());
+    };
+    trigger(QStringLiteral("MenuRead"));
+    window->timer1().start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticksWhileShown >= 0; }, 10000));
+    window->timer1().stop();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("47"))) << dialogs->messages[0].toStdString();
+    EXPECT_GE(ticksWhileShown, 3);  // about ten in 600 ms; none if the box held the tick up
+}
+
 TEST_F(Device, UndoWithProgrammingAfterChangeProgramsTheUnit)
 {
     typeAndLeave(QStringLiteral("EditBaseAdv"), QStringLiteral("15"));
@@ -113,9 +132,18 @@ TEST_F(Device, FirmwareLoaderBorrowsThePortAndGivesItBack)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3            (Disconnected by bootloader)"));
     EXPECT_FALSE(window->deviceLink().port().attached());
 
-    window->deviceLink().loaderMessage(port, link::kLoaderGiveBack);
+    // A port chosen meanwhile is opened, and its item checked, when the port comes back.
+    window->tables().portMenuItems[4]->trigger();
+    EXPECT_EQ(window->portIndex(), 4);
+    for (int k = 0; k < 21; ++k)
+        EXPECT_EQ(window->tables().portMenuItems[k]->isChecked(), k == port - 1) << k;
+
+    window->deviceLink().loaderMessage(5, link::kLoaderGiveBack);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
     EXPECT_TRUE(window->deviceLink().port().attached());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelCom"))->text(), QStringLiteral("COM= COM5"));
+    for (int k = 0; k < 21; ++k)
+        EXPECT_EQ(window->tables().portMenuItems[k]->isChecked(), k == 4) << k;
 }
 
 }  // namespace tarvel::test

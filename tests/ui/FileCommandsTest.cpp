@@ -38,9 +38,13 @@ TEST_F(FileCommands, OpenLoadsCommitsAndNamesTheFile)
     EXPECT_EQ(window->lastFilePath(), path(QStringLiteral("base.ign")));
     EXPECT_TRUE(window->undoHistory().canUndo());
 
-    trigger(QStringLiteral("MenuSave"));  // the save dialog now proposes the opened file
+    // Both dialogs now propose the opened file.
+    trigger(QStringLiteral("MenuSave"));
     ASSERT_EQ(dialogs->proposedSave.size(), 1);
     EXPECT_EQ(dialogs->proposedSave[0], path(QStringLiteral("base.ign")));
+    trigger(QStringLiteral("MenuOpen"));
+    ASSERT_EQ(dialogs->proposedOpen.size(), 2);
+    EXPECT_EQ(dialogs->proposedOpen[1], path(QStringLiteral("base.ign")));
 }
 
 TEST_F(FileCommands, OpenFailuresChangeNothingAndTellWhy)
@@ -86,8 +90,11 @@ TEST_F(FileCommands, SaveWritesWhatTheControlsShowAndNamesTheFile)
     EXPECT_EQ(window->currentFileName(), path(QStringLiteral("tune.ign")));
     EXPECT_FALSE(window->undoHistory().canUndo());  // saving takes no snapshot
 
+    // Both dialogs now propose the saved file.
     trigger(QStringLiteral("MenuOpen"));
     EXPECT_EQ(dialogs->proposedOpen.back(), path(QStringLiteral("tune.ign")));
+    trigger(QStringLiteral("MenuSave"));
+    EXPECT_EQ(dialogs->proposedSave.back(), path(QStringLiteral("tune.ign")));
 }
 
 TEST_F(FileCommands, FailedSaveKeepsThePreviousFile)

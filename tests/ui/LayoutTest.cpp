@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "WindowBuilder.h"
 #include "WindowFixture.h"
 
 namespace tarvel::test {
@@ -157,6 +158,52 @@ TEST_F(Layout, EveryNumericFieldHasItsEditAndUpDown)
         EXPECT_EQ(u->maximum(), r.max) << r.name;
         EXPECT_EQ(u->step(), r.step) << r.name;
         EXPECT_EQ(u->thousands(), r.thousands) << r.name;
+    }
+}
+
+TEST(FreshWindow, UpDownsStartAtTheirDesignPositions)
+{
+    QMainWindow window;
+    WindowBuilder(&window).build();
+    struct Start {
+        const char* upDown;
+        int value;
+        const char* text;
+    } starts[] = {
+        {"UpDownStartLimiterMin", 15000, "15,000"},
+        {"UpDownStartLimiterPause", 0, "0"},
+        {"UpDownPilotLight", 15000, "15,000"},
+        {"UpDownPocSynchro", 40, "40"},
+        {"UpDownKompenz3", 40, "40"},
+        {"UpDownTps0", 300, "300"},
+        {"UpDownTps100", 2500, "2,500"},
+        {"UpDownRpmPulsu", 1, "1"},
+        {"UpDownRpmKorekce", 0, "0"},
+        {"UpDownPocPalcu", 40, "40"},
+        {"UpDownPocKanalu", 4, "4"},
+        {"UpDownPalec4End", 40, "40"},
+        {"UpDownRpmAdv1", 1000, "1,000"},
+        {"UpDownRpmAdv10", 10000, "10,000"},
+        {"UpDown50", 20, "20"},
+        {"UpDown149", 20, "20"},
+        {"UpDownBaseAdv", 40, "40"},
+        {"UpDownRpmPriv5", 6000, "6,000"},
+        {"UpDownRpmPriv10", 16000, "16,000"},
+        {"UpDownNapPriv7", 100, "100"},
+        {"UpDownPrivHyster", 300, "300"},
+        {"UpDownGasRpmMin", 15000, "15,000"},
+        {"UpDownN2O_TPSmin", 100, "100"},
+        {"UpDownN2O_Repeat", 20, "20"},
+        {"UpDownGasD", 100, "100"},
+        {"UpDownGasT", 0, "0"},
+        {"UpDownRetardD", 100, "100"},
+        {"UpDownRetard2", 0, "0"},
+    };
+    for (const Start& s : starts) {
+        auto* upDown = window.findChild<UpDown*>(QString::fromLatin1(s.upDown));
+        ASSERT_TRUE(upDown) << s.upDown;
+        EXPECT_EQ(upDown->position(), s.value) << s.upDown;
+        EXPECT_EQ(upDown->buddy()->text(), QString::fromLatin1(s.text)) << s.upDown;
     }
 }
 

@@ -50,7 +50,7 @@ TEST(PseudoTerminal, ReadProgramAndVerifyThroughTheWindow)
     };
 
     // Live data arrives on its own.
-    QTRY_VERIFY_WITH_TIMEOUT(window->deviceLink().monitorFrames() > 3, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->deviceLink().monitorFrames() > 3; }, 10000));
     EXPECT_TRUE(answers->messages.isEmpty());
 
     // Read brings the unit's pages in and verifies them.

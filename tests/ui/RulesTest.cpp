@@ -120,6 +120,34 @@ TEST_F(Rules, LongGapMethodTiesEverySecondEdgeFlagToChannelOne)
     }
 }
 
+TEST_F(Rules, UndoFromTheLongGapMethodKeepsTheSecondEdgeFlagsOfTheRestoredState)
+{
+    // State A: method 4, "No Reading" on, second-edge flags that differ per channel.
+    choose(QStringLiteral("ComboBoxBike"), kSpecialRow);
+    choose(QStringLiteral("ComboBoxSynchro"), 4);
+    clickBox(QStringLiteral("CheckBoxZakazCteni"));
+    clickBox(QStringLiteral("CheckBoxPalec1ZacH2"));  // the R6 keying had it set, as those of channel 2
+    const ParamImage stateA = window->image();
+    ASSERT_EQ(stateA[fld::noReading], 1);
+    ASSERT_EQ(stateA[fld::maxAdvEdge2], 0);
+    ASSERT_EQ(stateA[fld::maxAdvEdge2 + 1], 1);
+    ASSERT_EQ(stateA[fld::startAdvEdge2], 1);
+
+    // State B: "No Reading" off, then method 8 ties every flag to channel 1's (0).
+    clickBox(QStringLiteral("CheckBoxZakazCteni"));
+    choose(QStringLiteral("ComboBoxSynchro"), 8);
+    ASSERT_EQ(byte(fld::noReading), 0);
+    ASSERT_EQ(byte(fld::maxAdvEdge2 + 1), 0);
+
+    // Showing A flips "No Reading" while the list still shows method 8: the
+    // flags of A must not be tied to channel 1 on the way.
+    window->SpeedButtonZpetClick();
+    EXPECT_EQ(window->image(), stateA);
+    EXPECT_FALSE(box(QStringLiteral("CheckBoxPalec1ZacH2"))->isChecked());
+    EXPECT_TRUE(box(QStringLiteral("CheckBoxPalec2ZacH2"))->isChecked());
+    EXPECT_TRUE(box(QStringLiteral("CheckBoxPalec1EndH2"))->isChecked());
+}
+
 TEST_F(Rules, ServoAndN2oShowTheirGroupsAndKeepTheirValues)
 {
     EXPECT_FALSE(shown(QStringLiteral("GroupBoxPrivera")));

@@ -22,6 +22,8 @@ Dialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text)
 void ScriptedDialogs::showMessage(QWidget*, const QString& text)
 {
     messages << text;
+    if (whileShown)
+        whileShown();
 }
 
 QString ScriptedDialogs::openFileName(QWidget*, const QString& fileName)

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "Dialogs.h"
@@ -29,6 +30,8 @@ public:
     QStringList messages;
     QStringList proposedOpen;
     QStringList proposedSave;
+    // Runs while a message is shown, as the user's time with the box.
+    std::function<void()> whileShown;
 
     Answer askYesNoCancel(QWidget*, const QString& text) override;
     void showMessage(QWidget*, const QString& text) override;
