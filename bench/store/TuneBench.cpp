@@ -109,9 +109,10 @@ void benchHistory(const std::string& scratch)
         listed = entries.size();
     }
     const double first = f.us.front() / 1000.0;
-    std::printf("history, list %zu entries and compare each with the window (%d differences): first %5.1f ms, "
-                "median %5.1f ms, max %5.1f ms   (target < 200 ms)\n",
-                listed, differing, first, f.median() / 1000.0, f.max() / 1000.0);
+    std::printf(
+        "history, list %zu entries and compare each with the window (%d differences): first %5.1f ms, "
+        "median %5.1f ms, max %5.1f ms   (target < 200 ms)\n",
+        listed, differing, first, f.median() / 1000.0, f.max() / 1000.0);
     std::printf("history, record one entry (write, sync, rename, prune): %6.2f ms on average\n",
                 writeMs / TuneHistory::kKeep);
 }
@@ -149,10 +150,10 @@ void benchAutosave(const std::string& scratch)
     }
     autosave.flush();
     const double seconds = microseconds(Steady::now() - start) / 1e6;
-    std::printf("autosave on the tick: commit median %5.2f us, 99%% %5.2f us, max %6.1f us; poll median %5.2f us, "
-                "99%% %5.2f us, max %6.1f us   (target < 1000 us); %d dumps written in %.1f s\n",
-                commit.median(), commit.p99(), commit.max(), poll.median(), poll.p99(), poll.max(),
-                autosave.writes(), seconds);
+    std::printf(
+        "autosave on the tick: commit median %5.2f us, 99%% %5.2f us, max %6.1f us; poll median %5.2f us, "
+        "99%% %5.2f us, max %6.1f us   (target < 1000 us); %d dumps written in %.1f s\n",
+        commit.median(), commit.p99(), commit.max(), poll.median(), poll.p99(), poll.max(), autosave.writes(), seconds);
 }
 
 }  // namespace

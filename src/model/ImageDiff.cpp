@@ -36,7 +36,6 @@ std::uint8_t fieldMask(const FieldDescriptor& d)
     return d.kind == ControlKind::ClosingBit ? static_cast<std::uint8_t>(1u << d.bit) : std::uint8_t{0xFF};
 }
 
-
 bool keywordAlone(const FieldDescriptor& field)
 {
     if (field.keyword == nullptr)

@@ -76,11 +76,11 @@ private:
 
     ParamImage latest_{};
     ParamImage job_{};
-    std::uint64_t commits_ = 0;       // commits so far
-    std::uint64_t jobCommit_ = 0;     // the commit the running job writes
-    std::uint64_t writtenCommit_ = 0; // the newest commit in the dump
-    bool busy_ = false;    // a write is handed over or running
-    bool queued_ = false;  // handed over, not yet taken by the worker
+    std::uint64_t commits_ = 0;        // commits so far
+    std::uint64_t jobCommit_ = 0;      // the commit the running job writes
+    std::uint64_t writtenCommit_ = 0;  // the newest commit in the dump
+    bool busy_ = false;                // a write is handed over or running
+    bool queued_ = false;              // handed over, not yet taken by the worker
     bool stop_ = false;
     std::optional<Clock::time_point> lastStart_;
 

@@ -169,8 +169,8 @@ bool TuneHistory::parseEntryName(const std::string& name, Clock::time_point* tim
         return false;
     int year, month, day, hour, minute, second, ms, seq;
     if (!digits(name, 5, 4, year) || !digits(name, 9, 2, month) || !digits(name, 11, 2, day) || name[13] != '-' ||
-        !digits(name, 14, 2, hour) || !digits(name, 16, 2, minute) || !digits(name, 18, 2, second) ||
-        name[20] != '-' || !digits(name, 21, 3, ms) || name[24] != '-' || !digits(name, 25, 2, seq))
+        !digits(name, 14, 2, hour) || !digits(name, 16, 2, minute) || !digits(name, 18, 2, second) || name[20] != '-' ||
+        !digits(name, 21, 3, ms) || name[24] != '-' || !digits(name, 25, 2, seq))
         return false;
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 60)
         return false;
@@ -282,8 +282,8 @@ int TuneHistory::prune(int keep) const
         std::error_code code;
         // A folder that happens to have an entry's name is not ours to delete.
         if (fs::is_directory(fs::symlink_status(path, code)) || !fs::remove(path, code)) {
-            log::write(log::Area::Store, "tune history: cannot remove " + path + ": " +
-                                             (code ? code.message() : "not a file"));
+            log::write(log::Area::Store,
+                       "tune history: cannot remove " + path + ": " + (code ? code.message() : "not a file"));
             continue;
         }
         ++removed;

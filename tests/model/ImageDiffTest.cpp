@@ -33,16 +33,16 @@ struct Case {
 TEST(ImageDiff, ReportsEachDifferingFieldWithItsPlaceAndUserValues)
 {
     const Case cases[] = {
-        {"one field in user units", [](ParamImage& b) { b[fld::limiter] = 110; },
-         {{"limiter", -1, -1, 10000, 11000}}},
-        {"signed scaling", [](ParamImage& b) { b[fld::tachoCorrection] = 90; },
-         {{"tachoCorrection", -1, -1, 0, -10}}},
+        {"one field in user units", [](ParamImage& b) { b[fld::limiter] = 110; }, {{"limiter", -1, -1, 10000, 11000}}},
+        {"signed scaling", [](ParamImage& b) { b[fld::tachoCorrection] = 90; }, {{"tachoCorrection", -1, -1, 0, -10}}},
         {"a map cell: throttle row and speed column",
          [](ParamImage& b) { b.advance(3, 5) = static_cast<std::uint8_t>(b.advance(3, 5) + 4); },
          {{"ADVANCE[4,6]", 3, 5, -1, -1}}},
-        {"a curve point", [](ParamImage& b) { b[fld::servoMv + 4] = static_cast<std::uint8_t>(b[fld::servoMv + 4] + 1); },
+        {"a curve point",
+         [](ParamImage& b) { b[fld::servoMv + 4] = static_cast<std::uint8_t>(b[fld::servoMv + 4] + 1); },
          {{"SERVO_MV[5]", -1, 4, -1, -1}}},
-        {"a per-channel value", [](ParamImage& b) { b[fld::maxAdvEdge2 + 2] ^= 1; },
+        {"a per-channel value",
+         [](ParamImage& b) { b[fld::maxAdvEdge2 + 2] ^= 1; },
          {{"maxAdvEdge2[3]", -1, 2, -1, -1}}},
         {"the closing bits, one row per bit",
          [](ParamImage& b) { b[fld::closingActive] ^= 0x05; },
@@ -50,7 +50,8 @@ TEST(ImageDiff, ReportsEachDifferingFieldWithItsPlaceAndUserValues)
         {"a closingActive bit no field names",
          [](ParamImage& b) { b[fld::closingActive] ^= 0x80; },
          {{"closingActive.otherBits", -1, -1, -1, -1}}},
-        {"a reserved byte from the unit", [](ParamImage& b) { b[fld::reserved55 + 1] = 9; },
+        {"a reserved byte from the unit",
+         [](ParamImage& b) { b[fld::reserved55 + 1] = 9; },
          {{"reserved55[2]", -1, 1, 0, 9}}},
         {"equal once normalised (gas1 above gas2 is pulled down)",
          [](ParamImage& b) {
@@ -59,7 +60,8 @@ TEST(ImageDiff, ReportsEachDifferingFieldWithItsPlaceAndUserValues)
          },
          {}},
         {"a speed axis that normalisation repairs",
-         [](ParamImage& b) { b[fld::mapRpm + 9] = 0; }, {{"RPM_ADV[10]", -1, 9, -1, -1}}},
+         [](ParamImage& b) { b[fld::mapRpm + 9] = 0; },
+         {{"RPM_ADV[10]", -1, 9, -1, -1}}},
         {"the spare bytes are not parameters", [](ParamImage& b) { b.spare()[3] = 77; }, {}},
     };
     ParamImage a = StartupImage();
@@ -139,11 +141,11 @@ TEST(ImageDiff, ChoicesMixPerRowAndTheResultIsNormalisedWithTheWindowsSpareBytes
     std::vector<std::string> labels;
     for (const auto& r : diff.rows())
         labels.push_back(r.label());
-    EXPECT_EQ(labels, (std::vector<std::string>{"limiter", "closingActive.bit0", "closingActive.bit1",
-                                                "gas1", "gas2"}));
-    diff.setTake(2, true);  // bit 1 only
-    diff.setTake(4, true);  // gas2
-    diff.setTake(99, true); // out of range: nothing
+    EXPECT_EQ(labels,
+              (std::vector<std::string>{"limiter", "closingActive.bit0", "closingActive.bit1", "gas1", "gas2"}));
+    diff.setTake(2, true);   // bit 1 only
+    diff.setTake(4, true);   // gas2
+    diff.setTake(99, true);  // out of range: nothing
     EXPECT_EQ(diff.takenCount(), 2);
     const ParamImage r = diff.result();
     EXPECT_EQ(r[fld::limiter], a[fld::limiter]);

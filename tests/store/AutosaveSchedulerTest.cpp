@@ -70,18 +70,14 @@ TEST(AutosaveScheduler, WritesAtMostOnceASecondAndAlwaysTheLastChange)
         std::vector<int> writtenSoFar;
     };
     const Step steps[] = {
-        {0, 0, {}},                // nothing committed: nothing written
-        {55, 1, {1}},              // the first commit goes out at the next tick
-        {110, 2, {1}},             // within the second
-        {165, 3, {1}},
-        {1000, 0, {1}},            // 945 ms after the last write
-        {1055, 0, {1, 3}},         // a second later: the newest commit, not each one
-        {1110, 0, {1, 3}},         // nothing new
-        {5000, 0, {1, 3}},
-        {5055, 4, {1, 3, 4}},      // after a quiet spell at once
-        {5110, 5, {1, 3, 4}},
-        {6054, 0, {1, 3, 4}},
-        {6055, 0, {1, 3, 4, 5}},
+        {0, 0, {}},                                  // nothing committed: nothing written
+        {55, 1, {1}},                                // the first commit goes out at the next tick
+        {110, 2, {1}},                               // within the second
+        {165, 3, {1}},        {1000, 0, {1}},        // 945 ms after the last write
+        {1055, 0, {1, 3}},                           // a second later: the newest commit, not each one
+        {1110, 0, {1, 3}},                           // nothing new
+        {5000, 0, {1, 3}},    {5055, 4, {1, 3, 4}},  // after a quiet spell at once
+        {5110, 5, {1, 3, 4}}, {6054, 0, {1, 3, 4}}, {6055, 0, {1, 3, 4, 5}},
     };
     RecordingWriter w;
     AutosaveScheduler autosave(w.writer());

@@ -46,14 +46,18 @@ TEST(Tarvel3ctlDiff, PrintsOneLinePerFieldAndASummary)
 
     const CtlRun run = diff(folder, folder.path("a.ign") + " " + folder.path("b.ign"));
     EXPECT_EQ(run.status, 1);
-    const std::string expected = "limiter  10000  11500\n"
-                                 "closingActive.bit5  " + std::to_string(a[fld::closingActive] >> 5 & 1) + "  " +
-                                 std::to_string(b[fld::closingActive] >> 5 & 1) + "\n"
-                                 "SERVO_RPM[10]  " + std::to_string(a[fld::servoRpm + 9] * 100) + "  " +
-                                 std::to_string(b[fld::servoRpm + 9] * 100) + "\n"
-                                 "ADVANCE[10,1]  " + std::to_string(a.advance(9, 0)) + "  " +
-                                 std::to_string(b.advance(9, 0)) + "\n"
-                                 "4 fields differ\n";
+    const std::string expected =
+        "limiter  10000  11500\n"
+        "closingActive.bit5  " +
+        std::to_string(a[fld::closingActive] >> 5 & 1) + "  " + std::to_string(b[fld::closingActive] >> 5 & 1) +
+        "\n"
+        "SERVO_RPM[10]  " +
+        std::to_string(a[fld::servoRpm + 9] * 100) + "  " + std::to_string(b[fld::servoRpm + 9] * 100) +
+        "\n"
+        "ADVANCE[10,1]  " +
+        std::to_string(a.advance(9, 0)) + "  " + std::to_string(b.advance(9, 0)) +
+        "\n"
+        "4 fields differ\n";
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(run.err, "");
 
