@@ -228,7 +228,7 @@ bool TuneHistory::record(const ParamImage& image, const TuneRecord& record, std:
     std::string reason;
     if (!SafeFileWriter::writeFile(path, entryText(image, record), &reason))
         return failed(reason);
-    prune();
+    prune(kKeep, path.substr(folder_.size() + 1));
     return true;
 }
 
@@ -272,9 +272,14 @@ std::vector<TuneEntry> TuneHistory::list(const ParamImage& base) const
     return entries;
 }
 
-int TuneHistory::prune(int keep) const
+int TuneHistory::prune(int keep, const std::string& spare) const
 {
-    const std::vector<std::string> names = entryNames();
+    std::vector<std::string> names = entryNames();
+    // The entry just written stays even when a clock that once ran ahead
+    // left newer-looking names behind.
+    std::erase(names, spare);
+    if (!spare.empty())
+        keep = std::max(keep - 1, 0);
     int removed = 0;
     const int surplus = static_cast<int>(names.size()) - std::max(keep, 0);
     for (int i = 0; i < surplus; ++i) {

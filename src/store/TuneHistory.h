@@ -54,8 +54,9 @@ public:
     std::vector<TuneEntry> list(const ParamImage& base) const;
 
     // Removes the oldest entries (by name) beyond `keep`; foreign files are
-    // never touched. Returns how many were removed.
-    int prune(int keep = kKeep) const;
+    // never touched, nor the entry named `spare` (which counts as kept).
+    // Returns how many were removed.
+    int prune(int keep = kKeep, const std::string& spare = {}) const;
 
     // Reads an entry over `image` as "Open" reads a file.
     static IgnLoadResult load(const std::string& path, ParamImage& image);

@@ -99,6 +99,18 @@ TEST(TuneHistory, ListsNewestFirstAndKeepsTheNewest200)
     EXPECT_TRUE(std::filesystem::exists(dir.path("tune-old-style.ign")));
     EXPECT_EQ(history.prune(10), 190);
     EXPECT_EQ(history.list(StartupImage()).size(), 10u);
+
+    // A clock that once ran years ahead must not make every new entry the
+    // oldest and so vanish at once.
+    EXPECT_EQ(history.prune(0), 10);
+    for (int i = 0; i < TuneHistory::kKeep; ++i)
+        writeFile(
+            dir.path(TuneHistory::entryName(kNoon + std::chrono::hours(24 * 365 * 3) + std::chrono::seconds(i), 0)),
+            "KORVANEX_KEY 48");
+    ASSERT_TRUE(history.record(imageWithAdvance(44), recordAt(kNoon)));
+    const auto kept = history.list(StartupImage());
+    ASSERT_EQ(kept.size(), 200u);
+    EXPECT_EQ(kept.back().image.advance(4, 4), 44);
 }
 
 TEST(TuneHistory, SameMillisecondEntriesSortInTheOrderWritten)
