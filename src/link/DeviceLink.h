@@ -62,6 +62,8 @@ public:
     void startProgram() { engine_.startProgram(); }
     void startVerify() { engine_.startVerify(); }
     void startRead() { engine_.startRead(); }
+    // Read into a separate image, the window's left alone (see TransferEngine).
+    void startReadInto(ParamImage& target) { engine_.startReadInto(target); }
     const TransferEngine& engine() const { return engine_; }
     TransferMode transferMode() const { return engine_.mode(); }
     const IdentTexts& identTexts() const { return engine_.identTexts(); }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Normalise.h"
+
 namespace tarvel::link {
 
 namespace {
@@ -26,6 +28,8 @@ void TransferEngine::showNormal(const std::string& text)
 
 void TransferEngine::start(TransferMode mode, std::uint8_t command, Msg text)
 {
+    // Any new operation ends a read into a target.
+    endReadInto(false);
     mode_ = mode;
     pageCommand_ = command;
     retryCount_ = 0;
@@ -51,8 +55,32 @@ void TransferEngine::startRead()
     start(TransferMode::Read, kReadFirst, Msg::Read);
 }
 
+void TransferEngine::startReadInto(ParamImage& target)
+{
+    start(TransferMode::Read, kReadFirst, Msg::Read);
+    target_ = &target;
+    readInto_ = ReadIntoResult::Running;
+}
+
+void TransferEngine::endReadInto(bool ok)
+{
+    if (target_ == nullptr)
+        return;
+    target_ = nullptr;
+    readInto_ = ok ? ReadIntoResult::Done : ReadIntoResult::Failed;
+}
+
+void TransferEngine::readImageDone()
+{
+    if (target_ != nullptr)
+        NormaliseImage(*target_);
+    else
+        hooks_.normaliseAndShowImage();
+}
+
 void TransferEngine::startResetRelease()
 {
+    endReadInto(false);
     retryCount_ = 0;
     ticksSinceSend_ = kResendAfterTicks;
     pageCommand_ = 0x00;
@@ -61,7 +89,7 @@ void TransferEngine::startResetRelease()
 
 void TransferEngine::sendPage()
 {
-    const LinkFrame frame = LinkFrame::page(pageCommand_, mode_, image_);
+    const LinkFrame frame = LinkFrame::page(pageCommand_, mode_, work());
     ticksSinceSend_ = 0;
     pageInFlight_ = pageCommand_ & kPageMask;
     hooks_.sendFrame(frame);
@@ -94,13 +122,16 @@ void TransferEngine::fail(Msg text)
     status_.setText(messages_[text]);
     status_.messageTicks = kMessageTicks;
     mode_ = TransferMode::Idle;
+    endReadInto(false);
 }
 
 void TransferEngine::versionMismatch(bool showImage)
 {
     // Idle before the box opens: ticks go on inside it and must only do idle work.
     mode_ = TransferMode::Idle;
-    if (showImage)
+    const bool intoTarget = target_ != nullptr;
+    endReadInto(false);
+    if (showImage && !intoTarget)
         hooks_.normaliseAndShowImage();
     hooks_.versionMismatch(ident_.formatVersion());
     mode_ = TransferMode::Idle;
@@ -115,7 +146,7 @@ void TransferEngine::rebuildIdentTexts()
 
 bool TransferEngine::pageMatches(BlockView block, int page, bool skipNoReading) const
 {
-    const auto mine = image_.page(page);
+    const auto mine = work().page(page);
     for (int j = 0; j < kPageSize; ++j) {
         if (skipNoReading && j == kNoReadingByte)
             continue;
@@ -148,16 +179,19 @@ void TransferEngine::onReply(BlockView block)
                     status_.setText(messages_[Msg::NoReading]);
                     status_.messageTicks = kMessageTicks;
                     mode_ = TransferMode::Idle;
-                    hooks_.normaliseAndShowImage();
+                    if (target_ != nullptr)
+                        endReadInto(false);
+                    else
+                        hooks_.normaliseAndShowImage();
                     return;
                 }
             } else {
-                std::copy(payload.begin(), payload.end(), image_.page(page).begin());
+                std::copy(payload.begin(), payload.end(), work().page(page).begin());
             }
             if (page < 2) {
                 moveOn();
             } else {
-                hooks_.normaliseAndShowImage();
+                readImageDone();
                 switchToVerify();
             }
             return;
@@ -194,6 +228,7 @@ void TransferEngine::onReply(BlockView block)
                 status_.setGaugeProgress(status_.gaugeMax());
                 showNormal(messages_[Msg::Verify] + kOkSuffix);
                 mode_ = TransferMode::Idle;
+                endReadInto(true);
             }
             return;
 

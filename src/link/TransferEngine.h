@@ -46,6 +46,14 @@ public:
     void startProgram();
     void startVerify();
     void startRead();
+    // The same read into `target` instead of the window's image (the
+    // window's comparison with the unit): the same frames, resends, checks
+    // and messages, but the window's image is neither changed nor shown;
+    // `target` is normalised where Read normalises the image and must live
+    // until the operation is over. readIntoResult() says how it ended.
+    void startReadInto(ParamImage& target);
+    enum class ReadIntoResult : std::uint8_t { None, Running, Done, Failed };
+    ReadIntoResult readIntoResult() const { return readInto_; }
     // The loader's reset request: the reset frame goes out at the next tick.
     void startResetRelease();
     // The loader's release request: keeps the counters as they are.
@@ -79,6 +87,12 @@ private:
     void rebuildIdentTexts();
     bool pageMatches(BlockView block, int page, bool skipNoReading) const;
     void showNormal(const std::string& text);
+    // The image the running operation reads into and verifies against.
+    ParamImage& work() { return target_ != nullptr ? *target_ : image_; }
+    const ParamImage& work() const { return target_ != nullptr ? *target_ : image_; }
+    // Read: normalise and show the window's image, or normalise the target.
+    void readImageDone();
+    void endReadInto(bool ok);
 
     ParamImage& image_;
     const MessageTable& messages_;
@@ -91,6 +105,8 @@ private:
     std::uint8_t ticksSinceSend_ = 0;
     std::uint8_t retryCount_ = 0;
     bool okPending_ = false;
+    ParamImage* target_ = nullptr;
+    ReadIntoResult readInto_ = ReadIntoResult::None;
     IdentPage ident_;
     IdentTexts identTexts_;
     std::uint32_t identRevision_ = 0;

@@ -10,6 +10,7 @@ namespace tarvel {
 inline constexpr std::string_view kSettingsFileName = "tarvel3";
 inline constexpr std::string_view kStateDumpFileName = "_tarvel3";
 inline constexpr std::string_view kTestMarkerFileName = "test_verdol.txt";
+inline constexpr std::string_view kHistoryFolderName = "history";
 
 struct AppPaths {
     std::string folder;
@@ -21,6 +22,8 @@ struct AppPaths {
     std::string settingsFile() const { return join(kSettingsFileName); }
     std::string stateDumpFile() const { return join(kStateDumpFileName); }
     std::string testMarkerFile() const { return join(kTestMarkerFileName); }
+    // The tune history (created when the first entry is written).
+    std::string historyFolder() const { return join(kHistoryFolderName); }
 
     // Creates the folder (mode 0700) and any missing parents. True when it exists afterwards.
     bool createFolder(std::string* error = nullptr) const;

@@ -134,6 +134,55 @@ TEST_F(DeviceLinkTest, ReadFillsTheImageAndEndsWithAVerification)
     EXPECT_GE(host.shows, 1);
 }
 
+TEST_F(DeviceLinkTest, ReadIntoATargetUsesTheReadFramesAndLeavesTheWindowsImage)
+{
+    ParamImage unitImage = StartupImage();
+    unitImage.advance(0, 0) = 21;
+    unitImage[fld::reserved14] = 7;
+    device->unit().stored() = unitImage;
+    image.advance(0, 0) = 5;
+    const ParamImage before = image;
+    settle();
+    const int shows = host.shows;
+    ParamImage target{};
+    link->startReadInto(target);
+    EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Running);
+    EXPECT_EQ(link->status().text(), "Read:");
+    EXPECT_EQ(runToIdle(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
+    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Done);
+    EXPECT_EQ(target, unitImage);
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(host.shows, shows);
+
+    // A plain Read afterwards fills the window's image again.
+    link->startRead();
+    runToIdle();
+    EXPECT_EQ(image, unitImage);
+}
+
+TEST_F(DeviceLinkTest, ReadIntoATargetResendsAndFailsLikeRead)
+{
+    SimulatedUnitOptions o;
+    o.corruptEvery = 2;
+    device->unit() = SimulatedUnit(o);
+    device->unit().stored() = StartupImage();
+    device->unit().stored().advance(5, 5) = 44;
+    const ParamImage before = image;
+    ParamImage target{};
+    link->startReadInto(target);
+    runToIdle();
+    EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Done);
+    EXPECT_EQ(target.advance(5, 5), 44);
+
+    device->unplugged = true;
+    link->startReadInto(target);
+    runToIdle();
+    EXPECT_EQ(link->status().text(), "Read error!");
+    EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Failed);
+    EXPECT_EQ(image, before);
+}
+
 TEST_F(DeviceLinkTest, VerifyIgnoresNoReadingButNotOtherBytes)
 {
     device->unit().stored() = image;
@@ -249,6 +298,19 @@ TEST_F(NoReadingUnit, ReadStopsAtPageZeroWhileProgramWorks)
     link->startProgram();
     runToIdle();
     EXPECT_EQ(link->status().text(), "Program device:: OK");
+}
+
+TEST_F(NoReadingUnit, ReadIntoATargetStopsAtPageZeroWithoutShowingTheImage)
+{
+    const int shows = host.shows;
+    ParamImage target = StartupImage();
+    const ParamImage targetBefore = target;
+    link->startReadInto(target);
+    EXPECT_EQ(runToIdle(), Commands{0x40});
+    EXPECT_EQ(link->status().text(), "No reading!");
+    EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Failed);
+    EXPECT_EQ(target, targetBefore);
+    EXPECT_EQ(host.shows, shows);
 }
 
 class OldUnit : public DeviceLinkTest {

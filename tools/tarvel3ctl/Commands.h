@@ -17,6 +17,9 @@ inline constexpr int kUsage = 2;
 int cmdDefaults(const Args& args);
 int cmdNormalise(const Args& args);
 
+// Two parameter sets compared (DiffCommand.cpp); exit status as diff(1).
+int cmdDiff(const Args& args);
+
 // The unit on a serial line, and the simulated unit (UnitCommands.cpp).
 int cmdSimulate(const Args& args);
 int cmdRead(const Args& args);

@@ -76,7 +76,7 @@ void UnitSession::printStatusIfChanged()
     const auto& s = link_.status();
     if (s.text() != lastStatus_) {
         lastStatus_ = s.text();
-        std::FILE* out = s.colour() == link::LinkColour::Red ? stderr : stdout;
+        std::FILE* out = s.colour() == link::LinkColour::Red ? stderr : statusOut;
         std::fprintf(out, "%s\n", lastStatus_.c_str());
         std::fflush(out);
     }

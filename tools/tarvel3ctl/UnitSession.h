@@ -31,6 +31,8 @@ public:
 
     link::DeviceLink& link() { return link_; }
     bool boxShown() const { return boxShown_; }
+    // Where the normal status texts go (red ones always go to standard error).
+    std::FILE* statusOut = stdout;
 
     // LinkHost
     void normaliseAndShowImage() override;

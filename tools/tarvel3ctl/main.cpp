@@ -17,6 +17,7 @@ struct Command {
 const Command kCommands[] = {
     {"defaults", "defaults [--bike CODE]", "write the .ign file of the start-up image (bike 20 unless CODE)", tarvel::ctl::cmdDefaults},
     {"normalise", "normalise FILE", "read FILE over the start-up image, repair it and write the result", tarvel::ctl::cmdNormalise},
+    {"diff", "diff A B", "compare two parameter sets, each FILE or --port PORT (exit 0 same, 1 different, 2 trouble)", tarvel::ctl::cmdDiff},
     {"simulate", "simulate [options]", "run a simulated ignition unit on a pseudo-terminal", tarvel::ctl::cmdSimulate},
     {"read", "read --port PORT FILE", "read the unit's parameters into FILE", tarvel::ctl::cmdRead},
     {"program", "program --port PORT FILE", "program the parameters of FILE into the unit", tarvel::ctl::cmdProgram},
