@@ -149,7 +149,7 @@ TEST_F(ApplyCaptionsTest, PlaceholdersWhileNoUnitIsConnected)
     EXPECT_EQ(label("LabelAdvance2"), "Vorzündung 2 = --- [°]");
     EXPECT_EQ(label("LabelMonPilotLight"), "Schaltblitz - ---");
     apply(Language::French);
-    EXPECT_EQ(label("LabelMonPilotLight"), "Retard ŕ l´allumage - ---");
+    EXPECT_EQ(label("LabelMonPilotLight"), "Témoin de changement de rapport - ---");
     EXPECT_EQ(label("LabelMonSnimac1"), "Capteur(CKPS) 1 = ---");
 }
 
