@@ -33,7 +33,7 @@ constexpr MessageRow kRows[] = {
     {Msg::NoSignal, Fill::Messages, {"no signal", " kein Signal", " pas de signal", "bez signálu"}},
     {Msg::ServoMeasured, Fill::Messages, {"Servo measured=", "Servo gemessene=", "Servo measured=", "Servo měřené="}},
     {Msg::ServoDesired, Fill::Messages, {"Servo desired=", "Servo Sollspanung=", "Servo desired=", "Servo požadované="}},
-    {Msg::GearShiftLight, Fill::Captions, {"Gear Shift Light", "Schaltblitz", "Témoin de changement de rapport", "Kontrolka řazení"}},
+    {Msg::GearShiftLight, Fill::Captions, {"Gear Shift Light", "Schaltblitz", "Témoin de passage", "Kontrolka řazení"}},
     {Msg::ClutchMaster, Fill::Captions, {"Clutch master", "Schaltautomat", "Clutch master", "Clutch master"}},
     {Msg::StartLimiter, Fill::Captions, {"Start limiter", "Start Begrenzer", "Limitateur départ", "Startovací omezovač"}},
     {Msg::Limiter, Fill::Captions, {"Limiter", "Begrenzer", "Limitateur", "Omezovač"}},

@@ -126,9 +126,9 @@ TEST_F(Languages, AHandfulOfExactTextsPerLanguage)
         {Language::German, "LabelBike", QStringLiteral("Mottorad Type")},
         {Language::German, "LabelMonPilotLight", QStringLiteral("Schaltblitz - ---")},
         {Language::French, "MenuSave", QStringLiteral("&Mèmoriser")},
-        {Language::French, "LabelPilotLight", QStringLiteral("Témoin de changement de rapport [rpm]")},
+        {Language::French, "LabelPilotLight", QStringLiteral("Témoin de passage [rpm]")},
         {Language::French, "LabelBike", QStringLiteral("Motocycle type")},  // no stray "&" on a label
-        {Language::French, "LabelMonPilotLight", QStringLiteral("Témoin de changement de rapport - ---")},
+        {Language::French, "LabelMonPilotLight", QStringLiteral("Témoin de passage - ---")},
         {Language::French, "MenuCzech", QStringLiteral("&Tchèque")},
         {Language::French, "LabelGasD", QStringLiteral("Délai [ms]")},
         {Language::French, "LabelRetardD", QStringLiteral("Délai [ms]")},

@@ -65,7 +65,7 @@ TEST(CaptionTable, ExactTexts)
         {"LabelSpojeni", CaptionKind::Caption, -1, Language::French, "Pas de connection acec pc"},
         {"GroupBoxPalec3", CaptionKind::Caption, -1, Language::German, "Kanal 3"},
         {"CheckBoxInvInput2", CaptionKind::Caption, -1, Language::Czech, "Opačná polarita snímače 2"},
-        {"LabelPilotLight", CaptionKind::Caption, -1, Language::French, "Témoin de changement de rapport [rpm]"},
+        {"LabelPilotLight", CaptionKind::Caption, -1, Language::French, "Témoin de passage [rpm]"},
         {"LabelKompenz", CaptionKind::Caption, -1, Language::Czech, "Kompenzace "},
         {"LabelAdvance2", CaptionKind::Caption, -1, Language::English, "Advance [°]"},
         {"ComboBoxBike", CaptionKind::ListRow, 11, Language::English, "Classic (1 lobe, 1 or 2 pick-up) "},
@@ -166,7 +166,7 @@ TEST(MessageTexts, LanguageSpecificTexts)
     EXPECT_EQ(messages[Msg::ManualOpenError], "Chyba při otevírání souboru /doc/cs.html !");
     messages.loadAll(Language::French);
     EXPECT_EQ(messages[Msg::Open], "Open");
-    EXPECT_EQ(messages[Msg::GearShiftLight], "Témoin de changement de rapport");
+    EXPECT_EQ(messages[Msg::GearShiftLight], "Témoin de passage");
     EXPECT_EQ(messages[Msg::ManualOpenError], "Erreur à l´ouvertur du Fichier /doc/en.html !");
     messages.loadAll(Language::German);
     EXPECT_EQ(messages[Msg::PrintDateTime], "Zeitpunkt des Ausdruckes   ");

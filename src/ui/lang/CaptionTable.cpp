@@ -108,7 +108,7 @@ constexpr CaptionRow kRows[] = {
     {"GroupBoxPalec4", Kind::Caption, kChannel, " 4"},
     {"CheckBoxInvInput1", Kind::Caption, kInversePolarity, " 1"},
     {"CheckBoxInvInput2", Kind::Caption, kInversePolarity, " 2"},
-    {"LabelPilotLight", Kind::Caption, {"Gear Shift Light", "Schaltblitz", "Témoin de changement de rapport", "Kontrolka řazení"}, " [rpm]"},
+    {"LabelPilotLight", Kind::Caption, {"Gear Shift Light", "Schaltblitz", "Témoin de passage", "Kontrolka řazení"}, " [rpm]"},
     {"CheckBoxProgHned", Kind::Caption, {"Programming after change", "Programmierung nach Änderung", "Sovegarde après modification", "Programování po změně"}},
     {"CheckBoxZakazCteni", Kind::Caption, {"No Reading", "Lesen Verboten", "Pas axessible", "Zákaz čtení"}},
     {"CheckBoxIgnAll", Kind::Caption, kAll},
