@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include "BarGauge.h"
+#include "FileProblem.h"
 #include "HintHandler.h"
 #include "QtDialogs.h"
 #include "SpinButton.h"
@@ -683,10 +684,12 @@ bool TFormHlav::openParameterFile(const QString& proposed)
     if (!path.isEmpty()) {
         switch (LoadIgnFile(path.toStdString(), image_)) {
             case IgnLoadResult::OpenError:
-                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]),
+                                      Dialogs::Kind::Error, ReadProblemDetail(path));
                 break;
             case IgnLoadResult::UnmatchedVersion:
-                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]));
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]),
+                                      Dialogs::Kind::Warning, path);
                 break;
             case IgnLoadResult::Loaded:
                 CommitChange();
@@ -708,14 +711,16 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     // previous file stays as it was.
     SafeFileWriter file(path.toStdString());
     if (!file.open()) {
-        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
+                              QString::fromStdString(file.error()));
         return false;
     }
     ReadControls();
     normalise();
     ShowImage();
     if (!file.write(IgnFileText(image_)) || !file.commit()) {
-        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
+                              QString::fromStdString(file.error()));
         return false;
     }
     rememberFile(path);
