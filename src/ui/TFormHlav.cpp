@@ -102,7 +102,7 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     linkView_ = LinkView(this);
     ui::ApplyToolGlyphs(*this);
     setWindowIcon(ui::ProgramIcon());
-    pagePrinter_ = std::make_unique<ui::SystemPagePrinter>();
+    pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
     // "No connection with PC" shows until the watchdog's first tick decides.
     link_->setConnectionLabelVisible(true);
     ComposeTitle();
@@ -972,9 +972,10 @@ void TFormHlav::print(bool allTabs)
     const QString header =
         ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
     const ui::PrintOutcome outcome = allTabs ? commands.printAllTabs(header) : commands.printOpenTab(header);
-    if (outcome != ui::PrintOutcome::Printed)
+    if (outcome == ui::PrintOutcome::NoPrinter || outcome == ui::PrintOutcome::Failed)
         dialogs_->showMessage(this, ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
-                                                         ui::LanguageFromStored(language_), pagePrinter_->lastError()));
+                                                         ui::LanguageFromStored(language_), pagePrinter_->lastError()),
+                              outcome == ui::PrintOutcome::NoPrinter ? Dialogs::Kind::Warning : Dialogs::Kind::Error);
 }
 
 void TFormHlav::setPagePrinter(std::unique_ptr<ui::PagePrinter> printer)
