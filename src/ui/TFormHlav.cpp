@@ -684,8 +684,8 @@ bool TFormHlav::openParameterFile(const QString& proposed)
     if (!path.isEmpty()) {
         switch (LoadIgnFile(path.toStdString(), image_)) {
             case IgnLoadResult::OpenError:
-                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]),
-                                      Dialogs::Kind::Error, ReadProblemDetail(path));
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
+                                      ReadProblemDetail(path));
                 break;
             case IgnLoadResult::UnmatchedVersion:
                 dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]),
@@ -973,8 +973,9 @@ void TFormHlav::print(bool allTabs)
         ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
     const ui::PrintOutcome outcome = allTabs ? commands.printAllTabs(header) : commands.printOpenTab(header);
     if (outcome == ui::PrintOutcome::NoPrinter || outcome == ui::PrintOutcome::Failed)
-        dialogs_->showMessage(this, ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
-                                                         ui::LanguageFromStored(language_), pagePrinter_->lastError()),
+        dialogs_->showMessage(this,
+                              ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
+                                                   ui::LanguageFromStored(language_), pagePrinter_->lastError()),
                               outcome == ui::PrintOutcome::NoPrinter ? Dialogs::Kind::Warning : Dialogs::Kind::Error);
 }
 

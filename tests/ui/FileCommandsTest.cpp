@@ -57,13 +57,12 @@ TEST_F(FileCommands, OpenFailuresChangeNothingAndTellWhy)
         const char* message;
         QString detail;  // the path and the system's reason
         Dialogs::Kind kind;
-    } cases[] = {{path(QStringLiteral("missing.ign")), "Open file error!",
-                  path(QStringLiteral("missing.ign")) + QStringLiteral(": No such file or directory"),
-                  Dialogs::Kind::Error},
-                 {folder.path(), "Open file error!", folder.path() + QStringLiteral(": Is a directory"),
-                  Dialogs::Kind::Error},
-                 {path(QStringLiteral("old.ign")), "Unmatched version of *.ign file!", path(QStringLiteral("old.ign")),
-                  Dialogs::Kind::Warning}};
+    } cases[] = {
+        {path(QStringLiteral("missing.ign")), "Open file error!",
+         path(QStringLiteral("missing.ign")) + QStringLiteral(": No such file or directory"), Dialogs::Kind::Error},
+        {folder.path(), "Open file error!", folder.path() + QStringLiteral(": Is a directory"), Dialogs::Kind::Error},
+        {path(QStringLiteral("old.ign")), "Unmatched version of *.ign file!", path(QStringLiteral("old.ign")),
+         Dialogs::Kind::Warning}};
     for (const Case& c : cases) {
         showStatus();
         dialogs->messages.clear();

@@ -8,11 +8,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QListView>
-#include <QTest>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>

@@ -1,10 +1,11 @@
 // "Print" (SpeedButtonPrintClick) and "Print all" (MenuPrintAllClick): the
-// window's client area as a picture, one page per print job.
+// window's client area as a picture, one page per tab printed.
 //
 // Nothing is touched before the printer is known to exist and chosen: with no
-// printer, or the print dialog cancelled, the window stays exactly as it was. A job that fails part-way still leaves the
-// window as a finished print does: printing flag clear, rules applied again,
-// all tabs visible and the previously open tab open.
+// printer, or the print dialog cancelled, the window stays exactly as it was.
+// A job that fails part-way still leaves the window as a finished print does:
+// printing flag clear, rules applied again, all tabs visible and the
+// previously open tab open.
 #pragma once
 
 #include <QString>
