@@ -9,7 +9,8 @@ namespace tarvel {
 
 namespace {
 const QString kIgnFilter = QStringLiteral("Ignition Parametrs(*.ign)");
-const QString kAllFilter = QStringLiteral("All Files (*.*)");
+// "*": on Linux many files have no dot in their name.
+const QString kAllFilter = QStringLiteral("All Files (*)");
 
 QString title()
 {
@@ -26,9 +27,16 @@ Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& text)
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
-void QtDialogs::showMessage(QWidget* parent, const QString& text)
+void QtDialogs::showMessage(QWidget* parent, const QString& text, Kind kind, const QString& detail)
 {
-    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
+    const QMessageBox::Icon icon = kind == Kind::Information ? QMessageBox::Information
+                                   : kind == Kind::Warning   ? QMessageBox::Warning
+                                                             : QMessageBox::Critical;
+    QMessageBox box(icon, title(), text, QMessageBox::Ok, parent);
+    // The reason shows at once under the main line: a technician at the bench
+    // should not have to open a "Show Details..." fold to learn it.
+    if (!detail.isEmpty())
+        box.setInformativeText(detail);
     box.exec();
 }
 

@@ -10,7 +10,8 @@ namespace tarvel {
 class QtDialogs : public Dialogs {
 public:
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
-    void showMessage(QWidget* parent, const QString& text) override;
+    void showMessage(QWidget* parent, const QString& text, Kind kind = Kind::Error,
+                     const QString& detail = {}) override;
     QString openFileName(QWidget* parent, const QString& fileName) override;
     QString saveFileName(QWidget* parent, const QString& fileName) override;
 

@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include "BarGauge.h"
+#include "FileProblem.h"
 #include "HintHandler.h"
 #include "QtDialogs.h"
 #include "SpinButton.h"
@@ -101,7 +102,7 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     linkView_ = LinkView(this);
     ui::ApplyToolGlyphs(*this);
     setWindowIcon(ui::ProgramIcon());
-    pagePrinter_ = std::make_unique<ui::SystemPagePrinter>();
+    pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
     // "No connection with PC" shows until the watchdog's first tick decides.
     link_->setConnectionLabelVisible(true);
     ComposeTitle();
@@ -683,10 +684,12 @@ bool TFormHlav::openParameterFile(const QString& proposed)
     if (!path.isEmpty()) {
         switch (LoadIgnFile(path.toStdString(), image_)) {
             case IgnLoadResult::OpenError:
-                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
+                                      ReadProblemDetail(path));
                 break;
             case IgnLoadResult::UnmatchedVersion:
-                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]));
+                dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::UnmatchedIgnFile]),
+                                      Dialogs::Kind::Warning, path);
                 break;
             case IgnLoadResult::Loaded:
                 CommitChange();
@@ -708,14 +711,16 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     // previous file stays as it was.
     SafeFileWriter file(path.toStdString());
     if (!file.open()) {
-        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
+                              QString::fromStdString(file.error()));
         return false;
     }
     ReadControls();
     normalise();
     ShowImage();
     if (!file.write(IgnFileText(image_)) || !file.commit()) {
-        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
+        dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
+                              QString::fromStdString(file.error()));
         return false;
     }
     rememberFile(path);
@@ -967,9 +972,11 @@ void TFormHlav::print(bool allTabs)
     const QString header =
         ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
     const ui::PrintOutcome outcome = allTabs ? commands.printAllTabs(header) : commands.printOpenTab(header);
-    if (outcome != ui::PrintOutcome::Printed)
-        dialogs_->showMessage(this, ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
-                                                         ui::LanguageFromStored(language_), pagePrinter_->lastError()));
+    if (outcome == ui::PrintOutcome::NoPrinter || outcome == ui::PrintOutcome::Failed)
+        dialogs_->showMessage(this,
+                              ui::PrintProblemText(outcome == ui::PrintOutcome::NoPrinter,
+                                                   ui::LanguageFromStored(language_), pagePrinter_->lastError()),
+                              outcome == ui::PrintOutcome::NoPrinter ? Dialogs::Kind::Warning : Dialogs::Kind::Error);
 }
 
 void TFormHlav::setPagePrinter(std::unique_ptr<ui::PagePrinter> printer)

@@ -55,16 +55,25 @@ TEST_F(FileCommands, OpenFailuresChangeNothingAndTellWhy)
     struct Case {
         QString file;
         const char* message;
-    } cases[] = {{path(QStringLiteral("missing.ign")), "Open file error!"},
-                 {folder.path(), "Open file error!"},
-                 {path(QStringLiteral("old.ign")), "Unmatched version of *.ign file!"}};
+        QString detail;  // the path and the system's reason
+        Dialogs::Kind kind;
+    } cases[] = {
+        {path(QStringLiteral("missing.ign")), "Open file error!",
+         path(QStringLiteral("missing.ign")) + QStringLiteral(": No such file or directory"), Dialogs::Kind::Error},
+        {folder.path(), "Open file error!", folder.path() + QStringLiteral(": Is a directory"), Dialogs::Kind::Error},
+        {path(QStringLiteral("old.ign")), "Unmatched version of *.ign file!", path(QStringLiteral("old.ign")),
+         Dialogs::Kind::Warning}};
     for (const Case& c : cases) {
         showStatus();
         dialogs->messages.clear();
+        dialogs->messageDetails.clear();
+        dialogs->messageKinds.clear();
         dialogs->openNames.push_back(c.file);
         trigger(QStringLiteral("MenuOpen"));
         ASSERT_EQ(dialogs->messages.size(), 1);
         EXPECT_EQ(dialogs->messages[0], QString::fromLatin1(c.message));
+        EXPECT_EQ(dialogs->messageDetails[0].toStdString(), c.detail.toStdString());
+        EXPECT_EQ(dialogs->messageKinds[0], c.kind);
         EXPECT_EQ(window->image(), before);
         EXPECT_EQ(window->currentFileName(), QStringLiteral("/before.ign"));
         EXPECT_FALSE(statusShown());
@@ -103,12 +112,19 @@ TEST_F(FileCommands, FailedSaveKeepsThePreviousFile)
     ::chmod(path(QStringLiteral("locked.ign")).toLocal8Bit().constData(), 0444);
     window->setCurrentFileName(QStringLiteral("/before.ign"));
     edit(QStringLiteral("EditOmez2"))->setText(QStringLiteral("12300"));
-    for (const QString& target : {path(QStringLiteral("locked.ign")), path(QStringLiteral("no/such/folder.ign"))}) {
+    const std::pair<QString, QString> cases[] = {
+        {path(QStringLiteral("locked.ign")), QStringLiteral(": Permission denied")},
+        {path(QStringLiteral("no/such/folder.ign")), QStringLiteral(": No such file or directory")}};
+    for (const auto& [target, reason] : cases) {
         dialogs->messages.clear();
+        dialogs->messageDetails.clear();
         dialogs->saveNames.push_back(target);
         trigger(QStringLiteral("MenuSave"));
         ASSERT_EQ(dialogs->messages.size(), 1);
         EXPECT_EQ(dialogs->messages[0], QStringLiteral("Open file error!"));
+        // Main line as before; the detail names the file and the system's reason.
+        EXPECT_TRUE(dialogs->messageDetails[0].endsWith(reason)) << dialogs->messageDetails[0].toStdString();
+        EXPECT_TRUE(dialogs->messageDetails[0].startsWith(folder.path())) << dialogs->messageDetails[0].toStdString();
     }
     EXPECT_EQ(readFile(QStringLiteral("locked.ign")), QByteArray("previous tune"));
     EXPECT_EQ(window->currentFileName(), QStringLiteral("/before.ign"));

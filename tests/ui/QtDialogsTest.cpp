@@ -7,9 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -42,7 +45,7 @@ QString fileNameBox(QFileDialog* dialog)
 }
 
 const QString kIgn = QStringLiteral("Ignition Parametrs(*.ign)");
-const QString kAll = QStringLiteral("All Files (*.*)");
+const QString kAll = QStringLiteral("All Files (*)");
 
 }  // namespace
 
@@ -95,7 +98,7 @@ TEST(QtDialogsTest, SaveDialogOffersTheIgnFilterAndAsksBeforeOverwriting)
     EXPECT_TRUE(confirms);
 }
 
-TEST(QtDialogsTest, MessagesArePlainAndTheQuestionAsksYesNoOrCancel)
+TEST(QtDialogsTest, MessagesCarryTheIconOfTheirKindAndTheQuestionAsksYesNoOrCancel)
 {
     QtDialogs dialogs;
     QMessageBox::Icon icon = QMessageBox::Critical;
@@ -110,7 +113,7 @@ TEST(QtDialogsTest, MessagesArePlainAndTheQuestionAsksYesNoOrCancel)
         box->button(QMessageBox::Ok)->click();
     });
     dialogs.showMessage(nullptr, QStringLiteral("Open file error!"));
-    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(text, QStringLiteral("Open file error!"));
     EXPECT_EQ(title, QStringLiteral("Tarvel 3"));
@@ -123,6 +126,60 @@ TEST(QtDialogsTest, MessagesArePlainAndTheQuestionAsksYesNoOrCancel)
     EXPECT_EQ(dialogs.askYesNoCancel(nullptr, QStringLiteral("Do you want default setting?")), Dialogs::Answer::Cancel);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+TEST(QtDialogsTest, MessageShowsTheReasonUnderTheMainLine)
+{
+    QtDialogs dialogs;
+    struct Case {
+        Dialogs::Kind kind;
+        QMessageBox::Icon icon;
+        QString detail;
+    };
+    const Case cases[] = {
+        {Dialogs::Kind::Error, QMessageBox::Critical, QStringLiteral("/dev/ttyUSB0: Permission denied")},
+        {Dialogs::Kind::Warning, QMessageBox::Warning, QStringLiteral("/home/x/old.ign")},
+        {Dialogs::Kind::Information, QMessageBox::Information, QString()},
+    };
+    for (const Case& c : cases) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text;
+        QString shownDetail = QStringLiteral("<not shown>");
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            icon = box->icon();
+            text = box->text();
+            shownDetail = box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.showMessage(nullptr, QStringLiteral("Com opening error!"), c.kind, c.detail);
+        EXPECT_EQ(icon, c.icon);
+        EXPECT_EQ(text, QStringLiteral("Com opening error!"));
+        EXPECT_EQ(shownDetail, c.detail);
+    }
+}
+
+TEST(QtDialogsTest, AllFilesShowsFilesWithoutADot)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"tune.ign", "tune-backup", "README.txt"})
+        QFile(QDir(dir.path()).filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    QtDialogs dialogs;
+    QStringList shown;
+    whenOpen<QFileDialog>([&](QFileDialog* d) {
+        d->setDirectory(dir.path());
+        d->selectNameFilter(kAll);
+        auto* view = d->findChild<QListView*>(QStringLiteral("listView"));
+        ASSERT_TRUE(view);
+        // The folder is read in the background: wait until all three entries
+        // that may be shown have had time to arrive.
+        QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 3; }, 3000);
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        d->reject();
+    });
+    dialogs.openFileName(nullptr, QString());
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"README.txt", "tune-backup", "tune.ign"}));
 }
 
 }  // namespace tarvel::test

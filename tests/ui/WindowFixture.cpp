@@ -19,9 +19,11 @@ Dialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text)
     return answer;
 }
 
-void ScriptedDialogs::showMessage(QWidget*, const QString& text)
+void ScriptedDialogs::showMessage(QWidget*, const QString& text, Kind kind, const QString& detail)
 {
     messages << text;
+    messageDetails << detail;
+    messageKinds << kind;
     if (whileShown)
         whileShown();
 }

@@ -28,13 +28,15 @@ public:
     std::deque<QString> saveNames;
     QStringList questions;
     QStringList messages;
+    QStringList messageDetails;  // the detail of each message, in step with `messages`
+    QList<Kind> messageKinds;
     QStringList proposedOpen;
     QStringList proposedSave;
     // Runs while a message is shown, as the user's time with the box.
     std::function<void()> whileShown;
 
     Answer askYesNoCancel(QWidget*, const QString& text) override;
-    void showMessage(QWidget*, const QString& text) override;
+    void showMessage(QWidget*, const QString& text, Kind kind, const QString& detail) override;
     QString openFileName(QWidget*, const QString& fileName) override;
     QString saveFileName(QWidget*, const QString& fileName) override;
 };

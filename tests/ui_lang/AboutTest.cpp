@@ -74,6 +74,21 @@ TEST_F(AboutTest, CaptionFollowsTheLanguageAtEachActivationAndCzechKeepsTheLastO
     EXPECT_EQ(about.windowTitle(), "Information ZEV-O");
 }
 
+TEST_F(AboutTest, ADialogFrameWithoutMinimiseOrMaximise)
+{
+    const Qt::WindowFlags flags = about.windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+    // Without CustomizeWindowHint the window manager decorates the box as it likes.
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    // A box that cannot be resized gets no maximise button from the window manager.
+    EXPECT_EQ(about.minimumSize(), QSize(334, 416));
+    EXPECT_EQ(about.maximumSize(), QSize(334, 416));
+}
+
 TEST_F(AboutTest, CentredOnceAtCreationAndOkCloses)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

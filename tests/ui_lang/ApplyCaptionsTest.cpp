@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -149,7 +152,7 @@ TEST_F(ApplyCaptionsTest, PlaceholdersWhileNoUnitIsConnected)
     EXPECT_EQ(label("LabelAdvance2"), "Vorzündung 2 = --- [°]");
     EXPECT_EQ(label("LabelMonPilotLight"), "Schaltblitz - ---");
     apply(Language::French);
-    EXPECT_EQ(label("LabelMonPilotLight"), "Retard ŕ l´allumage - ---");
+    EXPECT_EQ(label("LabelMonPilotLight"), "Témoin de passage - ---");
     EXPECT_EQ(label("LabelMonSnimac1"), "Capteur(CKPS) 1 = ---");
 }
 
@@ -225,4 +228,30 @@ TEST_F(ApplyCaptionsTest, ALabelShowsItsAcceleratorOnlyWithABuddy)
     apply(Language::French);
     EXPECT_EQ(bike->text(), "&Motocycle type");
     EXPECT_EQ(WithoutAccelerator("Tom && Jerry &x&"), "Tom & Jerry x&");
+}
+
+TEST_F(ApplyCaptionsTest, QtsOwnDialogsSpeakTheChosenLanguage)
+{
+    struct Case {
+        Language language;
+        QString yes, no, cancel, fileType;
+    };
+    const Case cases[] = {
+        {Language::German, "&Ja", "&Nein", "Abbrechen", "Dateien des Typs:"},
+        {Language::French, "&Oui", "&Non", "Annuler", "Fichiers de type :"},
+        {Language::Czech, "&Ano", "&Ne", "Zrušit", "Soubory typu:"},
+        {Language::English, "&Yes", "&No", "Cancel", "Files of type:"},
+    };
+    for (const Case& c : cases) {
+        apply(c.language);
+        QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), c.yes) << int(c.language);
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), c.no) << int(c.language);
+        EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), c.cancel) << int(c.language);
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        auto* type = files.findChild<QLabel*>("fileTypeLabel");
+        ASSERT_TRUE(type);
+        EXPECT_EQ(type->text(), c.fileType) << int(c.language);
+    }
 }

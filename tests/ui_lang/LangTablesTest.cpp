@@ -57,15 +57,15 @@ TEST(CaptionTable, ExactTexts)
     };
     const Case cases[] = {
         {"MenuSave", CaptionKind::MenuItem, -1, Language::German, "&Speichern"},
-        {"MenuSave", CaptionKind::MenuItem, -1, Language::French, "&Mčmoriser"},
-        {"MenuCzech", CaptionKind::MenuItem, -1, Language::French, "&Tchčque"},
+        {"MenuSave", CaptionKind::MenuItem, -1, Language::French, "&Mèmoriser"},
+        {"MenuCzech", CaptionKind::MenuItem, -1, Language::French, "&Tchèque"},
         {"MenuCzech", CaptionKind::MenuItem, -1, Language::Czech, "Če&sky"},
         {"ButtonRead", CaptionKind::Caption, -1, Language::Czech, "Čí&st"},
         {"MenuOpenExeDir", CaptionKind::MenuItem, -1, Language::French, "Open from exe dir"},
         {"LabelSpojeni", CaptionKind::Caption, -1, Language::French, "Pas de connection acec pc"},
         {"GroupBoxPalec3", CaptionKind::Caption, -1, Language::German, "Kanal 3"},
         {"CheckBoxInvInput2", CaptionKind::Caption, -1, Language::Czech, "Opačná polarita snímače 2"},
-        {"LabelPilotLight", CaptionKind::Caption, -1, Language::French, "Retard ŕ l´allumage [rpm]"},
+        {"LabelPilotLight", CaptionKind::Caption, -1, Language::French, "Témoin de passage [rpm]"},
         {"LabelKompenz", CaptionKind::Caption, -1, Language::Czech, "Kompenzace "},
         {"LabelAdvance2", CaptionKind::Caption, -1, Language::English, "Advance [°]"},
         {"ComboBoxBike", CaptionKind::ListRow, 11, Language::English, "Classic (1 lobe, 1 or 2 pick-up) "},
@@ -76,7 +76,9 @@ TEST(CaptionTable, ExactTexts)
         {"LabelRpm1", CaptionKind::Hint, -1, Language::German, "Umdrehungen pro Minute"},
         {"BitBtnVerify", CaptionKind::Hint, -1, Language::English, "Compare set parametrs  with parametrs of ignition"},
         {"MenuCom", CaptionKind::Hint, -1, Language::Czech, "Nastavení čísla serivého portu (Com) "},
-        {"SpeedButton6", CaptionKind::Hint, -1, Language::French, "Reprogramation des paramčtres initial Dórigine"},
+        {"SpeedButton6", CaptionKind::Hint, -1, Language::French, "Reprogramation des paramètres initial Dórigine"},
+        {"CheckBoxProgHned", CaptionKind::Caption, -1, Language::French, "Sovegarde après modification"},
+        {"SpeedButton7", CaptionKind::Hint, -1, Language::French, "Sauvegarder les paramètres"},
     };
     for (const Case& c : cases) {
         const CaptionRow* row = findRow(c.target, c.kind, c.listRow);
@@ -85,14 +87,56 @@ TEST(CaptionTable, ExactTexts)
     }
 }
 
-TEST(CaptionTable, FrenchDelayAndBuildUpLabelsAreEmpty)
+TEST(CaptionTable, EveryCaptionHasATextInEveryLanguage)
 {
-    for (std::string_view target : {"LabelGasD", "LabelRetardD", "LabelGasT", "LabelRetardT"}) {
-        const CaptionRow* row = findRow(target, CaptionKind::Caption);
-        ASSERT_NE(row, nullptr) << target;
-        EXPECT_EQ(row->composed(Language::French), "") << target;
-        EXPECT_NE(row->composed(Language::German), "") << target;
+    for (const CaptionRow& row : captionRows())
+        for (int lang = 0; lang < kLanguageCount; ++lang)
+            EXPECT_NE(row.composed(static_cast<Language>(lang)), "") << row.target << " " << lang;
+    const CaptionRow* delay = findRow("LabelGasD", CaptionKind::Caption);
+    ASSERT_NE(delay, nullptr);
+    EXPECT_EQ(delay->composed(Language::French), "Délai [ms]");
+    const CaptionRow* buildUp = findRow("LabelRetardT", CaptionKind::Caption);
+    ASSERT_NE(buildUp, nullptr);
+    EXPECT_EQ(buildUp->composed(Language::French), "Temps de montée [ms]");
+}
+
+namespace {
+
+// Whether a French system (Windows-1252) has every character of `utf8`: the
+// Czech letters č and ŕ in a French text are the bytes of è and à read in the
+// Central European code page.
+bool inWestEuropeanCodePage(std::string_view utf8)
+{
+    static const QString extras = QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");
+    for (QChar c : QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))
+        if (c.unicode() >= 0x80 && (c.unicode() < 0xA0 || c.unicode() > 0xFF) && !extras.contains(c))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(FrenchTexts, AreAsAFrenchSystemShowsThem)
+{
+    constexpr auto french = static_cast<std::size_t>(Language::French);
+    constexpr auto czech = static_cast<std::size_t>(Language::Czech);
+    for (const CaptionRow& row : captionRows()) {
+        if (row.text[french] == row.text[czech])
+            continue;  // a Czech text shown in every language ("Nastavit české menu")
+        EXPECT_TRUE(inWestEuropeanCodePage(row.text[french])) << row.target << ": " << row.text[french];
     }
+    for (const MessageRow& row : messageRows())
+        EXPECT_TRUE(inWestEuropeanCodePage(row.text[french])) << row.text[0] << ": " << row.text[french];
+}
+
+TEST(FrenchTexts, TheGearShiftLightIsNotCalledIgnitionRetard)
+{
+    MessageTable messages;
+    messages.loadAll(Language::French);
+    EXPECT_EQ(messages[Msg::GearShiftLight].find("Retard"), std::string::npos);
+    const CaptionRow* row = findRow("LabelPilotLight", CaptionKind::Caption);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->composed(Language::French).find("Retard"), std::string::npos);
 }
 
 TEST(CaptionTable, ControlsWithASingleTextAreNotInTheTable)
@@ -122,8 +166,8 @@ TEST(MessageTexts, LanguageSpecificTexts)
     EXPECT_EQ(messages[Msg::ManualOpenError], "Chyba při otevírání souboru /doc/cs.html !");
     messages.loadAll(Language::French);
     EXPECT_EQ(messages[Msg::Open], "Open");
-    EXPECT_EQ(messages[Msg::GearShiftLight], "Retard ŕ l´allumage");
-    EXPECT_EQ(messages[Msg::ManualOpenError], "Erreur ŕ l´ouvertur du Fichier /doc/en.html !");
+    EXPECT_EQ(messages[Msg::GearShiftLight], "Témoin de passage");
+    EXPECT_EQ(messages[Msg::ManualOpenError], "Erreur à l´ouvertur du Fichier /doc/en.html !");
     messages.loadAll(Language::German);
     EXPECT_EQ(messages[Msg::PrintDateTime], "Zeitpunkt des Ausdruckes   ");
     EXPECT_EQ(messages[Msg::ManualUrl], "/doc/en.html");

@@ -6,11 +6,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "QStringPrinter.h"
 #include "StandInWindow.h"
@@ -18,6 +23,7 @@
 #include "ui/print/PdfPagePrinter.h"
 #include "ui/print/PrintCommands.h"
 #include "ui/print/PrintHeader.h"
+#include "ui/print/SystemPagePrinter.h"
 #include "ui/print/WidgetPrintWindow.h"
 
 using namespace tarvel;
@@ -118,6 +124,26 @@ TEST_F(PrintTest, WithoutAPrinterNothingIsTouched)
     EXPECT_TRUE(window.log.isEmpty());
     EXPECT_TRUE(printer.jobs().isEmpty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(PrintTest, ACancelledPrintDialogLeavesTheWindowUntouched)
+{
+    class Cancelling : public PdfPagePrinter {
+    public:
+        using PdfPagePrinter::PdfPagePrinter;
+        QVector<int> asked;
+        bool choose(int pages) override
+        {
+            asked << pages;
+            return false;
+        }
+    } cancelling(folder.path());
+    PrintCommands cancelled(window, cancelling);
+    EXPECT_EQ(cancelled.printOpenTab("h"), PrintOutcome::Cancelled);
+    EXPECT_EQ(cancelled.printAllTabs("h"), PrintOutcome::Cancelled);
+    EXPECT_EQ(cancelling.asked, (QVector<int>{1, 5}));  // asked once per command, with its page count
+    EXPECT_TRUE(window.log.isEmpty());
+    EXPECT_TRUE(cancelling.jobs().isEmpty());
 }
 
 TEST_F(PrintTest, AJobFailingPartWayStillRestoresTheWindow)
@@ -249,6 +275,60 @@ TEST_F(WidgetPrintTest, PrintShowsTheHeaderOnWhiteAndLeavesItForTheCountdown)
     EXPECT_EQ(rulesApplied, 2);
 }
 
+TEST_F(WidgetPrintTest, NeitherTheFocusNorAnEditsSelectionIsOnThePicture)
+{
+    auto* edit = new QLineEdit(QStringLiteral("15000"), form.centralWidget());
+    edit->setGeometry(10, 10, 120, 24);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    edit->setFocus(Qt::TabFocusReason);  // as the Tab key does: all text selected
+    ASSERT_TRUE(edit->hasFocus());
+    ASSERT_EQ(edit->selectedText(), QStringLiteral("15000"));
+
+    const QImage picture = window.captureClientArea();
+    const QColor highlight = edit->palette().color(QPalette::Active, QPalette::Highlight);
+    int highlighted = 0;
+    const QRect box = edit->geometry();
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (picture.pixelColor(x, y) == highlight)
+                ++highlighted;
+    EXPECT_EQ(highlighted, 0) << "selection or focus frame on the picture";
+
+    // The user's edit is as it was, and was not told it lost the focus.
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("15000"));
+    form.hide();
+}
+
+TEST_F(WidgetPrintTest, ThePictureIsWhiteWhereTheWindowIsGrey)
+{
+    // A switch painted in the window's face colour, as the rules do, and one in red.
+    auto patch = [&](QColor colour, QRect where) {
+        auto* label = new QLabel(form.centralWidget());
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, colour);
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        label->setGeometry(where);
+        return label;
+    };
+    const QColor face = QApplication::palette().color(QPalette::Window);
+    ASSERT_NE(face, QColor(Qt::white));
+    patch(face, {10, 10, 60, 20});
+    patch(Qt::red, {100, 10, 60, 20});
+    patch(QColor(0xf8, 0xf8, 0xf8), {200, 10, 60, 20});  // a group box's lighter grey
+    patch(QColor(0x80, 0x80, 0x80), {300, 10, 60, 20});  // a dark grey, like a frame
+
+    const QImage picture = window.captureClientArea();
+    EXPECT_EQ(picture.pixelColor(40, 20), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(130, 20), QColor(Qt::red));
+    EXPECT_EQ(picture.pixelColor(230, 20), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(330, 20), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(picture.size(), form.centralWidget()->size());
+}
+
 TEST_F(WidgetPrintTest, PrintAllGivesFiveSinglePageJobsOneTabEachAndReopensTheTab)
 {
     WatchingPrinter watching(printer, form);
@@ -281,4 +361,118 @@ TEST_F(WidgetPrintTest, NoPrinterLeavesTheWindowExactlyAsItWas)
     EXPECT_EQ(messageTicks, 0);
     EXPECT_EQ(rulesApplied, 0);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// ---- The system printer path, with a PDF file chosen in place of the dialog ----
+
+namespace {
+
+// Renders page `page` (1-based) of a PDF file at `dpi` with poppler's pdftoppm.
+QImage renderPdfPage(const QString& pdf, int page, int dpi)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (tool.isEmpty())
+        return {};
+    QProcess run;
+    run.start(tool, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QString::number(page),
+                     QStringLiteral("-l"), QString::number(page), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                     pdf, pdf + QStringLiteral(".page")});
+    if (!run.waitForFinished(30000) || run.exitCode() != 0)
+        return {};
+    return QImage(pdf + QStringLiteral(".page.png"));
+}
+
+// The smallest rectangle of the page holding everything that is not white.
+QRect inkedBox(const QImage& page)
+{
+    int left = page.width(), top = page.height(), right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixelColor(x, y).lightness() < 250) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+}  // namespace
+
+TEST_F(PrintTest, SystemPrinterMakesOneDocumentPerCommandWithTheChosenCopies)
+{
+    struct Case {
+        int copies;
+        bool allTabs;
+        int pages;
+    };
+    const Case cases[] = {{1, false, 1}, {1, true, 5}, {2, true, 10}, {3, false, 3}};
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString file = folder.filePath(QStringLiteral("out-%1.pdf").arg(++n));
+        int askedPages = 0;
+        SystemPagePrinter system(nullptr, [&](QPrinter& printer, int pages) {
+            askedPages = pages;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setCopyCount(c.copies);
+            return true;
+        });
+        EXPECT_TRUE(system.available());  // a PDF file can always be chosen
+        PrintCommands viaSystem(window, system);
+        EXPECT_EQ(c.allTabs ? viaSystem.printAllTabs("h") : viaSystem.printOpenTab("h"), PrintOutcome::Printed);
+        EXPECT_EQ(askedPages, c.allTabs ? 5 : 1);
+        EXPECT_EQ(PdfPagePrinter::countPages(file), c.pages) << c.copies << " copies";
+    }
+}
+
+TEST_F(PrintTest, ThePagePictureFillsThePrintableWidthOnWhite)
+{
+    for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        const QString file = folder.filePath(QStringLiteral("page-%1.pdf").arg(int(orientation)));
+        QRectF paint;  // the printable area in points
+        QSizeF paper;
+        SystemPagePrinter system(nullptr, [&](QPrinter& printer, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(orientation);
+            paint = printer.pageLayout().paintRect(QPageLayout::Point);
+            paper = printer.pageLayout().fullRect(QPageLayout::Point).size();
+            return true;
+        });
+        // A window picture that is dark grey to its edges.
+        class Grey : public RecordingWindow {
+        public:
+            QImage captureClientArea() override
+            {
+                QImage picture(934, 772, QImage::Format_RGB32);
+                picture.fill(QColor(60, 60, 60));
+                return picture;
+            }
+        } grey;
+        PrintCommands viaSystem(grey, system);
+        ASSERT_EQ(viaSystem.printOpenTab("h"), PrintOutcome::Printed);
+
+        constexpr int dpi = 36;  // half a point per pixel
+        const QImage page = renderPdfPage(file, 1, dpi);
+        if (page.isNull())
+            GTEST_SKIP() << "pdftoppm (poppler-utils) is needed to look at the page";
+        const double scale = dpi / 72.0;
+        EXPECT_NEAR(page.width(), paper.width() * scale, 1.5);
+        const QRect ink = inkedBox(page);
+        // Portrait: the picture spans the printable width. Landscape: the
+        // page is too low for that; the picture fills the height instead.
+        EXPECT_NEAR(ink.left(), paint.left() * scale, 1.5);
+        EXPECT_NEAR(ink.top(), paint.top() * scale, 1.5);
+        if (orientation == QPageLayout::Portrait) {
+            EXPECT_NEAR(ink.right() + 1, paint.right() * scale, 1.5);
+        } else {
+            EXPECT_NEAR(ink.bottom() + 1, paint.bottom() * scale, 1.5);
+            EXPECT_LE(ink.right() + 1, paint.right() * scale + 1.5);
+        }
+        // Around the picture the paper stays white.
+        EXPECT_EQ(page.pixelColor(0, 0), QColor(Qt::white));
+        EXPECT_EQ(page.pixelColor(page.width() - 1, page.height() - 1), QColor(Qt::white));
+    }
 }

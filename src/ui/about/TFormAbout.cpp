@@ -36,13 +36,17 @@ constexpr ContactLine kContactLines[] = {
 }  // namespace
 
 TFormAbout::TFormAbout(std::function<Language()> currentLanguage, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    // A dialog frame: title and close button only. CustomizeWindowHint keeps
+    // Qt and the window manager from adding minimise and maximise.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       currentLanguage_(std::move(currentLanguage))
 {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("VELDRAN TARVEL 3"));
     setModal(true);
-    resize(kClientWidth, kClientHeight);
+    // Fixed like its contents: a window manager offers no maximise for it.
+    setFixedSize(kClientWidth, kClientHeight);
     QFont face(QStringLiteral("MS Sans Serif"));
     face.setPixelSize(11);
     setFont(face);

@@ -19,15 +19,15 @@ constexpr LangTexts kStartAdvance = {"Start advance", "Start Vorzündung", "Star
 constexpr LangTexts kChannel = {"Channel", "Kanal", "Channel", "Kanál"};
 constexpr LangTexts kInversePolarity = {"Inverse polarity of pick-up", "Umgekehrte Gebereingang", "Inverse polarity of pick-up", "Opačná polarita snímače"};
 constexpr LangTexts kAll = {"All", "Alles", "Tout", "Vše"};
-constexpr LangTexts kDelay = {"Delay [ms]", "Verspätung [ms]", "", "Zpoždění [ms]"};
-constexpr LangTexts kBuildUpTime = {"Build up Time [ms]", "Anlauf [ms]", "", "Náběh [ms]"};
+constexpr LangTexts kDelay = {"Delay [ms]", "Verspätung [ms]", "Délai [ms]", "Zpoždění [ms]"};
+constexpr LangTexts kBuildUpTime = {"Build up Time [ms]", "Anlauf [ms]", "Temps de montée [ms]", "Náběh [ms]"};
 constexpr LangTexts kAdvanceDegrees = {"Advance [°]", "Vorzündung [°]", "Avance [°]", "Předstih [°]"};
-constexpr LangTexts kOpenHint = {"Open file with parametrs", "Kenndatendatei öffnen", "Ouvrir fichier avec paramčtres", "Otevření souboru s parametry"};
-constexpr LangTexts kSaveHint = {"Save parametrs to file", "Kenndaten in Datei speichern", "Sauvegarder les paramčtres", "Uložení parametrů do souboru"};
-constexpr LangTexts kPrintHint = {"Print parametrs", "Kenndaten Drucken", "Imprimer paramčtres", "Tisk parametrů"};
-constexpr LangTexts kProgramHint = {"Programing  set parametrs to ignition", "Kenndaten in die Zündung programmieren", "Programer les paramčtres dans ECU", "Programování nastavených parametrů do zapalování"};
-constexpr LangTexts kVerifyHint = {"Compare set parametrs  with parametrs of ignition", "Kenndaten mit Zündungskenndaten vergleichen", "Comparer les paramčtres de ECU", "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"};
-constexpr LangTexts kReadHint = {"Reading parametrs from ignition", "Kenndaten aus Zündung lesen", "Lire paramčtres ECU", "Čtení parametrů ze zapalování"};
+constexpr LangTexts kOpenHint = {"Open file with parametrs", "Kenndatendatei öffnen", "Ouvrir fichier avec paramètres", "Otevření souboru s parametry"};
+constexpr LangTexts kSaveHint = {"Save parametrs to file", "Kenndaten in Datei speichern", "Sauvegarder les paramètres", "Uložení parametrů do souboru"};
+constexpr LangTexts kPrintHint = {"Print parametrs", "Kenndaten Drucken", "Imprimer paramètres", "Tisk parametrů"};
+constexpr LangTexts kProgramHint = {"Programing  set parametrs to ignition", "Kenndaten in die Zündung programmieren", "Programer les paramètres dans ECU", "Programování nastavených parametrů do zapalování"};
+constexpr LangTexts kVerifyHint = {"Compare set parametrs  with parametrs of ignition", "Kenndaten mit Zündungskenndaten vergleichen", "Comparer les paramètres de ECU", "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"};
+constexpr LangTexts kReadHint = {"Reading parametrs from ignition", "Kenndaten aus Zündung lesen", "Lire paramètres ECU", "Čtení parametrů ze zapalování"};
 
 constexpr CaptionRow kRows[] = {
     {"LabelSpojeni", Kind::Caption, {"No connection with PC", "Keine Verbindung zum PC", "Pas de connection acec pc", "Není spojení s PC"}},
@@ -35,7 +35,7 @@ constexpr CaptionRow kRows[] = {
     {"MenuNew", Kind::MenuItem, {"&New", "&Neu", "&Nouveau", "&Nový"}},
     {"MenuOpen", Kind::MenuItem, {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}},
     {"MenuOpenExeDir", Kind::MenuItem, {"Open from exe dir", "Öffnen aus exe dir", "Open from exe dir", "Otevřít z exe dir"}},
-    {"MenuSave", Kind::MenuItem, {"&Save", "&Speichern", "&Mčmoriser", "&Uložit"}},
+    {"MenuSave", Kind::MenuItem, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
     {"MenuSaveExeDir", Kind::MenuItem, {"Save to exe dir", "Speichern in exe dir", "Save to exe dir", "Uložit do exe dir"}},
     {"MenuPrint", Kind::MenuItem, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
     {"MenuPrintAll", Kind::MenuItem, {"Print all", "Drucken alles", "&Imprimer tout", "Tisk vše"}},
@@ -57,7 +57,7 @@ constexpr CaptionRow kRows[] = {
     {"MenuEnglish", Kind::MenuItem, {"&English", "Englisch", "&Englais", "&Anglicky"}},
     {"MenuGerman", Kind::MenuItem, {"&German", "&Deutsch", "&Allemand", "&Německy"}},
     {"MenuFrench", Kind::MenuItem, {"&French", "&Französisch", "&Francais", "Francouzky"}},
-    {"MenuCzech", Kind::MenuItem, {"&Czech", "&Tschechisch", "&Tchčque", "Če&sky"}},
+    {"MenuCzech", Kind::MenuItem, {"&Czech", "&Tschechisch", "&Tchèque", "Če&sky"}},
     {"MenuHelp", Kind::MenuItem, {"&Help", "&Hilfe", "&Aide", "Nápověda"}},
     {"MenuContens", Kind::MenuItem, {"&Contents...", "&Inhalt...", "&Contenu", "Obsah"}},
     {"MenuAbout", Kind::MenuItem, {"&About...", "&Über Programm...", "&Contenu du programme", "&O programu..."}},
@@ -108,8 +108,8 @@ constexpr CaptionRow kRows[] = {
     {"GroupBoxPalec4", Kind::Caption, kChannel, " 4"},
     {"CheckBoxInvInput1", Kind::Caption, kInversePolarity, " 1"},
     {"CheckBoxInvInput2", Kind::Caption, kInversePolarity, " 2"},
-    {"LabelPilotLight", Kind::Caption, {"Gear Shift Light", "Schaltblitz", "Retard ŕ l´allumage", "Kontrolka řazení"}, " [rpm]"},
-    {"CheckBoxProgHned", Kind::Caption, {"Programming after change", "Programmierung nach Änderung", "Sovegarde aprčs modification", "Programování po změně"}},
+    {"LabelPilotLight", Kind::Caption, {"Gear Shift Light", "Schaltblitz", "Témoin de passage", "Kontrolka řazení"}, " [rpm]"},
+    {"CheckBoxProgHned", Kind::Caption, {"Programming after change", "Programmierung nach Änderung", "Sovegarde après modification", "Programování po změně"}},
     {"CheckBoxZakazCteni", Kind::Caption, {"No Reading", "Lesen Verboten", "Pas axessible", "Zákaz čtení"}},
     {"CheckBoxIgnAll", Kind::Caption, kAll},
     {"CheckBoxServoAll", Kind::Caption, kAll},
@@ -155,7 +155,7 @@ constexpr CaptionRow kRows[] = {
     {"LabelVerze3", Kind::Hint, {"Time of program in ignition", "Programmierzeitpunkt der Zündung", "Temp de programation de la courbe d´avance", "Čas zhotovení programu v zapalování"}},
     {"SpeedButton5", Kind::Hint, kOpenHint},
     {"MenuOpen", Kind::Hint, kOpenHint},
-    {"SpeedButton6", Kind::Hint, {"Set default parametrs", "Neue Kenndatendatei erstellen", "Reprogramation des paramčtres initial Dórigine", "Nastavení výchozích parametrů"}},
+    {"SpeedButton6", Kind::Hint, {"Set default parametrs", "Neue Kenndatendatei erstellen", "Reprogramation des paramètres initial Dórigine", "Nastavení výchozích parametrů"}},
     {"MenuNew", Kind::Hint, {"Set default parameters ", "Neue Kenndatendatei erstellen", "Céer nouveaux fichier ", "Nastavení výchozích parametrů"}},
     {"SpeedButton7", Kind::Hint, kSaveHint},
     {"MenuSave", Kind::Hint, kSaveHint},

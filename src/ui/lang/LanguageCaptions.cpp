@@ -6,6 +6,7 @@
 #include "CaptionWriter.h"
 #include "LanguageChoice.h"
 #include "Placeholders.h"
+#include "QtTranslation.h"
 
 namespace tarvel::ui {
 
@@ -40,6 +41,7 @@ QString ComposeWindowTitle(const QString& currentFile, const QString& suffix)
 void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile)
 {
     checkLanguageItem(window, language);
+    UseQtTranslation(language);
     window.setWindowTitle(ComposeWindowTitle(currentFile));
     CaptionWriter(window).write(language);
     messages.loadCaptionMessages(language);

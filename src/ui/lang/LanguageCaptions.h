@@ -16,7 +16,8 @@ class QObject;
 
 namespace tarvel::ui {
 
-// Checks the menu item of `language` only, composes the window title from
+// Checks the menu item of `language` only, switches Qt's own dialog texts to
+// `language`, composes the window title from
 // `currentFile`, writes the caption table, sets the five " - ---" placeholders
 // while no unit is connected, then loads the messages.
 void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile);

@@ -21,18 +21,22 @@ PrintOutcome PrintCommands::printOpenTab(const QString& header)
 {
     if (!printer_.available())
         return PrintOutcome::NoPrinter;
+    if (!printer_.choose(1))
+        return PrintOutcome::Cancelled;
     beginPrint(header);
     window_.focusVerifyButton();
     window_.applyRules();
     const bool printed = printer_.printPage(window_.captureClientArea());
     endPrint();
-    return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return printed && printer_.finish() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 PrintOutcome PrintCommands::printAllTabs(const QString& header)
 {
     if (!printer_.available())
         return PrintOutcome::NoPrinter;
+    if (!printer_.choose(kPrintTabCount))
+        return PrintOutcome::Cancelled;
     window_.focusVerifyButton();
     beginPrint(header);
     const int previousTab = window_.openTab();
@@ -53,7 +57,7 @@ PrintOutcome PrintCommands::printAllTabs(const QString& header)
         window_.setTabVisible(tab, true);
     window_.openTabAt(previousTab);
     endPrint();
-    return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return printed && printer_.finish() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 }  // namespace tarvel::ui

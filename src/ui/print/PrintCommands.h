@@ -1,10 +1,11 @@
 // "Print" (SpeedButtonPrintClick) and "Print all" (MenuPrintAllClick): the
-// window's client area as a picture, one page per print job.
+// window's client area as a picture, one page per tab printed.
 //
-// Nothing is touched before the printer is known to exist: with no printer the
-// window stays exactly as it was. A job that fails part-way still leaves the
-// window as a finished print does: printing flag clear, rules applied again,
-// all tabs visible and the previously open tab open.
+// Nothing is touched before the printer is known to exist and chosen: with no
+// printer, or the print dialog cancelled, the window stays exactly as it was.
+// A job that fails part-way still leaves the window as a finished print does:
+// printing flag clear, rules applied again, all tabs visible and the
+// previously open tab open.
 #pragma once
 
 #include <QString>
@@ -14,7 +15,8 @@
 
 namespace tarvel::ui {
 
-enum class PrintOutcome { Printed, NoPrinter, Failed };
+// Cancelled: the user closed the print dialog; the window was not touched.
+enum class PrintOutcome { Printed, NoPrinter, Failed, Cancelled };
 
 // Ticks the print header stays in the status label (11 s).
 inline constexpr int kPrintMessageTicks = 200;

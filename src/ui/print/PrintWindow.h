@@ -14,7 +14,8 @@ class PrintWindow {
 public:
     virtual ~PrintWindow() = default;
 
-    // The client area as it looks now (menu bar excluded).
+    // The client area as it looks now (menu bar excluded), as it goes on
+    // paper: white where the screen is light grey, without the keyboard focus.
     virtual QImage captureClientArea() = 0;
     // The `printing` flag the enabling rules and the tick read.
     virtual void setPrinting(bool printing) = 0;

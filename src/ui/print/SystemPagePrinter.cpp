@@ -1,53 +1,74 @@
 #include "SystemPagePrinter.h"
 
-#include <QImage>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "PageFit.h"
 
 namespace tarvel::ui {
 
-namespace {
-
-QPrinterInfo chosenPrinter()
+SystemPagePrinter::SystemPagePrinter(QWidget* dialogParent, Chooser chooser)
+    : dialogParent_(dialogParent), chooser_(std::move(chooser))
 {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-        if (!all.isEmpty())
-            info = all.first();
-    }
-    return info;
 }
 
-}  // namespace
+SystemPagePrinter::~SystemPagePrinter() = default;
 
-bool SystemPagePrinter::available() const
+bool SystemPagePrinter::ShowPrintDialog(QPrinter& printer, QWidget* parent)
 {
-    return !chosenPrinter().isNull();
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool SystemPagePrinter::choose(int pages)
+{
+    lastError_.clear();
+    pages_.clear();
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(QStringLiteral("Tarvel 3"));
+        printer_->setCreator(QStringLiteral("Tarvel 3"));
+    }
+    return chooser_ ? chooser_(*printer_, pages) : ShowPrintDialog(*printer_, dialogParent_);
 }
 
 bool SystemPagePrinter::printPage(const QImage& picture)
 {
-    lastError_.clear();
-    const QPrinterInfo info = chosenPrinter();
-    if (info.isNull()) {
-        lastError_ = QStringLiteral("no printer");
-        return false;
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Tarvel 3"));
-    printer.setCopyCount(1);
+    // Drawn in finish(): the copies of a printer that cannot make them itself
+    // (a PDF file) are drawn here, collated as the dialog asked.
+    pages_.push_back(picture);
+    return true;
+}
+
+bool SystemPagePrinter::finish()
+{
+    if (!printer_ || pages_.isEmpty())
+        return true;
+    const int copies = printer_->supportsMultipleCopies() ? 1 : qMax(1, printer_->copyCount());
+    QVector<const QImage*> order;
+    for (int copy = 0; copy < copies && printer_->collateCopies(); ++copy)
+        for (const QImage& page : pages_)
+            order.push_back(&page);
+    for (const QImage& page : pages_)
+        for (int copy = 0; copy < copies && !printer_->collateCopies(); ++copy)
+            order.push_back(&page);
+
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        lastError_ = info.printerName();
-        return false;
+    bool ok = painter.begin(printer_.get());
+    for (qsizetype i = 0; ok && i < order.size(); ++i) {
+        if (i > 0)
+            ok = printer_->newPage();
+        if (ok)
+            DrawPictureOnPage(painter, QRect(0, 0, printer_->width(), printer_->height()), *order[i]);
     }
-    DrawPictureOnPage(painter, QRect(0, 0, printer.width(), printer.height()), picture);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        lastError_ = info.printerName();
+    if (painter.isActive())
+        ok = painter.end() && ok;
+    pages_.clear();
+    if (!ok || printer_->printerState() == QPrinter::Error) {
+        lastError_ = printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
         return false;
     }
     return true;

@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QVector>
 
 namespace tarvel::ui {
 
@@ -15,6 +17,83 @@ namespace {
 // The tab pages in print order.
 constexpr std::array<const char*, kPrintTabCount> kTabPages = {"TabSheetRuzne", "TabSheetBike", "TabSheetAdvance",
                                                                "TabSheetServo", "TabSheet_Gas"};
+
+// While the page picture is taken no keyboard focus shows: no focus frame
+// and no selected text in an edit. The focus widget is told nothing of
+// losing the focus, so an edit does not end its editing for a picture; it
+// gets the focus and its selection back afterwards.
+class KeyboardFocusHidden : public QObject {
+public:
+    explicit KeyboardFocusHidden(QWidget& area)
+    {
+        for (QLineEdit* edit : area.findChildren<QLineEdit*>()) {
+            if (!edit->hasSelectedText())
+                continue;
+            selections_.push_back({edit, edit->selectionStart(), edit->selectionLength(), edit->cursorPosition()});
+            edit->deselect();
+        }
+        QWidget* focused = QApplication::focusWidget();
+        if (focused && area.isAncestorOf(focused)) {
+            focused_ = focused;
+            focused->installEventFilter(this);
+            focused->clearFocus();
+        }
+    }
+
+    ~KeyboardFocusHidden() override
+    {
+        if (focused_) {
+            focused_->removeEventFilter(this);
+            focused_->setFocus(Qt::OtherFocusReason);
+        }
+        for (const Selection& s : selections_) {
+            if (!s.edit)
+                continue;
+            // The cursor goes back to the end of the selection it was at.
+            if (s.cursor == s.start)
+                s.edit->setSelection(s.start + s.length, -s.length);
+            else
+                s.edit->setSelection(s.start, s.length);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    struct Selection {
+        QPointer<QLineEdit> edit;
+        int start;
+        int length;
+        int cursor;
+    };
+    QVector<Selection> selections_;
+    QPointer<QWidget> focused_;
+};
+
+// Paper is white where the screen is grey: the light neutral greys of the
+// window's surfaces (panels, tab headers, group boxes, switch patches, button
+// faces) become white. Darker greys (frames, text, disabled text) and every
+// colour stay.
+void GreyToPaper(QImage& picture)
+{
+    constexpr int kLightestKeptGrey = 0xE1;  // the frame of a group box
+    picture.convertTo(QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int grey = qRed(pixel);
+            if (grey > kLightestKeptGrey && qGreen(pixel) == grey && qBlue(pixel) == grey)
+                line[x] = qRgb(255, 255, 255);
+        }
+    }
+}
 
 }  // namespace
 
@@ -34,7 +113,13 @@ QImage WidgetPrintWindow::captureClientArea()
     // Labels that size themselves to a new text do so on a posted layout
     // request; the picture must show them sized.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    return clientArea_.grab().toImage();
+    QImage picture;
+    {
+        const KeyboardFocusHidden noFocus(clientArea_);
+        picture = clientArea_.grab().toImage();
+    }
+    GreyToPaper(picture);
+    return picture;
 }
 
 void WidgetPrintWindow::setPrinting(bool printing)
