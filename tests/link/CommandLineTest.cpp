@@ -266,6 +266,7 @@ TEST_F(CommandLineTest, PortsThatDoNotOpenAndUsageErrors)
     Result r = run({"read", "--port", "/dev/tarvel-no-such-port", file("x.ign")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Com opening error!"), std::string::npos);
+    EXPECT_NE(r.err.find("/dev/tarvel-no-such-port: No such file or directory"), std::string::npos) << r.err;
     EXPECT_EQ(run({"monitor", "--port", "/dev/null", "--frames", "1"}).status, 1);
     EXPECT_EQ(run({"read", file("x.ign")}).status, 2);
     EXPECT_EQ(run({"monitor", "--port", "COM3", "--frames", "0"}).status, 2);

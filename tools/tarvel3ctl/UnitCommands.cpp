@@ -61,6 +61,8 @@ void reportFile(ParamFileResult r, const std::string& detail)
     switch (r) {
         case ParamFileResult::OpenError:
             std::fprintf(stderr, "%s\n", m[Msg::OpenFileError].c_str());
+            if (!detail.empty())
+                std::fprintf(stderr, "%s\n", detail.c_str());
             break;
         case ParamFileResult::VersionMismatch:
             std::fprintf(stderr, "%s\n", m[Msg::UnmatchedIgnFile].c_str());
@@ -78,9 +80,10 @@ void reportFile(ParamFileResult r, const std::string& detail)
 std::optional<ParamImage> imageFromFile(const std::string& path)
 {
     ParamImage image = StartupImage();
-    const ParamFileResult r = LoadParamFile(path, image);
+    std::string detail;
+    const ParamFileResult r = LoadParamFile(path, image, &detail);
     if (r != ParamFileResult::Ok) {
-        reportFile(r, path);
+        reportFile(r, detail);
         return std::nullopt;
     }
     NormaliseImage(image);
