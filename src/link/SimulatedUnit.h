@@ -24,6 +24,7 @@ struct SimulatedUnitOptions {
     int corruptEvery = 0;               // flip a bit in every Nth answer (0: never)
     bool noise = false;                 // stray bytes before every third answer
     int delayMs = 0;                    // how late answers go out (applied by the line runner)
+    int saveMs = 1500;                  // how long the saving after a programming lasts
 };
 
 class SimulatedUnit {

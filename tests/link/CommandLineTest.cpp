@@ -129,6 +129,24 @@ TEST_F(CommandLineTest, ReadProgramAndVerifyRoundTrip)
     EXPECT_NE(r.out.find("Verify:: OK"), std::string::npos);
 }
 
+// A unit that goes on saving long after the programming: program stops
+// waiting, but never with the status of success, and says why last. Before,
+// it ended with 0 and "Saving:" as its last line.
+TEST_F(CommandLineTest, ProgramNeverSaysSuccessWhileTheUnitStillSaves)
+{
+    Simulator sim({"--save-ms", "600000"});
+    ASSERT_FALSE(sim.path.empty());
+    const std::string ign = file("unit.ign");
+    ASSERT_EQ(run({"read", "--port", sim.path, ign}).status, 0);
+
+    const Result r = run({"program", "--port", sim.path, ign});
+    EXPECT_EQ(r.status, 3) << r.out << r.err;
+    EXPECT_TRUE(r.out.ends_with("Saving:\n")) << r.out;
+    const std::string last = "The unit has not reported the end of its saving: do not disconnect it until it has finished.\n";
+    ASSERT_GE(r.err.size(), last.size()) << r.err;
+    EXPECT_EQ(r.err.substr(r.err.size() - last.size()), last);
+}
+
 struct FaultCase {
     std::vector<std::string> switches;
     int status;

@@ -21,6 +21,10 @@ namespace {
 
 // The connection label's text: the unit stopped answering.
 constexpr const char* kNoConnection = "No connection with PC";
+// The last line when program stops waiting while the unit may still be saving.
+constexpr const char* kStillSavingText =
+    "The unit has not reported the end of its saving: do not disconnect it until it has finished.";
+constexpr int kSaveWaitTicks = 300;  // about 16.5 s
 
 std::optional<long long> number(const std::string& s)
 {
@@ -113,17 +117,20 @@ int runOnFile(const Args& args, Operation op, const char* usageText)
         return kFailed;
     // The unit stores the pages after the verification: wait until its live
     // data says the saving is over, so nobody unplugs it halfway. A unit that
-    // falls silent meanwhile may not have stored them.
+    // falls silent meanwhile may not have stored them; one that is still
+    // saving when the wait ends (or a signal cuts it short) gets its own
+    // status, never the one of success.
     const auto frames = link.monitorFrames();
-    session.runUntil(
-        [&] {
-            return (link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0) ||
-                   link.connectionLabelVisible();
-        },
-        300, &InstallStopSignals());
+    const auto saved = [&] { return link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0; };
+    session.runUntil([&] { return saved() || link.connectionLabelVisible(); }, kSaveWaitTicks,
+                     &InstallStopSignals());
     if (link.connectionLabelVisible()) {
         std::fprintf(stderr, "%s\n", kNoConnection);
         return kFailed;
+    }
+    if (!saved()) {
+        std::fprintf(stderr, "%s\n", kStillSavingText);
+        return kStillSaving;
     }
     return kOk;
 }
@@ -228,7 +235,8 @@ int cmdSimulate(const Args& args)
 {
     link::SimulatedUnitOptions o;
     const char* text =
-        "simulate [--version N] [--no-reading] [--drop-every N] [--corrupt-every N] [--noise] [--delay MS]";
+        "simulate [--version N] [--no-reading] [--drop-every N] [--corrupt-every N] [--noise] [--delay MS] "
+        "[--save-ms MS]";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](int& into, long long lo, long long hi) {
@@ -253,6 +261,8 @@ int cmdSimulate(const Args& args)
             o.noise = true;
         else if (a == "--delay")
             ok = value(o.delayMs, 0, 60000);
+        else if (a == "--save-ms")
+            ok = value(o.saveMs, 1, 86400000);
         else
             ok = false;
         if (!ok)

@@ -31,8 +31,9 @@ void printHelp(std::FILE* out)
     for (const Command& c : kCommands)
         std::fprintf(out, "  %-46s %s\n", c.usage, c.summary);
     std::fprintf(out,
-                 "\nPORT is COM1..COM20 or a device path. Exit status: 0 success, 1 failed "
-                 "operation, 2 usage error.\n");
+                 "\nPORT is COM1..COM20 or a device path.\n"
+                 "Exit status: 0 success, 1 failed operation, 2 usage error, 3 the unit had not\n"
+                 "finished saving when program ended (do not disconnect it until it has).\n");
 }
 
 }  // namespace
