@@ -147,6 +147,21 @@ TEST_F(CommandLineTest, ProgramNeverSaysSuccessWhileTheUnitStillSaves)
     EXPECT_EQ(r.err.substr(r.err.size() - last.size()), last);
 }
 
+// A file size limit below the size of the file: the read is reported as
+// failed with the reason, the command is not ended by the signal, and no
+// temporary file is left.
+TEST_F(CommandLineTest, ReadUnderAFileSizeLimitFailsCleanly)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.path.empty());
+    ChildProcess p({"/bin/sh", "-c", "ulimit -f 1; exec " + kCtl + " read --port " + sim.path + " " + file("unit.ign")});
+    const auto status = p.wait(kDeadline);
+    ASSERT_TRUE(status);
+    EXPECT_EQ(*status, 1) << p.err();
+    EXPECT_NE(p.err().find("File too large"), std::string::npos) << p.err();
+    EXPECT_TRUE(fs::is_empty(dir)) << "left behind in " << dir;
+}
+
 struct FaultCase {
     std::vector<std::string> switches;
     int status;

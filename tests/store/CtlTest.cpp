@@ -114,3 +114,15 @@ TEST(Tarvel3ctl, FullStandardOutputIsAFailure)
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
 }
+
+// Past a file size limit the write fails and is reported; the signal that
+// comes with it used to end the command (status 153 from the shell).
+TEST(Tarvel3ctl, FileSizeLimitIsAFailureNotASignal)
+{
+    TempFolder folder;
+    const std::string command = "ulimit -f 1; exec " + std::string(TARVEL3CTL) + " defaults >" +
+                                folder.path("out.ign") + " 2>" + folder.path("err");
+    const int raw = std::system(("sh -c '" + command + "'").c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_NE(readFile(folder.path("err")).find("File too large"), std::string::npos) << readFile(folder.path("err"));
+}

@@ -1,4 +1,5 @@
 // tarvel3ctl: the command-line companion of Tarvel 3.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -40,6 +41,9 @@ void printHelp(std::FILE* out)
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a write fails with EFBIG and is reported, instead
+    // of the signal ending the command mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         printHelp(stderr);
         return tarvel::ctl::kUsage;
