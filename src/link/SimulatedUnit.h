@@ -47,6 +47,7 @@ public:
     std::uint16_t programCount() const { return programCount_; }
     const SimulatedUnitOptions& options() const { return options_; }
     int requestsSeen() const { return requests_; }
+    int answersSent() const { return answers_; }
 
     // The live-data frame at time nowMs.
     LinkFrame monitorFrame(std::int64_t nowMs) const;

@@ -278,6 +278,13 @@ int cmdSimulate(const Args& args)
     std::printf("%s\n", sim.slavePath().c_str());
     std::fflush(stdout);
     sim.run(stop);
+    // What the fault switches did, for soak runs.
+    const link::SimulatedUnit& unit = sim.unit();
+    const int requests = unit.requestsSeen();
+    const int answers = unit.answersSent();
+    std::fprintf(stderr, "simulate: requests %d, dropped %d, corrupted %d, noisy %d\n", requests,
+                 o.dropEvery > 0 ? requests / o.dropEvery : 0, o.corruptEvery > 0 ? answers / o.corruptEvery : 0,
+                 o.noise ? answers / 3 : 0);
     return kOk;
 }
 
