@@ -9,6 +9,7 @@
 #include <fstream>
 #include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "ChildProcess.h"
@@ -160,6 +161,24 @@ TEST_F(CommandLineTest, ReadUnderAFileSizeLimitFailsCleanly)
     EXPECT_EQ(*status, 1) << p.err();
     EXPECT_NE(p.err().find("File too large"), std::string::npos) << p.err();
     EXPECT_TRUE(fs::is_empty(dir)) << "left behind in " << dir;
+}
+
+// read onto a FIFO or onto a link that leads nowhere: refused with the path
+// and the reason, nothing blocks and nothing is created elsewhere.
+TEST_F(CommandLineTest, ReadRefusesFifosAndDanglingLinks)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.path.empty());
+    ASSERT_EQ(::mkfifo(file("fifo.ign").c_str(), 0644), 0);
+    fs::create_directory(dir / "elsewhere");
+    fs::create_symlink(dir / "elsewhere" / "new.ign", dir / "dangling.ign");
+    for (const char* name : {"fifo.ign", "dangling.ign"}) {
+        const Result r = run({"read", "--port", sim.path, file(name)});
+        EXPECT_EQ(r.status, 1) << name << ": " << r.err;
+        EXPECT_NE(r.err.find(file(name) + ": "), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo.ign"));
+    EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
 }
 
 struct FaultCase {
