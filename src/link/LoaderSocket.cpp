@@ -121,14 +121,17 @@ bool LoaderListener::bindSocket(const std::filesystem::path& path)
     ::setsockopt(fd_, SOL_SOCKET, SO_PASSCRED, &on, sizeof on);
 
     if (::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+        const int bindError = errno;
         struct stat st {};
-        const bool staleSocket =
-            errno == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode) && !somebodyListens(addr);
-        if (!staleSocket || ::unlink(addr.sun_path) != 0 ||
+        const bool socketThere = bindError == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode);
+        const bool taken = socketThere && somebodyListens(addr);
+        if (!socketThere || taken || ::unlink(addr.sun_path) != 0 ||
             ::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
-            error_ = errno == EADDRINUSE ? path.string() + ": the loader socket belongs to another instance of the "
-                                           "program, which the firmware loader reaches instead of this one"
-                                         : errnoText("bind");
+            if (!socketThere || taken)
+                errno = bindError;
+            error_ = taken ? path.string() + ": the loader socket belongs to another instance of the program, "
+                                             "which the firmware loader reaches instead of this one"
+                           : errnoText(path.c_str());
             ::close(fd_);
             fd_ = -1;
             return false;

@@ -138,4 +138,8 @@ TEST_F(LoaderSocketTest, AMissingFolderIsCreatedPrivate)
     LoaderListener blocked;
     EXPECT_FALSE(blocked.listen(dir / "file" / "tarvel3-loader"));
     EXPECT_FALSE(blocked.error().empty());
+    // A file that is no socket in the socket's place: the reason, not another instance.
+    LoaderListener notASocket;
+    EXPECT_FALSE(notASocket.listen(dir / "file"));
+    EXPECT_EQ(notASocket.error(), (dir / "file").string() + ": Address already in use");
 }
