@@ -3,6 +3,8 @@
 #include <QSessionManager>
 #include <QStyleFactory>
 
+#include <csignal>
+
 #include "AppFont.h"
 #include "ShutdownSignals.h"
 #include "TFormHlav.h"
@@ -12,6 +14,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Past a file size limit a write then fails with EFBIG and the save fails
+    // as on a full disk, instead of the signal ending the program mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // No display name: X11 would append it to every window title, which is
     // composed exactly.

@@ -10,6 +10,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "model/LogSink.h"
+
 namespace tarvel::link {
 
 namespace {
@@ -49,6 +51,27 @@ std::string errnoText(const char* what)
     return std::string(what) + ": " + std::strerror(errno);
 }
 
+// Creates `folder` and its missing parents with mode 0700: on a first run
+// without XDG_RUNTIME_DIR the socket goes in the settings folder, which the
+// program otherwise only creates when it first saves.
+bool createFolder(const std::filesystem::path& folder, std::string& error)
+{
+    struct stat st {};
+    if (folder.empty() || ::stat(folder.c_str(), &st) == 0)
+        return true;
+    if (errno != ENOENT) {
+        error = errnoText(folder.c_str());
+        return false;
+    }
+    if (!createFolder(folder.parent_path(), error))
+        return false;
+    if (::mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
+        error = errnoText(folder.c_str());
+        return false;
+    }
+    return true;
+}
+
 // Someone is bound to the socket file at `addr` right now.
 bool somebodyListens(const sockaddr_un& addr)
 {
@@ -76,8 +99,18 @@ LoaderListener::~LoaderListener()
 bool LoaderListener::listen(const std::filesystem::path& path)
 {
     close();
+    const bool ok = bindSocket(path);
+    if (!ok)
+        log::write(log::Area::Link, "no loader socket: " + error_);
+    return ok;
+}
+
+bool LoaderListener::bindSocket(const std::filesystem::path& path)
+{
     sockaddr_un addr{};
     if (!makeAddress(path, addr, &error_))
+        return false;
+    if (!createFolder(path.parent_path(), error_))
         return false;
     fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
@@ -88,12 +121,17 @@ bool LoaderListener::listen(const std::filesystem::path& path)
     ::setsockopt(fd_, SOL_SOCKET, SO_PASSCRED, &on, sizeof on);
 
     if (::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+        const int bindError = errno;
         struct stat st {};
-        const bool staleSocket =
-            errno == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode) && !somebodyListens(addr);
-        if (!staleSocket || ::unlink(addr.sun_path) != 0 ||
+        const bool socketThere = bindError == EADDRINUSE && ::lstat(addr.sun_path, &st) == 0 && S_ISSOCK(st.st_mode);
+        const bool taken = socketThere && somebodyListens(addr);
+        if (!socketThere || taken || ::unlink(addr.sun_path) != 0 ||
             ::bind(fd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
-            error_ = errno == EADDRINUSE ? path.string() + ": in use by another running copy" : errnoText("bind");
+            if (!socketThere || taken)
+                errno = bindError;
+            error_ = taken ? path.string() + ": the loader socket belongs to another instance of the program, "
+                                             "which the firmware loader reaches instead of this one"
+                           : errnoText(path.c_str());
             ::close(fd_);
             fd_ = -1;
             return false;

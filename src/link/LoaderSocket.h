@@ -32,9 +32,10 @@ public:
     LoaderListener(const LoaderListener&) = delete;
     LoaderListener& operator=(const LoaderListener&) = delete;
 
-    // Binds the socket; a stale socket file left by a program that died is
-    // replaced, one another running copy listens on is not. False with a
-    // reason in error().
+    // Binds the socket, creating its folder (mode 0700) when it is missing;
+    // a stale socket file left by a program that died is replaced, one
+    // another running instance listens on is not. False with a reason in
+    // error(), which is also logged.
     bool listen(const std::filesystem::path& path);
     void close();
 
@@ -47,6 +48,8 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    bool bindSocket(const std::filesystem::path& path);
+
     int fd_ = -1;
     std::filesystem::path path_;
     std::string error_;

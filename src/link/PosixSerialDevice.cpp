@@ -1,5 +1,8 @@
 #include "link/PosixSerialDevice.h"
 
+#include "link/DeviceOpenDetail.h"
+#include "model/LogSink.h"
+
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -60,8 +63,11 @@ bool PosixSerialDevice::open(const std::string& path)
     close();
     error_.clear();
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0)
-        return fail(path.c_str());
+    if (fd_ < 0) {
+        error_ = DeviceOpenDetail(path, errno);
+        log::write(log::Area::Link, "cannot open " + error_);
+        return false;
+    }
     if (!::isatty(fd_))
         return fail((path + ": not a serial device").c_str());
     // TIOCEXCL keeps other programs out, except root; the advisory lock also

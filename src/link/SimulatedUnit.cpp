@@ -12,7 +12,6 @@ namespace tarvel::link {
 
 namespace {
 constexpr std::int64_t kFrameGapMs = 30;  // a partial request older than this is dropped
-constexpr std::int64_t kSaveDurationMs = 1500;
 constexpr std::int64_t kSweepMs = 12000;    // one sweep of the engine speed up and down
 constexpr std::int64_t kThrottleMs = 7000;  // one opening and closing of the throttle
 
@@ -186,8 +185,9 @@ LinkFrame SimulatedUnit::monitorFrame(std::int64_t nowMs) const
         put16(f, mon::test + 2 * i, static_cast<int>((t / 55 + 100 * i) % 1000));
     put16(f, mon::startLimiterRpm, p[fld::startLimiterMin] * 100);
     int saveCount = 0;
-    if (saveStartMs_ >= 0 && t - saveStartMs_ < kSaveDurationMs)
-        saveCount = std::max(1, static_cast<int>(414 - (t - saveStartMs_) * 414 / kSaveDurationMs));
+    const std::int64_t saveMs = std::max(1, options_.saveMs);
+    if (saveStartMs_ >= 0 && t - saveStartMs_ < saveMs)
+        saveCount = std::max(1, static_cast<int>(414 - (t - saveStartMs_) * 414 / saveMs));
     put16(f, mon::saveCount, saveCount);
 
     putFlag(f, mon::inStartLimiter, inStartLimiter);

@@ -24,6 +24,7 @@ struct SimulatedUnitOptions {
     int corruptEvery = 0;               // flip a bit in every Nth answer (0: never)
     bool noise = false;                 // stray bytes before every third answer
     int delayMs = 0;                    // how late answers go out (applied by the line runner)
+    int saveMs = 1500;                  // how long the saving after a programming lasts
 };
 
 class SimulatedUnit {
@@ -46,6 +47,7 @@ public:
     std::uint16_t programCount() const { return programCount_; }
     const SimulatedUnitOptions& options() const { return options_; }
     int requestsSeen() const { return requests_; }
+    int answersSent() const { return answers_; }
 
     // The live-data frame at time nowMs.
     LinkFrame monitorFrame(std::int64_t nowMs) const;

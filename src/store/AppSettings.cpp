@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 
+#include "SafeFileWriter.h"
 #include "StateDump.h"
 
 namespace tarvel {
@@ -58,6 +59,9 @@ ProfileFile LoadSettingsFile(const AppPaths& paths)
 
 void LoadSettings(const AppPaths& paths, FormSettings& form, ParamImage& image)
 {
+    // A save cut short by a kill leaves its temporary file; nobody else removes it.
+    for (std::string_view name : {kSettingsFileName, kStateDumpFileName})
+        SafeFileWriter::removeLeftovers(paths.folder, std::string(name));
     ReadFormSettings(LoadSettingsFile(paths), form);
     LoadStateDump(paths.stateDumpFile(), image);
 }

@@ -48,7 +48,8 @@ void WriteFormSettings(ProfileFile& profile, const FormSettings& form);
 // there is no file).
 ProfileFile LoadSettingsFile(const AppPaths& paths);
 
-// Start-up: FORM_HLAV into `form`, then the state dump over `image` when there is one.
+// Start-up: removes the temporary files of both files that killed processes
+// left, then FORM_HLAV into `form`, then the state dump over `image` when there is one.
 void LoadSettings(const AppPaths& paths, FormSettings& form, ParamImage& image);
 
 struct SaveSettingsResult {

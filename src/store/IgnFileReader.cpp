@@ -1,9 +1,7 @@
 #include "IgnFileReader.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "IgnKeywords.h"
+#include "SafeFileReader.h"
 #include "TokenScanner.h"
 
 namespace tarvel {
@@ -81,15 +79,15 @@ bool IgnFileReader(std::string_view text, ParamImage& image)
     return readStream(source, image);
 }
 
-IgnLoadResult LoadIgnFile(const std::string& path, ParamImage& image)
+IgnLoadResult LoadIgnFile(const std::string& path, ParamImage& image, std::string* detail)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    SafeFileReader file(path);
+    if (!file.isOpen()) {
+        if (detail != nullptr)
+            *detail = file.error();
         return IgnLoadResult::OpenError;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return IgnLoadResult::OpenError;
-    return IgnFileReader(in, image) ? IgnLoadResult::Loaded : IgnLoadResult::UnmatchedVersion;
+    }
+    return IgnFileReader(file.stream(), image) ? IgnLoadResult::Loaded : IgnLoadResult::UnmatchedVersion;
 }
 
 }  // namespace tarvel

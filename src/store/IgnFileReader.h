@@ -24,8 +24,10 @@ enum class IgnLoadResult {
     UnmatchedVersion  // "Unmatched version of *.ign file!"
 };
 
-// Opens the file at `path` (a folder counts as a file that cannot be opened)
-// and reads it over `image`. Anything but Loaded leaves the image unchanged.
-IgnLoadResult LoadIgnFile(const std::string& path, ParamImage& image);
+// Opens the file at `path` through SafeFileReader (a folder, a FIFO or a
+// device counts as a file that cannot be opened) and reads it over `image`.
+// Anything but Loaded leaves the image unchanged. On OpenError `detail`, when
+// given, gets the path and the reason ("<path>: Permission denied").
+IgnLoadResult LoadIgnFile(const std::string& path, ParamImage& image, std::string* detail = nullptr);
 
 }  // namespace tarvel

@@ -1,10 +1,8 @@
 #include "ProfileFile.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "SafeFileReader.h"
 #include "SafeFileWriter.h"
 
 namespace tarvel {
@@ -75,20 +73,13 @@ ProfileFile::ProfileFile(std::string_view text)
 bool ProfileFile::load(const std::string& path)
 {
     lines_.clear();
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found)
+    SafeFileReader file(path);
+    if (file.missing())
         return true;
-    if (status.type() == std::filesystem::file_type::directory)
+    std::string text;
+    if (!file.readAll(text))
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        return false;
-    *this = ProfileFile(text.str());
+    *this = ProfileFile(text);
     return true;
 }
 

@@ -18,8 +18,9 @@ public:
     ProfileFile() = default;
     explicit ProfileFile(std::string_view text);
 
-    // Reads the file. A missing file gives an empty profile and true; false
-    // when the file is there but cannot be read (the profile is then empty).
+    // Reads the file through SafeFileReader. A missing file gives an empty
+    // profile and true; false when the file is there but cannot be read or is
+    // refused (the profile is then empty).
     bool load(const std::string& path);
     // Writes the whole text through SafeFileWriter.
     bool save(const std::string& path, std::string* error = nullptr) const;

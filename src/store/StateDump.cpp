@@ -1,9 +1,8 @@
 #include "StateDump.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
+#include "SafeFileReader.h"
 #include "SafeFileWriter.h"
 #include "TokenScanner.h"
 
@@ -57,13 +56,10 @@ int ReadStateDump(std::string_view text, ParamImage& image)
 
 bool LoadStateDump(const std::string& path, ParamImage& image)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    SafeFileReader file(path);
+    if (!file.isOpen())
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return false;
-    ReadStateDump(in, image);
+    ReadStateDump(file.stream(), image);
     return true;
 }
 

@@ -19,7 +19,8 @@ std::string StateDumpText(const ParamImage& image);
 int ReadStateDump(std::istream& in, ParamImage& image);
 int ReadStateDump(std::string_view text, ParamImage& image);
 
-// False when the file cannot be opened (the image is then unchanged).
+// False when the file cannot be opened or is refused by SafeFileReader (the
+// image is then unchanged).
 bool LoadStateDump(const std::string& path, ParamImage& image);
 // Through SafeFileWriter: false leaves the previous dump as it was.
 bool SaveStateDump(const std::string& path, const ParamImage& image, std::string* error = nullptr);

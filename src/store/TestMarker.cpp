@@ -1,8 +1,6 @@
 #include "TestMarker.h"
 
-#include <filesystem>
-#include <fstream>
-
+#include "SafeFileReader.h"
 #include "TokenScanner.h"
 
 namespace tarvel {
@@ -23,11 +21,8 @@ bool HasTestMarker(std::istream& in)
 
 bool ReadTestMarker(const std::string& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    return in.is_open() && HasTestMarker(in);
+    SafeFileReader file(path);
+    return file.isOpen() && HasTestMarker(file.stream());
 }
 
 }  // namespace tarvel

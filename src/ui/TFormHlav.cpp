@@ -806,8 +806,11 @@ void TFormHlav::setPortHints()
 void TFormHlav::listenForLoader()
 {
     const auto path = link::loaderSocketPath(paths_.folder);
-    if (!loader_.listen(path))
-        return;  // another copy listens there, or no folder: the loader cannot reach this one
+    if (!loader_.listen(path)) {
+        // Another instance listens there (the link logs it too): the loader cannot reach this one.
+        qWarning("%s", loader_.error().c_str());
+        return;
+    }
     loaderNotifier_ = new QSocketNotifier(loader_.fd(), QSocketNotifier::Read, this);
     connect(loaderNotifier_, &QSocketNotifier::activated, this, [this] {
         link_->handleLoaderMessages(loader_);

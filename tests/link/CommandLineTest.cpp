@@ -9,6 +9,7 @@
 #include <fstream>
 #include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "ChildProcess.h"
@@ -127,6 +128,57 @@ TEST_F(CommandLineTest, ReadProgramAndVerifyRoundTrip)
     r = run({"verify", "--port", sim.path, ign});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Verify:: OK"), std::string::npos);
+}
+
+// A unit that goes on saving long after the programming: program stops
+// waiting, but never with the status of success, and says why last. Before,
+// it ended with 0 and "Saving:" as its last line.
+TEST_F(CommandLineTest, ProgramNeverSaysSuccessWhileTheUnitStillSaves)
+{
+    Simulator sim({"--save-ms", "600000"});
+    ASSERT_FALSE(sim.path.empty());
+    const std::string ign = file("unit.ign");
+    ASSERT_EQ(run({"read", "--port", sim.path, ign}).status, 0);
+
+    const Result r = run({"program", "--port", sim.path, ign});
+    EXPECT_EQ(r.status, 3) << r.out << r.err;
+    EXPECT_TRUE(r.out.ends_with("Saving:\n")) << r.out;
+    const std::string last = "The unit has not reported the end of its saving: do not disconnect it until it has finished.\n";
+    ASSERT_GE(r.err.size(), last.size()) << r.err;
+    EXPECT_EQ(r.err.substr(r.err.size() - last.size()), last);
+}
+
+// A file size limit below the size of the file: the read is reported as
+// failed with the reason, the command is not ended by the signal, and no
+// temporary file is left.
+TEST_F(CommandLineTest, ReadUnderAFileSizeLimitFailsCleanly)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.path.empty());
+    ChildProcess p({"/bin/sh", "-c", "ulimit -f 1; exec " + kCtl + " read --port " + sim.path + " " + file("unit.ign")});
+    const auto status = p.wait(kDeadline);
+    ASSERT_TRUE(status);
+    EXPECT_EQ(*status, 1) << p.err();
+    EXPECT_NE(p.err().find("File too large"), std::string::npos) << p.err();
+    EXPECT_TRUE(fs::is_empty(dir)) << "left behind in " << dir;
+}
+
+// read onto a FIFO or onto a link that leads nowhere: refused with the path
+// and the reason, nothing blocks and nothing is created elsewhere.
+TEST_F(CommandLineTest, ReadRefusesFifosAndDanglingLinks)
+{
+    Simulator sim;
+    ASSERT_FALSE(sim.path.empty());
+    ASSERT_EQ(::mkfifo(file("fifo.ign").c_str(), 0644), 0);
+    fs::create_directory(dir / "elsewhere");
+    fs::create_symlink(dir / "elsewhere" / "new.ign", dir / "dangling.ign");
+    for (const char* name : {"fifo.ign", "dangling.ign"}) {
+        const Result r = run({"read", "--port", sim.path, file(name)});
+        EXPECT_EQ(r.status, 1) << name << ": " << r.err;
+        EXPECT_NE(r.err.find(file(name) + ": "), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo.ign"));
+    EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
 }
 
 struct FaultCase {
@@ -266,6 +318,7 @@ TEST_F(CommandLineTest, PortsThatDoNotOpenAndUsageErrors)
     Result r = run({"read", "--port", "/dev/tarvel-no-such-port", file("x.ign")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Com opening error!"), std::string::npos);
+    EXPECT_NE(r.err.find("/dev/tarvel-no-such-port: No such file or directory"), std::string::npos) << r.err;
     EXPECT_EQ(run({"monitor", "--port", "/dev/null", "--frames", "1"}).status, 1);
     EXPECT_EQ(run({"read", file("x.ign")}).status, 2);
     EXPECT_EQ(run({"monitor", "--port", "COM3", "--frames", "0"}).status, 2);

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "link/LoaderSocket.h"
+#include "model/LogSink.h"
 
 using namespace tarvel::link;
 namespace fs = std::filesystem;
@@ -72,9 +73,13 @@ TEST_F(LoaderSocketTest, StaleSocketIsReplacedButALiveOneIsNot)
     {
         LoaderListener first;
         ASSERT_TRUE(first.listen(path));
+        std::string logged;
+        tarvel::log::setSink([&](tarvel::log::Area, std::string_view line) { logged += line; });
         LoaderListener second;
         EXPECT_FALSE(second.listen(path));
-        EXPECT_FALSE(second.error().empty());
+        tarvel::log::setSink({});
+        EXPECT_NE(second.error().find("belongs to another instance"), std::string::npos) << second.error();
+        EXPECT_NE(logged.find(second.error()), std::string::npos) << logged;
     }
     // A program that died leaves its socket file behind: bind one and close it
     // without removing the file.
@@ -110,4 +115,31 @@ TEST(LoaderSocketPath, RuntimeFolderFirstThenTheGivenFolder)
         ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     else
         ::unsetenv("XDG_RUNTIME_DIR");
+}
+
+// On a first run without XDG_RUNTIME_DIR the socket goes in the settings
+// folder, which does not exist yet: it is created, private to the user.
+TEST_F(LoaderSocketTest, AMissingFolderIsCreatedPrivate)
+{
+    const fs::path nested = dir / "config" / "tarvel3" / "tarvel3-loader";
+    LoaderListener listener;
+    ASSERT_TRUE(listener.listen(nested)) << listener.error();
+    for (const fs::path& folder : {dir / "config", dir / "config" / "tarvel3"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << folder;
+    }
+    ASSERT_TRUE(sendLoaderMessage(nested, {2, kLoaderRelease}));
+    EXPECT_TRUE(listener.receive());
+
+    // A file where the folder should be: refused with the reason.
+    std::FILE* blocker = std::fopen((dir / "file").c_str(), "w");
+    std::fclose(blocker);
+    LoaderListener blocked;
+    EXPECT_FALSE(blocked.listen(dir / "file" / "tarvel3-loader"));
+    EXPECT_FALSE(blocked.error().empty());
+    // A file that is no socket in the socket's place: the reason, not another instance.
+    LoaderListener notASocket;
+    EXPECT_FALSE(notASocket.listen(dir / "file"));
+    EXPECT_EQ(notASocket.error(), (dir / "file").string() + ": Address already in use");
 }

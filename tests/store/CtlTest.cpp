@@ -1,6 +1,7 @@
 // tarvel3ctl defaults and normalise as a user runs them: bytes on standard
 // output, messages on standard error, exit status.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -24,7 +25,8 @@ CtlRun ctl(const TempFolder& folder, const std::string& args)
 {
     const std::string out = folder.path("stdout");
     const std::string err = folder.path("stderr");
-    const std::string command = std::string(TARVEL3CTL) + " " + args + " >" + out + " 2>" + err;
+    // A command that hangs is killed and counts as a failure, not a hung test.
+    const std::string command = "timeout -k 5 30 " + std::string(TARVEL3CTL) + " " + args + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
 }
@@ -66,14 +68,17 @@ TEST(Tarvel3ctl, Failures)
 {
     TempFolder folder;
     writeFile(folder.path("old.ign"), "KORVANEX_KEY 47\r\nBASE_ADV 3");
+    ::mkfifo(folder.path("fifo.ign").c_str(), 0644);  // used to stall the command
     struct Case {
         std::string args;
         int status;
         std::string err;  // exact, or "" for any usage text
     };
     const Case cases[] = {
-        {"normalise " + folder.path("missing.ign"), 1, "Open file error!\n"},
-        {"normalise " + folder.path(), 1, "Open file error!\n"},
+        {"normalise " + folder.path("missing.ign"), 1,
+         "Open file error!\n" + folder.path("missing.ign") + ": No such file or directory\n"},
+        {"normalise " + folder.path(), 1, "Open file error!\n" + folder.path() + ": Is a directory\n"},
+        {"normalise " + folder.path("fifo.ign"), 1, "Open file error!\n" + folder.path("fifo.ign") + ": not a regular file\n"},
         {"normalise " + folder.path("old.ign"), 1, "Unmatched version of *.ign file!\n"},
         {"normalise", 2, ""},
         {"normalise a b", 2, ""},
@@ -108,4 +113,16 @@ TEST(Tarvel3ctl, FullStandardOutputIsAFailure)
     const std::string command = std::string(TARVEL3CTL) + " defaults >/dev/full 2>/dev/null";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+}
+
+// Past a file size limit the write fails and is reported; the signal that
+// comes with it used to end the command (status 153 from the shell).
+TEST(Tarvel3ctl, FileSizeLimitIsAFailureNotASignal)
+{
+    TempFolder folder;
+    const std::string command = "ulimit -f 1; exec " + std::string(TARVEL3CTL) + " defaults >" +
+                                folder.path("out.ign") + " 2>" + folder.path("err");
+    const int raw = std::system(("sh -c '" + command + "'").c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_NE(readFile(folder.path("err")).find("File too large"), std::string::npos) << readFile(folder.path("err"));
 }

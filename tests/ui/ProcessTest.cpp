@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -11,6 +12,9 @@
 
 #include <atomic>
 #include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 
 #include "link/PtySimulator.h"
@@ -135,6 +139,129 @@ TEST(Process, EndedBySignalSavesSettingsAndStateDump)
         NormaliseImage(again);
         EXPECT_EQ(again, dumped) << "the dump is normalised";
     }
+}
+
+namespace {
+
+// The program with its settings in `home` (and the loader socket there too,
+// unless `runtime` names a folder for it).
+void startProgram(QProcess& program, const QString& home, const QString& runtime = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TARVEL3_HOME"), home);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (runtime.isEmpty())
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    else
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(TARVEL3_PROGRAM), {});
+}
+
+// Ends the program by SIGTERM; true when it ended normally with status 0.
+bool endProgram(QProcess& program)
+{
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    return program.waitForFinished(20000) && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace
+
+// A FIFO named as the state dump: the start-up used to wait in open() for a
+// writer for ever (and SIGTERM no longer ended it). Now it reaches its end
+// (the loader socket appears), SIGTERM ends it, and the FIFO is left as it is.
+// (A FIFO as the settings file is the window test Settings.FifosAsSettingsFiles:
+// without the settings there is no unit behind COM1 here.)
+TEST(Process, AFifoAsTheStateDumpDoesNotHoldUpTheStart)
+{
+    UnitOnPty unit;
+    ASSERT_TRUE(unit.running()) << unit.error();
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QDir dir(home.path());
+    write(dir.filePath(QStringLiteral("tarvel3")), unit.portsSection());
+    ASSERT_EQ(::mkfifo(dir.filePath(QStringLiteral("_tarvel3")).toLocal8Bit().constData(), 0600), 0);
+
+    QProcess program;
+    startProgram(program, home.path());
+    ASSERT_TRUE(program.waitForStarted(10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("tarvel3-loader"))); }, 20000))
+        << "the start-up did not finish";
+    EXPECT_TRUE(endProgram(program)) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(entries(home.path()), (QStringList{"_tarvel3", "tarvel3"}));
+    EXPECT_FALSE(QFileInfo(dir.filePath(QStringLiteral("_tarvel3"))).isFile());
+}
+
+// Under a file size limit smaller than the state dump the dump cannot be
+// written at exit: the program used to be killed by SIGXFSZ (status 153, a
+// temporary file left). Now the save fails like on a full disk: the program
+// ends normally, the previous dump stays whole and nothing is left behind.
+TEST(Process, AFileSizeLimitFailsTheSaveNotTheProgram)
+{
+    UnitOnPty unit;
+    ASSERT_TRUE(unit.running()) << unit.error();
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QDir dir(home.path());
+    write(dir.filePath(QStringLiteral("tarvel3")), unit.portsSection());
+    const QByteArray previous = QByteArray::fromStdString(StateDumpText(ParamImage{}));
+    ASSERT_GT(previous.size(), 1024);
+    write(dir.filePath(QStringLiteral("_tarvel3")), previous);
+
+    QProcess program;
+    program.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    startProgram(program, home.path());
+    ASSERT_TRUE(program.waitForStarted(10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("tarvel3-loader"))); }, 20000));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(read(dir.filePath(QStringLiteral("_tarvel3"))), previous);
+    EXPECT_TRUE(read(dir.filePath(QStringLiteral("tarvel3"))).contains("[FORM_HLAV]"));
+    EXPECT_EQ(entries(home.path()), (QStringList{"_tarvel3", "tarvel3"}));
+}
+
+// Two instances of one user share the loader socket's place: the second says
+// on its standard error that the socket belongs to the other one.
+TEST(Process, ASecondInstanceSaysTheLoaderSocketIsTaken)
+{
+    UnitOnPty firstUnit, secondUnit;
+    ASSERT_TRUE(firstUnit.running() && secondUnit.running());
+    QTemporaryDir firstHome, secondHome, runtime;
+    ASSERT_TRUE(firstHome.isValid() && secondHome.isValid() && runtime.isValid());
+    write(QDir(firstHome.path()).filePath(QStringLiteral("tarvel3")), firstUnit.portsSection());
+    write(QDir(secondHome.path()).filePath(QStringLiteral("tarvel3")), secondUnit.portsSection());
+    const QString socket = QDir(runtime.path()).filePath(QStringLiteral("tarvel3-loader"));
+
+    QProcess first, second;
+    startProgram(first, firstHome.path(), runtime.path());
+    ASSERT_TRUE(first.waitForStarted(10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 20000));
+    startProgram(second, secondHome.path(), runtime.path());
+    ASSERT_TRUE(second.waitForStarted(10000));
+    QByteArray errors;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            second.waitForReadyRead(100);  // no event loop here to read the pipe
+            errors += second.readAllStandardError();
+            return errors.contains("belongs to another instance");
+        },
+        20000))
+        << errors.toStdString();
+    EXPECT_TRUE(errors.contains(socket.toLocal8Bit())) << errors.toStdString();
+    EXPECT_TRUE(endProgram(second));
+    EXPECT_TRUE(QFile::exists(socket)) << "the second instance removed the first one's socket";
+    EXPECT_TRUE(endProgram(first));
 }
 
 // What the desktop shows as the title is the composed title and nothing more

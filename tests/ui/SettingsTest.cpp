@@ -1,8 +1,19 @@
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "HintHandler.h"
 #include "WindowFixture.h"
+#include "link/LoaderSocket.h"
 #include "store/StateDump.h"
 
 namespace tarvel::test {
@@ -100,6 +111,93 @@ protected:
 TEST_F(LowerCaseWord, LeavesTheLanguageOfTheSettings)
 {
     EXPECT_EQ(window->language(), 3);
+}
+
+
+// FIFOs named as the settings file and the state dump: the start-up used to
+// wait in open() for a writer for ever. A watcher that would release it after
+// a few seconds (by opening the writing ends) makes a regression fail rather
+// than hang. The window starts on its defaults; the FIFOs stay as they are.
+class FifoSettings : public WindowFixture {
+protected:
+    void prepareFolder() override
+    {
+        for (const char* name : {"tarvel3", "_tarvel3"})
+            ::mkfifo(QDir(folder.path()).filePath(QString::fromLatin1(name)).toLocal8Bit().constData(), 0600);
+        watcher_ = std::thread([this] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+            while (!started_.load()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                if (std::chrono::steady_clock::now() < deadline)
+                    continue;
+                for (const char* name : {"tarvel3", "_tarvel3"}) {
+                    const QByteArray path = QDir(folder.path()).filePath(QString::fromLatin1(name)).toLocal8Bit();
+                    const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                    if (fd >= 0) {
+                        stuck_ = true;
+                        ::close(fd);
+                    }
+                }
+            }
+        });
+    }
+    void TearDown() override
+    {
+        started_ = true;
+        if (watcher_.joinable())
+            watcher_.join();
+        WindowFixture::TearDown();
+    }
+    std::thread watcher_;
+    std::atomic<bool> started_{false};
+    std::atomic<bool> stuck_{false};
+};
+
+TEST_F(FifoSettings, NeitherBlockTheStartNorGetReplaced)
+{
+    started_ = true;
+    watcher_.join();
+    EXPECT_FALSE(stuck_.load()) << "the start-up blocked on a FIFO";
+    EXPECT_EQ(window->language(), 0);
+    window->close();
+    for (const char* name : {"tarvel3", "_tarvel3"})
+        EXPECT_FALSE(QFileInfo(QDir(folder.path()).filePath(QString::fromLatin1(name))).isFile()) << name;
+}
+
+// First run without XDG_RUNTIME_DIR and without the settings folder: the
+// loader socket goes in that folder, which used to appear only at exit, so
+// the firmware loader could not reach the program. Now the folder is created
+// (private) at start.
+class FirstRunWithoutRuntimeDir : public WindowFixture {
+protected:
+    void prepareFolder() override
+    {
+        hadRuntime_ = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        runtime_ = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        home_ = QDir(folder.path()).filePath(QStringLiteral("config/tarvel3"));
+        qputenv("TARVEL3_HOME", home_.toUtf8());
+    }
+    void TearDown() override
+    {
+        WindowFixture::TearDown();
+        if (hadRuntime_)
+            qputenv("XDG_RUNTIME_DIR", runtime_);
+    }
+    QString home_;
+    QByteArray runtime_;
+    bool hadRuntime_ = false;
+};
+
+TEST_F(FirstRunWithoutRuntimeDir, TheLoaderSocketIsThereFromTheStart)
+{
+    const QString socket = QDir(home_).filePath(QStringLiteral("tarvel3-loader"));
+    EXPECT_TRUE(QFileInfo::exists(socket));
+    EXPECT_EQ(QFileInfo(home_).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                                   QFileDevice::WriteUser | QFileDevice::ExeUser);
+    std::string error;
+    EXPECT_TRUE(link::sendLoaderMessage(socket.toStdString(), {3, link::kLoaderResetRelease}, &error)) << error;
 }
 
 }  // namespace tarvel::test

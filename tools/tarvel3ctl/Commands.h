@@ -1,5 +1,6 @@
 // The commands of tarvel3ctl. Each takes the arguments after its name and
-// returns the exit status: 0 success, 1 a failed operation, 2 a usage error.
+// returns the exit status: 0 success, 1 a failed operation, 2 a usage error,
+// 3 (program) the unit had not finished saving when the command ended.
 #pragma once
 
 #include <string>
@@ -12,6 +13,7 @@ using Args = std::vector<std::string>;
 inline constexpr int kOk = 0;
 inline constexpr int kFailed = 1;
 inline constexpr int kUsage = 2;
+inline constexpr int kStillSaving = 3;
 
 // Parameter files (FileCommands.cpp).
 int cmdDefaults(const Args& args);

@@ -20,11 +20,14 @@ int usage(const char* line)
     return kUsage;
 }
 
-int failure(Msg message)
+// The message, then the detail (the path and the system's reason) when there is one.
+int failure(Msg message, const std::string& detail = {})
 {
     MessageTable messages;
     messages.loadMessages(Language::English);
     std::fprintf(stderr, "%s\n", messages[message].c_str());
+    if (!detail.empty())
+        std::fprintf(stderr, "%s\n", detail.c_str());
     return kFailed;
 }
 
@@ -75,9 +78,10 @@ int cmdNormalise(const Args& args)
     if (args.size() != 1 || args[0].empty() || (args[0].size() > 1 && args[0][0] == '-'))
         return usage("normalise FILE");
     ParamImage image = StartupImage();
-    switch (LoadIgnFile(args[0], image)) {
+    std::string detail;
+    switch (LoadIgnFile(args[0], image, &detail)) {
         case IgnLoadResult::OpenError:
-            return failure(Msg::OpenFileError);
+            return failure(Msg::OpenFileError, detail);
         case IgnLoadResult::UnmatchedVersion:
             return failure(Msg::UnmatchedIgnFile);
         case IgnLoadResult::Loaded:

@@ -6,9 +6,9 @@
 
 namespace tarvel::ctl {
 
-ParamFileResult LoadParamFile(const std::string& path, ParamImage& image)
+ParamFileResult LoadParamFile(const std::string& path, ParamImage& image, std::string* detail)
 {
-    switch (LoadIgnFile(path, image)) {
+    switch (LoadIgnFile(path, image, detail)) {
         case IgnLoadResult::Loaded:
             return ParamFileResult::Ok;
         case IgnLoadResult::OpenError:

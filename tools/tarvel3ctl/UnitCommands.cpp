@@ -21,6 +21,10 @@ namespace {
 
 // The connection label's text: the unit stopped answering.
 constexpr const char* kNoConnection = "No connection with PC";
+// The last line when program stops waiting while the unit may still be saving.
+constexpr const char* kStillSavingText =
+    "The unit has not reported the end of its saving: do not disconnect it until it has finished.";
+constexpr int kSaveWaitTicks = 300;  // about 16.5 s
 
 std::optional<long long> number(const std::string& s)
 {
@@ -61,6 +65,8 @@ void reportFile(ParamFileResult r, const std::string& detail)
     switch (r) {
         case ParamFileResult::OpenError:
             std::fprintf(stderr, "%s\n", m[Msg::OpenFileError].c_str());
+            if (!detail.empty())
+                std::fprintf(stderr, "%s\n", detail.c_str());
             break;
         case ParamFileResult::VersionMismatch:
             std::fprintf(stderr, "%s\n", m[Msg::UnmatchedIgnFile].c_str());
@@ -78,9 +84,10 @@ void reportFile(ParamFileResult r, const std::string& detail)
 std::optional<ParamImage> imageFromFile(const std::string& path)
 {
     ParamImage image = StartupImage();
-    const ParamFileResult r = LoadParamFile(path, image);
+    std::string detail;
+    const ParamFileResult r = LoadParamFile(path, image, &detail);
     if (r != ParamFileResult::Ok) {
-        reportFile(r, path);
+        reportFile(r, detail);
         return std::nullopt;
     }
     NormaliseImage(image);
@@ -110,17 +117,20 @@ int runOnFile(const Args& args, Operation op, const char* usageText)
         return kFailed;
     // The unit stores the pages after the verification: wait until its live
     // data says the saving is over, so nobody unplugs it halfway. A unit that
-    // falls silent meanwhile may not have stored them.
+    // falls silent meanwhile may not have stored them; one that is still
+    // saving when the wait ends (or a signal cuts it short) gets its own
+    // status, never the one of success.
     const auto frames = link.monitorFrames();
-    session.runUntil(
-        [&] {
-            return (link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0) ||
-                   link.connectionLabelVisible();
-        },
-        300, &InstallStopSignals());
+    const auto saved = [&] { return link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0; };
+    session.runUntil([&] { return saved() || link.connectionLabelVisible(); }, kSaveWaitTicks,
+                     &InstallStopSignals());
     if (link.connectionLabelVisible()) {
         std::fprintf(stderr, "%s\n", kNoConnection);
         return kFailed;
+    }
+    if (!saved()) {
+        std::fprintf(stderr, "%s\n", kStillSavingText);
+        return kStillSaving;
     }
     return kOk;
 }
@@ -225,7 +235,8 @@ int cmdSimulate(const Args& args)
 {
     link::SimulatedUnitOptions o;
     const char* text =
-        "simulate [--version N] [--no-reading] [--drop-every N] [--corrupt-every N] [--noise] [--delay MS]";
+        "simulate [--version N] [--no-reading] [--drop-every N] [--corrupt-every N] [--noise] [--delay MS] "
+        "[--save-ms MS]";
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](int& into, long long lo, long long hi) {
@@ -250,6 +261,8 @@ int cmdSimulate(const Args& args)
             o.noise = true;
         else if (a == "--delay")
             ok = value(o.delayMs, 0, 60000);
+        else if (a == "--save-ms")
+            ok = value(o.saveMs, 1, 86400000);
         else
             ok = false;
         if (!ok)
@@ -265,6 +278,13 @@ int cmdSimulate(const Args& args)
     std::printf("%s\n", sim.slavePath().c_str());
     std::fflush(stdout);
     sim.run(stop);
+    // What the fault switches did, for soak runs.
+    const link::SimulatedUnit& unit = sim.unit();
+    const int requests = unit.requestsSeen();
+    const int answers = unit.answersSent();
+    std::fprintf(stderr, "simulate: requests %d, dropped %d, corrupted %d, noisy %d\n", requests,
+                 o.dropEvery > 0 ? requests / o.dropEvery : 0, o.corruptEvery > 0 ? answers / o.corruptEvery : 0,
+                 o.noise ? answers / 3 : 0);
     return kOk;
 }
 

@@ -1,4 +1,5 @@
 // tarvel3ctl: the command-line companion of Tarvel 3.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -32,14 +33,18 @@ void printHelp(std::FILE* out)
     for (const Command& c : kCommands)
         std::fprintf(out, "  %-46s %s\n", c.usage, c.summary);
     std::fprintf(out,
-                 "\nPORT is COM1..COM20 or a device path. Exit status: 0 success, 1 failed "
-                 "operation, 2 usage error.\n");
+                 "\nPORT is COM1..COM20 or a device path.\n"
+                 "Exit status: 0 success, 1 failed operation, 2 usage error, 3 the unit had not\n"
+                 "finished saving when program ended (do not disconnect it until it has).\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a write fails with EFBIG and is reported, instead
+    // of the signal ending the command mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         printHelp(stderr);
         return tarvel::ctl::kUsage;
