@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -160,10 +161,17 @@ void WindowBuilder::build()
 {
     buildMenus();
 
-    auto* client = new QWidget(window_);
+    // The client area keeps its design size; in a window smaller than that
+    // (a small or high-density screen) it scrolls, in a larger one it grows.
+    auto* scroller = new QScrollArea(window_);
+    scroller->setObjectName(QStringLiteral("ClientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* client = new QWidget(scroller);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setMinimumSize(kClientWidth, kClientHeight - kStatusBarHeight);
-    window_->setCentralWidget(client);
+    scroller->setWidget(client);
+    window_->setCentralWidget(scroller);
 
     buildToolBar(client);
     auto* connection =

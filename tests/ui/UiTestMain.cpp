@@ -8,7 +8,8 @@
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One screen of 1280 x 1024, on which the window has its design size.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARVEL_TEST_SCREEN);
     QApplication app(argc, argv);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
