@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -910,6 +911,7 @@ void TFormHlav::ApplyCaptions()
     // The captions compose the plain title: a loader's note goes with them.
     titleSuffix_.clear();
     ui::ApplyCaptions(*this, ui::LanguageFromStored(language_), messages_, currentFileName_);
+    WindowBuilder::fitToolBar(this);
     adoptLiveLabelTexts();
 }
 
@@ -1078,7 +1080,8 @@ void TFormHlav::keepOnScreen()
     const QMargins frame = outer != inner ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                                                      outer.right() - inner.right(), outer.bottom() - inner.bottom())
                                           : QMargins(4, 28, 4, 4);
-    const QRect placed = PlaceWindow(QRect(pos(), size()), areas, frame);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QRect placed = PlaceWindow(QRect(pos(), size()), areas, frame, scrollBar);
     if (placed.size() != size())
         resize(placed.size());
     if (placed.topLeft() != pos())

@@ -1,5 +1,7 @@
 #include "WindowBuilder.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -326,6 +328,38 @@ void WindowBuilder::buildToolBar(QWidget* client)
     }
 }
 
+void WindowBuilder::fitToolBar(QWidget* window)
+{
+    struct Design {
+        const char* name;
+        int x, width;
+    };
+    constexpr Design kButtons[] = {{"ButtonRead", 230, 57}, {"BitBtnVerify", 296, 65}, {"BitBtnProgram", 370, 81}};
+    constexpr int kGap = 9;         // between two buttons
+    constexpr int kTextPad = 6;     // a button's margin on each side of its text
+    constexpr int kBarWidth = 463;  // the bar's design width, 12 beyond the last button
+    constexpr int kBarEnd = 8;      // a grown bar ends closer, clear of LabelSpojeni at x 480
+    auto* bar = window->findChild<QWidget*>(QStringLiteral("GroupBoxToolBar"));
+    if (!bar)
+        return;
+    int next = 0;
+    for (const Design& design : kButtons) {
+        auto* push = bar->findChild<QPushButton*>(QString::fromLatin1(design.name));
+        if (!push)
+            return;
+        const int need = push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) +
+                         2 * kTextPad;
+        const int x = std::max(design.x, next);
+        const int width = std::max(design.width, need);
+        if (push->geometry() != QRect(x, push->y(), width, push->height()))
+            push->setGeometry(x, push->y(), width, push->height());
+        next = x + width + kGap;
+    }
+    const int barWidth = std::max(kBarWidth, next - kGap + kBarEnd);
+    if (bar->width() != barWidth)
+        bar->resize(barWidth, bar->height());
+}
+
 QWidget* WindowBuilder::buildPageControl(QWidget* client)
 {
     auto* pages = new QTabWidget(client);
@@ -367,6 +401,8 @@ void WindowBuilder::buildMiscTab(QWidget* page)
                           {"UpDownClutchPause", "LabelClutchPause", "Clutch master pause [ms]", 16, 238},
                           {"UpDownPocSynchro", "LabelPocSynchro", "Revolutions without ignition", 16, 281},
                       });
+    // Clear of the "Act. by closing" group at x 216.
+    LabelAutoSizer::setRoom(page->findChild<QLabel*>(QStringLiteral("LabelPocSynchro")), 75, 211);
     const int kompenzX[4] = {296, 368, 432, 504};
     for (int i = 0; i < 4; ++i)
         numeric(page, QStringLiteral("UpDownKompenz%1").arg(i + 1), kompenzX[i], 131, kFieldEditWidth);
@@ -463,7 +499,7 @@ void WindowBuilder::buildBikeTab(QWidget* page)
         HintHandler::setHint(verze, QString::fromLatin1(verzeHint[i]));
         verze->setProperty(HintHandler::kShowHint, true);
     }
-    label(page, QStringLiteral("LabelFile1"), QStringLiteral("File:"), 10, 347);
+    LabelAutoSizer::setRoom(label(page, QStringLiteral("LabelFile1"), QStringLiteral("File:"), 10, 347), 4, 45);
     label(page, QStringLiteral("LabelFile2"), QStringLiteral("----------"), 50, 347);
     label(page, QStringLiteral("LabelPocetProgramovani"), QStringLiteral("Number of Programing= ---"), 10, 369);
 
@@ -485,6 +521,8 @@ void WindowBuilder::buildBikeTab(QWidget* page)
                              {"UpDownPocPalcu", "LabelPocPalcu", "Number of lobe at rotor", 16, 69, 75, 73},
                              {"UpDownPocKanalu", "LabelPocKanalu", "Number of outputs (coils)", 208, 69, 267, 73},
                          });
+    // Clear of the group's right frame.
+    LabelAutoSizer::setRoom(special->findChild<QLabel*>(QStringLiteral("LabelPocKanalu")), 267, 389);
     label(special, QStringLiteral("LabelLobe"), QStringLiteral("Lobe"), 120, 100);
     label(special, QStringLiteral("LabelHrana2"), QStringLiteral("2nd Edge"), 216, 100);
     label(special, QStringLiteral("LabelSnimac2"), QStringLiteral("2nd Pick-up"), 304, 100);
@@ -500,7 +538,9 @@ void WindowBuilder::buildBikeTab(QWidget* page)
         };
         for (const Row& row : {Row{"Zac", "Maximum advance", 19}, Row{"End", "Start advance", 47}}) {
             const QString stem = QStringLiteral("Palec%1%2").arg(c).arg(QLatin1String(row.suffix));
-            label(channel, QStringLiteral("Label") + stem, QString::fromLatin1(row.caption), 15, row.y + 4);
+            // Clear of the group's frame and of the edit at x 120.
+            LabelAutoSizer::setRoom(
+                label(channel, QStringLiteral("Label") + stem, QString::fromLatin1(row.caption), 15, row.y + 4), 4, 115);
             numeric(channel, QStringLiteral("UpDown") + stem, 120, row.y, kFieldEditWidth);
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("H2"), QString(), 220, row.y + 2);
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("P2"), QString(), 310, row.y + 2);

@@ -31,6 +31,10 @@ public:
 
     // Creates everything; the window then holds every control by name.
     void build();
+    // Widens a device button of the tool bar whose caption needs more than
+    // its design width (moving the next ones along); called after every
+    // caption change.
+    static void fitToolBar(QWidget* window);
 
 private:
     void buildMenus();

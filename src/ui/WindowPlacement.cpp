@@ -14,7 +14,7 @@ QRect frameRect(const QRect& wanted, const QMargins& frame)
 
 }  // namespace
 
-QRect PlaceWindow(const QRect& wanted, const QList<QRect>& screens, const QMargins& frame)
+QRect PlaceWindow(const QRect& wanted, const QList<QRect>& screens, const QMargins& frame, int scrollBar)
 {
     if (screens.isEmpty())
         return wanted;
@@ -32,7 +32,13 @@ QRect PlaceWindow(const QRect& wanted, const QList<QRect>& screens, const QMargi
     }
     const QRect area = screens[std::max(best, 0)];
 
-    QSize size = wanted.size().boundedTo(area.size().shrunkBy(frame));
+    const QSize room = area.size().shrunkBy(frame);
+    QSize size = wanted.size().boundedTo(room);
+    // Where one direction scrolls, its scroll bar takes room from the other.
+    if (size.height() < wanted.height())
+        size.setWidth(std::min(wanted.width() + scrollBar, room.width()));
+    if (size.width() < wanted.width())
+        size.setHeight(std::min(wanted.height() + scrollBar, room.height()));
     size = size.expandedTo(QSize(1, 1));
     const QSize outer = size.grownBy(frame);
     QPoint corner = wanted.topLeft();

@@ -13,8 +13,10 @@ namespace tarvel {
 // corner, the size inside the frame), from the settings or the centring.
 // `screens`: the available area of every screen, the primary one first.
 // `frame`: the width of the window manager's frame on each side.
+// `scrollBar`: the extent of a scroll bar, given to the other direction when
+// one direction has to scroll.
 // A window that lies on no screen is centred on the primary one; one that
 // sticks out of its screen is moved in and, when larger, made smaller.
-QRect PlaceWindow(const QRect& wanted, const QList<QRect>& screens, const QMargins& frame);
+QRect PlaceWindow(const QRect& wanted, const QList<QRect>& screens, const QMargins& frame, int scrollBar = 0);
 
 }  // namespace tarvel

@@ -60,6 +60,19 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheTitleBarOnIt)
     }
 }
 
+TEST(WindowPlacement, AScrollingDirectionGivesItsScrollBarRoomInTheOther)
+{
+    const QRect laptop(0, 0, 1366, 768);
+    // Too high but wide enough: the vertical scroll bar widens the window.
+    EXPECT_EQ(PlaceWindow(centred(laptop.size()), {laptop}, kFrame, 16), QRect(212, 0, 950, 736));
+    // Scale 2 on 1920 x 1080: just room for it.
+    EXPECT_EQ(PlaceWindow(centred(QSize(960, 540)), {QRect(0, 0, 960, 540)}, kFrame, 16), QRect(2, 0, 950, 508));
+    // 800 x 600: both directions scroll, neither has room to give.
+    EXPECT_EQ(PlaceWindow(centred(QSize(800, 600)), {QRect(0, 0, 800, 600)}, kFrame, 16), QRect(0, 0, 792, 568));
+    // Fits: as it is.
+    EXPECT_EQ(PlaceWindow(QRect(10, 40, 934, 794), {QRect(0, 0, 1280, 1024)}, kFrame, 16), QRect(10, 40, 934, 794));
+}
+
 TEST(WindowPlacement, NoScreenLeavesTheWindowAsItIs)
 {
     EXPECT_EQ(PlaceWindow(QRect(-5, -5, 934, 794), {}, kFrame), QRect(-5, -5, 934, 794));
