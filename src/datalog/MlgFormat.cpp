@@ -184,7 +184,7 @@ DataLog readMlg(std::span<const std::uint8_t> in)
         const std::size_t left = in.size() - at;
         const std::uint8_t type = p[at];
         if (type > 1) {
-            stopped = "an unknown block type (" + std::to_string(type) + ") at byte " + std::to_string(at);
+            stopped = "a block of unknown type (" + std::to_string(type) + ") follows at byte " + std::to_string(at);
             break;
         }
         const std::size_t blockSize = kMlgBlockHeaderSize + (type == 0 ? length + 1 : kMlgMarkerSize);
@@ -219,7 +219,7 @@ DataLog readMlg(std::span<const std::uint8_t> in)
     std::string message;
     if (!stopped.empty())
         message = "read " + withCount(log.recordCount(), "record", "records") + " (" + std::to_string(at) + " of " +
-                  std::to_string(in.size()) + " bytes); stopped at " + stopped;
+                  std::to_string(in.size()) + " bytes); " + stopped;
     if (r.badRecords > 0) {
         if (!message.empty())
             message += "; ";

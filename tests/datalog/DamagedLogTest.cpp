@@ -114,8 +114,8 @@ TEST(DamagedMlg, ReadsUpToTheDamage)
         {"bad sum byte", [&](std::string& f) { f[blockAt(f, 7) + 5] ^= 0x10; }, true, upTo(10, 7), 1,
          "skipped 1 record with a wrong sum byte"},
         {"garbage block", [&](std::string& f) { f[blockAt(f, 8)] = 'G'; }, true, upTo(8), 0,
-         "unknown block type (71)"},
-        {"garbage appended", [](std::string& f) { f += "\x07garbage"; }, true, upTo(10), 0, "unknown block type (7)"},
+         "unknown type (71)"},
+        {"garbage appended", [](std::string& f) { f += "\x07garbage"; }, true, upTo(10), 0, "unknown type (7)"},
         {"bad sum and cut", [&](std::string& f) { f[blockAt(f, 1) + 4] ^= 1; f.resize(f.size() - 1); }, true,
          {0, 2, 3, 4, 5, 6, 7, 8}, 1, "wrong sum byte"},
     };
