@@ -83,6 +83,15 @@ bool LogField::storeShown(double value, std::uint8_t* record) const
     return true;
 }
 
+bool LogField::storeWhole(std::int64_t raw, std::uint8_t* record) const
+{
+    const Range range = rangeOf(type);
+    if (type == FieldType::F32 || static_cast<double>(raw) < range.lo || static_cast<double>(raw) > range.hi)
+        return false;
+    putBe(record + offset, static_cast<std::uint64_t>(raw), fieldSize(type));
+    return true;
+}
+
 void LogField::storeRaw(std::int64_t raw, std::uint8_t* record) const
 {
     const Range range = rangeOf(type);
@@ -99,7 +108,7 @@ void LogField::storeRaw(std::int64_t raw, std::uint8_t* record) const
 
 void LogField::appendShown(std::string& out, const std::uint8_t* record) const
 {
-    char buf[64];
+    char buf[512];  // room for any double in fixed notation
     const int places = std::clamp<int>(digits, 0, 9);
     const double r = raw(record);
     std::to_chars_result res;

@@ -35,6 +35,9 @@ struct LogField {
     // Writes the raw value that shows `value`; false, writing nothing, when
     // no raw value of this type shows it (out of range, not a number).
     bool storeShown(double value, std::uint8_t* record) const;
+    // Writes a whole raw value of an integer type; false, writing nothing,
+    // when it is out of the type's range.
+    bool storeWhole(std::int64_t raw, std::uint8_t* record) const;
     // Writes an integer raw value, clamped to the type's range.
     void storeRaw(std::int64_t raw, std::uint8_t* record) const;
     // The shown value as text with `digits` decimals and a dot, whatever

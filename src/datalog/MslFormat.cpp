@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -33,6 +34,57 @@ std::string_view trimCr(std::string_view s)
     if (!s.empty() && s.back() == '\r')
         s.remove_suffix(1);
     return s;
+}
+
+// "[-]digits[.digits]" with at most 15 digits (exact in a double) as
+// mantissa / 10^decimals,
+// the common case, much faster than a general number parse.
+bool plainDecimal(std::string_view s, std::int64_t& mantissa, int& decimals)
+{
+    std::size_t i = 0;
+    const bool negative = !s.empty() && s[0] == '-';
+    i += negative ? 1 : 0;
+    std::int64_t m = 0;
+    int digits = 0;
+    int dec = -1;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            if (++digits > 15)
+                return false;
+            m = m * 10 + (c - '0');
+            if (dec >= 0)
+                ++dec;
+        } else if (c == '.' && dec < 0) {
+            dec = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    mantissa = negative ? -m : m;
+    decimals = dec < 0 ? 0 : dec;
+    return true;
+}
+
+bool parseCell(const LogField& field, std::string_view cell, std::uint8_t* record)
+{
+    static constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    std::int64_t mantissa = 0;
+    int decimals = 0;
+    if (plainDecimal(cell, mantissa, decimals)) {
+        // A whole number for a field of whole numbers needs no floating point.
+        if (decimals == 0 && field.type != FieldType::F32 && field.scale == 1.0f &&
+            field.transform == std::nearbyint(field.transform)) {
+            return field.storeWhole(mantissa - static_cast<std::int64_t>(field.transform), record);
+        }
+        return field.storeShown(static_cast<double>(mantissa) / kPow10[decimals], record);
+    }
+    double v = 0;
+    const auto res = std::from_chars(cell.data(), cell.data() + cell.size(), v);
+    return res.ec == std::errc() && res.ptr == cell.data() + cell.size() && field.storeShown(v, record);
 }
 
 std::string withCount(std::size_t n, const char* one, const char* many)
@@ -136,6 +188,10 @@ void MslReader::fieldsLine(std::string_view text)
         return;
     }
     names_.assign(cells_.begin(), cells_.end());
+    // A column needs a name to be written again.
+    for (std::size_t i = 1; i < names_.size(); ++i)
+        if (names_[i].empty())
+            names_[i] = "Field " + std::to_string(i + 1);
     const auto& monitor = monitorFields();
     monitorLayout_ = names_.size() == monitor.size() &&
                      std::equal(names_.begin(), names_.end(), monitor.begin(),
@@ -199,10 +255,7 @@ void MslReader::recordLine(std::string_view text, std::uint64_t offset)
     bool good = cells_.size() == log_.fields().size();
     for (std::size_t i = 0; good && i < cells_.size(); ++i) {
         const std::string_view cell = cells_[i];
-        double v = 0;
-        const auto res = std::from_chars(cell.data(), cell.data() + cell.size(), v);
-        good = res.ec == std::errc() && res.ptr == cell.data() + cell.size() &&
-               log_.fields()[i].storeShown(v, record_.data());
+        good = parseCell(log_.fields()[i], cell, record_.data());
         if (good && !monitorLayout_ && i > 0) {
             const std::size_t dot = cell.find('.');
             if (dot != std::string_view::npos)
