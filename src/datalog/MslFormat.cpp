@@ -37,8 +37,7 @@ std::string_view trimCr(std::string_view s)
 }
 
 // "[-]digits[.digits]" with at most 15 digits (exact in a double) as
-// mantissa / 10^decimals,
-// the common case, much faster than a general number parse.
+// mantissa / 10^decimals: the common case, much faster than a general parse.
 bool plainDecimal(std::string_view s, std::int64_t& mantissa, int& decimals)
 {
     std::size_t i = 0;
