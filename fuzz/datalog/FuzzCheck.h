@@ -3,6 +3,7 @@
 // reading it back gives the same records and markers without complaint.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 

@@ -11,7 +11,6 @@ public:
     bool header(std::string& out, const LogHeader& header, std::string& error) override;
     void record(std::string& out, std::span<const std::uint8_t> raw, std::uint64_t elapsedUs) override;
     void marker(std::string&, std::string_view, std::uint64_t) override {}
-    bool keepsMarkers() const override { return false; }
 };
 
 }  // namespace tarvel::datalog

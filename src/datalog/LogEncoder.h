@@ -38,7 +38,6 @@ public:
     virtual void record(std::string& out, std::span<const std::uint8_t> raw, std::uint64_t elapsedUs) = 0;
     // Markers are numbered from 1 by the encoder. A format without markers writes nothing.
     virtual void marker(std::string& out, std::string_view text, std::uint64_t elapsedUs) = 0;
-    virtual bool keepsMarkers() const { return true; }
 
 protected:
     std::vector<LogField> fields_;
