@@ -1,5 +1,7 @@
 #include "link/DeviceLink.h"
 
+#include <algorithm>
+
 #include "link/PosixSerialDevice.h"
 
 namespace tarvel::link {
@@ -27,6 +29,7 @@ void DeviceLink::tick()
             if (decoder_.decode(*block, image_, messages_, live_)) {
                 linkSilence_ = 0;
                 ++monitorFrames_;
+                std::copy(block->begin(), block->end(), lastMonitorFrame_.begin());
             }
         } else {
             engine_.onReply(*block);

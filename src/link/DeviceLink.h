@@ -82,8 +82,10 @@ public:
     LiveDisplay& live() { return live_; }
     const LiveDisplay& live() const { return live_; }
     const LiveValues& liveValues() const { return decoder_.values(); }
-    // Monitor frames accepted since the start.
+    // Monitor frames accepted since the start, and the last one (all zero
+    // before the first), for a data log.
     std::uint32_t monitorFrames() const { return monitorFrames_; }
+    const FrameBytes& lastMonitorFrame() const { return lastMonitorFrame_; }
     const OperatingPoint& operatingPoint() const { return op_; }
     std::uint32_t operatingPointRevision() const { return opRevision_; }
 
@@ -128,6 +130,7 @@ private:
     OperatingPoint op_;
     std::uint32_t opRevision_ = 0;
     std::uint32_t monitorFrames_ = 0;
+    FrameBytes lastMonitorFrame_{};
     std::string portLabel_;
     bool connectionLabelVisible_ = false;
     std::uint32_t connectionRevision_ = 0;

@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "CtlSettings.h"
+#include "MonitorRecording.h"
 #include "ParamFiles.h"
 #include "UnitSession.h"
 #include "link/LoaderSocket.h"
@@ -170,7 +171,8 @@ int cmdVerify(const Args& args)
 
 int cmdMonitor(const Args& args)
 {
-    std::string port;
+    const char* text = "monitor --port PORT [--frames N] [--log FILE]";
+    std::string port, logFile;
     long long frames = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--port" && i + 1 < args.size()) {
@@ -178,18 +180,23 @@ int cmdMonitor(const Args& args)
         } else if (args[i] == "--frames" && i + 1 < args.size()) {
             const auto n = number(args[++i]);
             if (!n || *n < 1)
-                return usage("monitor --port PORT [--frames N]");
+                return usage(text);
             frames = *n;
+        } else if (args[i] == "--log" && i + 1 < args.size()) {
+            logFile = args[++i];
         } else {
-            return usage("monitor --port PORT [--frames N]");
+            return usage(text);
         }
     }
     if (port.empty())
-        return usage("monitor --port PORT [--frames N]");
+        return usage(text);
 
     ParamImage image = StartupImage();
     UnitSession session(image);
     if (!session.open(port))
+        return kFailed;
+    MonitorRecording recording;
+    if (!logFile.empty() && !recording.open(logFile))
         return kFailed;
     auto& link = session.link();
     const auto& stop = InstallStopSignals();
@@ -208,6 +215,8 @@ int cmdMonitor(const Args& args)
             break;
         }
         seen = link.monitorFrames();
+        if (!logFile.empty())
+            recording.record(link);
         std::string line;
         for (LiveLabel l : shown) {
             if (!line.empty())
