@@ -24,6 +24,7 @@ struct SimulatedUnitOptions {
     int corruptEvery = 0;               // flip a bit in every Nth answer (0: never)
     bool noise = false;                 // stray bytes before every third answer
     int delayMs = 0;                    // how late answers go out (applied by the line runner)
+    bool dataError = false;             // the live data reports a programmed data error
 };
 
 class SimulatedUnit {
@@ -45,6 +46,7 @@ public:
     IdentPage identPage() const;
     std::uint16_t programCount() const { return programCount_; }
     const SimulatedUnitOptions& options() const { return options_; }
+    SimulatedUnitOptions& options() { return options_; }
     int requestsSeen() const { return requests_; }
 
     // The live-data frame at time nowMs.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QWidget>
 
+#include "RequiredControl.h"
 #include "UpDown.h"
 #include "model/DefaultSet.h"
 
@@ -20,19 +21,17 @@ void ControlBinding::attach(QWidget* root)
             Entry entry{FieldControl{&field, element}};
             switch (field.kind) {
                 case ControlKind::UpDown:
-                    entry.upDown = root->findChild<UpDown*>(name);
+                    entry.upDown = requiredControl<UpDown>(root, name);
                     break;
                 case ControlKind::CheckBox:
                 case ControlKind::ClosingBit:
-                    entry.box = root->findChild<QCheckBox*>(name);
+                    entry.box = requiredControl<QCheckBox>(root, name);
                     break;
                 default:
-                    entry.list = root->findChild<QComboBox*>(name);
+                    entry.list = requiredControl<QComboBox>(root, name);
                     break;
             }
-            Q_ASSERT_X(entry.upDown || entry.box || entry.list, "ControlBinding", qPrintable(name));
-            if (entry.upDown || entry.box || entry.list)
-                entries_.push_back(entry);
+            entries_.push_back(entry);
         }
     }
 }

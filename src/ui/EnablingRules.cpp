@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "RequiredControl.h"
 #include "UpDown.h"
 
 namespace tarvel {
@@ -67,9 +68,7 @@ void setChecked(QCheckBox* box, bool checked)
 template <typename T>
 T* EnablingRules::find(const char* name) const
 {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT_X(widget, "EnablingRules", name);
-    return widget;
+    return requiredControl<T>(window_, QString::fromLatin1(name));
 }
 
 std::vector<QWidget*> EnablingRules::findAll(std::initializer_list<const char*> names) const
@@ -103,7 +102,7 @@ EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : win
         hiddenWhilePrinting_.push_back(tables.servoRpmUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.servoMvUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.advanceUpDowns[9][r]);
-        spinButtons_[r] = window_->findChild<QWidget*>(QStringLiteral("CSpinButton%1").arg(r + 1));
+        spinButtons_[r] = requiredControl<QWidget>(window_, QStringLiteral("CSpinButton%1").arg(r + 1));
     }
     gaugeTps_ = find("CGaugeTps");
     servoOnly_ = findAll({"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"});
