@@ -35,6 +35,7 @@
 #include "lang/CaptionWriter.h"
 #include "model/KeyingPresets.h"
 #include "model/Normalise.h"
+#include "present/TitleComposer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintHeader.h"
 #include "print/SystemPagePrinter.h"
@@ -52,7 +53,6 @@ namespace {
 
 const QColor kLime(0, 255, 0);
 constexpr int kPortItems = 21;
-const QString kTitleGap = QStringLiteral("       ");  // seven spaces
 
 void paintRole(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -776,9 +776,8 @@ void TFormHlav::LoadSettings()
 
     // Devices standing in for port names (read only; never written back).
     const ProfileFile profile = LoadSettingsFile(paths_);
-    for (int n = 1; n <= link::kPortCount; ++n)
-        if (auto device = profile.value("PORTS", "COM" + std::to_string(n)))
-            link_->ports().setOverride(n, *device);
+    link_->ports().loadOverrides(
+        [&](const std::string& key) { return profile.value(link::PortTable::kSettingsSection, key); });
     setPortHints();
 }
 
@@ -851,7 +850,7 @@ void TFormHlav::showMessageBox(const std::string& text)
 
 void TFormHlav::releaseNoteChanged(bool shown)
 {
-    setTitleSuffix(shown ? QStringLiteral("   ") + QString::fromStdString(messages_[Msg::Disconnected]) : QString());
+    setTitleSuffix(QString::fromStdString(present::loaderNote(shown, messages_)));
 }
 
 bool TFormHlav::tpsMapChecked() const
@@ -995,8 +994,7 @@ void TFormHlav::MenuContensClick()
 
 void TFormHlav::ComposeTitle()
 {
-    setWindowTitle(QString::fromUtf8(kTitlePrefix.data(), static_cast<qsizetype>(kTitlePrefix.size())) + kTitleGap +
-                   currentFileName_ + titleSuffix_);
+    setWindowTitle(ui::ComposeWindowTitle(currentFileName_, titleSuffix_));
 }
 
 void TFormHlav::setCurrentFileName(const QString& path)

@@ -5,6 +5,7 @@
 
 #include "CaptionWriter.h"
 #include "LanguageChoice.h"
+#include "present/TitleComposer.h"
 
 namespace tarvel::ui {
 
@@ -26,8 +27,7 @@ void checkLanguageItem(QObject& window, Language language)
 
 QString ComposeWindowTitle(const QString& currentFile, const QString& suffix)
 {
-    return QString::fromUtf8(kTitlePrefix.data(), qsizetype(kTitlePrefix.size())) + QStringLiteral("       ") +
-           currentFile + suffix;
+    return QString::fromStdString(present::windowTitle(currentFile.toStdString(), suffix.toStdString()));
 }
 
 void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile)
