@@ -1,7 +1,7 @@
 // Everything between the window and the ignition unit, driven by one tick
 // every 55 ms: the serial port, the transfer engine, the monitor decoder, the
 // connection watchdog with its reconnect and automatic port scan, the status
-// area, the live display, the operating point and the firmware-loader hand
+// area, the live sample, the operating point and the firmware-loader hand
 // over. The window calls tick() from its timer, starts operations from its
 // menu, and after each call hands the typed state exposed here (live sample,
 // status area, connection) to the presentation layer, which decides what the

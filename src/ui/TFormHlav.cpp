@@ -35,6 +35,7 @@
 #include "lang/CaptionWriter.h"
 #include "model/KeyingPresets.h"
 #include "model/Normalise.h"
+#include "present/Highlight.h"
 #include "present/TitleComposer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintHeader.h"
@@ -1039,48 +1040,38 @@ void TFormHlav::centreWindow()
 
 void TFormHlav::applyHighlight()
 {
-    const ToolPoint& p = operatingPoint_;
-    const int rpmColumn = p.belowMap ? -1 : p.rpmColumn;
-    const int tpsRow = p.tpsRow;
-    const int servoColumn = p.servoColumn;
-
-    auto repaint = [](QWidget* w, QPalette::ColorRole role, bool lit) {
+    const present::Highlight lit = present::highlightOf(operatingPoint_);
+    auto repaint = [](QWidget* w, QPalette::ColorRole role, bool on) {
         if (!w)
             return;
-        if (lit)
+        if (on)
             paintRole(w, role, kLime);
         else
             repaintRole(w, role);
     };
-    auto edit = [](const auto& row, int i) -> QWidget* { return i >= 0 && i < 10 ? row[i] : nullptr; };
+    auto at = [](const auto& row, int i) -> QWidget* { return i >= 0 && i < 10 ? row[i] : nullptr; };
 
-    if (rpmColumn != litRpmColumn_) {
-        repaint(edit(tables_.mapRpmEdits, litRpmColumn_), QPalette::Base, false);
-        repaint(edit(tables_.mapRpmEdits, rpmColumn), QPalette::Base, true);
-        litRpmColumn_ = rpmColumn;
+    if (lit.mapColumn != lit_.mapColumn) {
+        repaint(at(tables_.mapRpmEdits, lit_.mapColumn), QPalette::Base, false);
+        repaint(at(tables_.mapRpmEdits, lit.mapColumn), QPalette::Base, true);
     }
-    if (tpsRow != litTpsRow_) {
-        repaint(edit(tables_.tpsRowLabels, litTpsRow_), QPalette::Window, false);
-        repaint(edit(tables_.tpsRowLabels, tpsRow), QPalette::Window, true);
-        litTpsRow_ = tpsRow;
+    if (lit.tpsRow != lit_.tpsRow) {
+        repaint(at(tables_.tpsRowLabels, lit_.tpsRow), QPalette::Window, false);
+        repaint(at(tables_.tpsRowLabels, lit.tpsRow), QPalette::Window, true);
     }
-    if (servoColumn != litServoColumn_) {
-        repaint(edit(tables_.servoRpmEdits, litServoColumn_), QPalette::Base, false);
-        repaint(edit(tables_.servoMvEdits, litServoColumn_), QPalette::Base, false);
-        repaint(edit(tables_.servoRpmEdits, servoColumn), QPalette::Base, true);
-        repaint(edit(tables_.servoMvEdits, servoColumn), QPalette::Base, true);
-        litServoColumn_ = servoColumn;
+    if (lit.servoColumn != lit_.servoColumn) {
+        for (const auto* row : {&tables_.servoRpmEdits, &tables_.servoMvEdits}) {
+            repaint(at(*row, lit_.servoColumn), QPalette::Base, false);
+            repaint(at(*row, lit.servoColumn), QPalette::Base, true);
+        }
     }
-    const int cellRow = rpmColumn >= 0 ? tpsRow : -1;
-    const int cellColumn = rpmColumn;
-    if (cellRow != litCellRow_ || cellColumn != litCellColumn_) {
-        if (litCellRow_ >= 0 && litCellRow_ < 10)
-            repaint(edit(tables_.advanceEdits[litCellRow_], litCellColumn_), QPalette::Base, false);
-        if (cellRow >= 0 && cellRow < 10)
-            repaint(edit(tables_.advanceEdits[cellRow], cellColumn), QPalette::Base, true);
-        litCellRow_ = cellRow;
-        litCellColumn_ = cellColumn;
+    if (lit.cellRow != lit_.cellRow || lit.cellColumn != lit_.cellColumn) {
+        if (lit_.cellRow >= 0)
+            repaint(at(tables_.advanceEdits[lit_.cellRow], lit_.cellColumn), QPalette::Base, false);
+        if (lit.cellRow >= 0)
+            repaint(at(tables_.advanceEdits[lit.cellRow], lit.cellColumn), QPalette::Base, true);
     }
+    lit_ = lit;
 }
 
 }  // namespace tarvel

@@ -28,6 +28,7 @@
 #include "model/UndoHistory.h"
 #include "print/PagePrinter.h"
 #include "present/DisplayState.h"
+#include "present/Highlight.h"
 #include "present/LivePresenter.h"
 #include "present/StatusPresenter.h"
 #include "store/AppPaths.h"
@@ -255,11 +256,7 @@ private:
     int programmingStarts_ = 0;
 
     // What the highlight lit last, so that a tick repaints only what moved.
-    int litRpmColumn_ = -1;
-    int litTpsRow_ = -1;
-    int litServoColumn_ = -1;
-    int litCellRow_ = -1;
-    int litCellColumn_ = -1;
+    present::Highlight lit_;
 };
 
 }  // namespace tarvel
