@@ -25,7 +25,6 @@
 #include "FileProblem.h"
 #include "HintHandler.h"
 #include "QtDialogs.h"
-#include "RangeNote.h"
 #include "RequiredControl.h"
 #include "SpinButton.h"
 #include "UpDown.h"
@@ -33,13 +32,13 @@
 #include "WindowPlacement.h"
 #include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
+#include "lang/CaptionWriter.h"
 #include "lang/LanguageCaptions.h"
 #include "lang/LanguageChoice.h"
-#include "lang/CaptionTable.h"
-#include "lang/CaptionWriter.h"
 #include "model/KeyingPresets.h"
 #include "model/Normalise.h"
 #include "present/Highlight.h"
+#include "present/RangeNote.h"
 #include "present/TitleComposer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintHeader.h"
@@ -447,8 +446,9 @@ void TFormHlav::noteRange(UpDown* upDown)
     const auto typed = upDown->buddy() ? upDown->parse(upDown->buddy()->text()) : std::nullopt;
     if (!typed || (*typed >= upDown->minimum() && *typed <= upDown->maximum()))
         return;
-    const std::string note = RangeNote(ui::LanguageFromStored(language_), upDown->format(upDown->minimum()).toStdString(),
-                                       upDown->format(upDown->maximum()).toStdString());
+    const std::string note =
+        present::rangeNote(ui::LanguageFromStored(language_), upDown->format(upDown->minimum()).toStdString(),
+                           upDown->format(upDown->maximum()).toStdString());
     control<QLabel>(QStringLiteral("StatusBarPanel"))->setText(QString::fromStdString(note));
 }
 
@@ -992,7 +992,10 @@ public:
         window_.statusPresenter_.restoreStatusBackground(window_.link_->status());
         window_.presentLink();
     }
-    void setMessageTicks(int ticks) override { window_.link_->status().messageTicks = static_cast<std::uint8_t>(ticks); }
+    void setMessageTicks(int ticks) override
+    {
+        window_.link_->status().messageTicks = static_cast<std::uint8_t>(ticks);
+    }
     void hideProgressGauge() override
     {
         window_.statusPresenter_.hideProgressGauge(window_.link_->status());

@@ -209,9 +209,7 @@ void WindowBuilder::setStartPositions()
     // these show until the image is first shown.
     for (UpDown* upDown : window_->findChildren<UpDown*>())
         upDown->setValue(upDown->minimum());
-    auto start = [this](const QString& name, int value) {
-        requiredControl<UpDown>(window_, name)->setValue(value);
-    };
+    auto start = [this](const QString& name, int value) { requiredControl<UpDown>(window_, name)->setValue(value); };
     struct Start {
         const char* upDown;
         int value;
@@ -347,8 +345,8 @@ void WindowBuilder::fitToolBar(QWidget* window)
         auto* push = bar->findChild<QPushButton*>(QString::fromLatin1(design.name));
         if (!push)
             return;
-        const int need = push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) +
-                         2 * kTextPad;
+        const int need =
+            push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) + 2 * kTextPad;
         const int x = std::max(design.x, next);
         const int width = std::max(design.width, need);
         if (push->geometry() != QRect(x, push->y(), width, push->height()))
@@ -540,7 +538,8 @@ void WindowBuilder::buildBikeTab(QWidget* page)
             const QString stem = QStringLiteral("Palec%1%2").arg(c).arg(QLatin1String(row.suffix));
             // Clear of the group's frame and of the edit at x 120.
             LabelAutoSizer::setRoom(
-                label(channel, QStringLiteral("Label") + stem, QString::fromLatin1(row.caption), 15, row.y + 4), 4, 115);
+                label(channel, QStringLiteral("Label") + stem, QString::fromLatin1(row.caption), 15, row.y + 4), 4,
+                115);
             numeric(channel, QStringLiteral("UpDown") + stem, 120, row.y, kFieldEditWidth);
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("H2"), QString(), 220, row.y + 2);
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("P2"), QString(), 310, row.y + 2);

@@ -43,8 +43,8 @@ QRect PlaceWindow(const QRect& wanted, const QList<QRect>& screens, const QMargi
     const QSize outer = size.grownBy(frame);
     QPoint corner = wanted.topLeft();
     if (best < 0)
-        corner = QPoint(area.left() + (area.width() - outer.width()) / 2,
-                        area.top() + (area.height() - outer.height()) / 2);
+        corner =
+            QPoint(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
     corner.setX(std::clamp(corner.x(), area.left(), area.left() + area.width() - outer.width()));
     corner.setY(std::clamp(corner.y(), area.top(), area.top() + area.height() - outer.height()));
     return QRect(corner, size);

@@ -42,7 +42,7 @@ public:
 
     std::vector<std::string> boxes;
     std::vector<std::string> details;  // in step with `boxes`
-    std::function<void()> insideBox;  // runs while the "modal box" is open
+    std::function<void()> insideBox;   // runs while the "modal box" is open
     std::vector<bool> releaseNotes;
     int captions = 0;
     int framesSent = 0;

@@ -17,8 +17,8 @@ namespace tarvel::test {
 
 namespace {
 
-constexpr int kGap = 4;         // the least room between a text and a neighbour or a frame
-constexpr int kButtonPad = 6;   // a button's margin on each side of its text
+constexpr int kGap = 4;        // the least room between a text and a neighbour or a frame
+constexpr int kButtonPad = 6;  // a button's margin on each side of its text
 
 QString plain(QString text)
 {
@@ -71,7 +71,10 @@ protected:
             if (auto* button = qobject_cast<QPushButton*>(w)) {
                 const int need = button->fontMetrics().horizontalAdvance(plain(button->text())) + 2 * kButtonPad;
                 if (!button->text().isEmpty() && need > button->width())
-                    found << QStringLiteral("%1 \"%2\" needs %3 of %4").arg(w->objectName(), button->text()).arg(need).arg(button->width());
+                    found << QStringLiteral("%1 \"%2\" needs %3 of %4")
+                                 .arg(w->objectName(), button->text())
+                                 .arg(need)
+                                 .arg(button->width());
                 continue;
             }
             if (!text)
@@ -81,7 +84,10 @@ protected:
                 continue;
             const QRect r = textRect(w);
             if (w->sizeHint().width() > w->width() && !(label && label->wordWrap()))
-                found << QStringLiteral("%1 clipped: %2 > %3").arg(w->objectName()).arg(w->sizeHint().width()).arg(w->width());
+                found << QStringLiteral("%1 clipped: %2 > %3")
+                             .arg(w->objectName())
+                             .arg(w->sizeHint().width())
+                             .arg(w->width());
             QWidget* parent = w->parentWidget();
             QRect inside = parent == client ? QRect(0, 0, 934, client->height()) : parent->rect();
             if (qobject_cast<QGroupBox*>(parent))
@@ -98,7 +104,10 @@ protected:
                 if (overlaps)
                     overlaps->insert(pair);
                 else if (!designOverlaps.contains(pair))
-                    found << QStringLiteral("%1 \"%2\" touches %3").arg(w->objectName(), plain(label ? label->text() : qobject_cast<QCheckBox*>(w)->text()), other->objectName());
+                    found << QStringLiteral("%1 \"%2\" touches %3")
+                                 .arg(w->objectName(),
+                                      plain(label ? label->text() : qobject_cast<QCheckBox*>(w)->text()),
+                                      other->objectName());
             }
         }
         return found;

@@ -20,7 +20,7 @@ double redShare(QWidget* widget)
             red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
     return double(red) / (image.width() * image.height());
 }
-}
+}  // namespace
 
 TEST_F(Rules, ThrottleMapOffShowsOneRowInThePlaceOfTheFirst)
 {

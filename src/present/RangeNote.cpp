@@ -1,10 +1,10 @@
-#include "RangeNote.h"
+#include "present/RangeNote.h"
 
 #include <array>
 
-namespace tarvel {
+namespace tarvel::present {
 
-std::string RangeNote(Language language, const std::string& minimum, const std::string& maximum)
+std::string rangeNote(Language language, const std::string& minimum, const std::string& maximum)
 {
     struct Words {
         const char* allowed;
@@ -20,4 +20,4 @@ std::string RangeNote(Language language, const std::string& minimum, const std::
     return w.allowed + minimum + w.to + maximum;
 }
 
-}  // namespace tarvel
+}  // namespace tarvel::present

@@ -6,10 +6,10 @@
 
 #include "model/Messages.h"
 
-namespace tarvel {
+namespace tarvel::present {
 
 // "Allowed values: 0 to 60" in the given language, with the two ends as the
 // field writes them (e.g. "15,000").
-std::string RangeNote(Language language, const std::string& minimum, const std::string& maximum);
+std::string rangeNote(Language language, const std::string& minimum, const std::string& maximum);
 
-}  // namespace tarvel
+}  // namespace tarvel::present
