@@ -673,6 +673,11 @@ void WindowBuilder::buildLiveColumn(QWidget* client)
         QLabel* l = label(client, QString::fromLatin1(live.name), QString::fromUtf8(live.text), live.x, live.y,
                           live.pixels, live.bold);
         l->setAutoFillBackground(true);
+        // A long value in a long language ("Startovací omezovač = 12000 [RPM]")
+        // moves the label left, towards the page control, rather than over
+        // the window's edge.
+        if (live.x >= kLiveColumnX)
+            LabelAutoSizer::setRoom(l, kLiveColumnX - 11, kClientWidth - 3);
     }
     gauge(client, QStringLiteral("CGaugeRpm"), 676, 72, 250, 15, 100, QColor(255, 0, 255));
     gauge(client, QStringLiteral("CGaugeTps"), 676, 121, 250, 15, 100,

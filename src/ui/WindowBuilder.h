@@ -26,6 +26,7 @@ public:
     static constexpr int kEditHeight = 21;
     static constexpr int kFieldEditWidth = 41;
     static constexpr int kUpDownWidth = 16;
+    static constexpr int kLiveColumnX = 676;
 
     explicit WindowBuilder(QMainWindow* window);
 

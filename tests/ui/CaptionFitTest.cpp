@@ -126,6 +126,9 @@ TEST_F(CaptionFit, EveryCaptionFitsInEveryLanguageOnEveryTab)
         problems({}, &design);
         for (std::uint8_t language = 0; language < 4; ++language) {
             window->MenuLanguageClick(language);
+            // The longest live text: a start limiter of five digits.
+            find<QLabel>(QStringLiteral("LabelMonStartLimiterRpm"))
+                ->setText(QString::fromStdString(window->messages()[Msg::StartLimiter] + " = 12000 [RPM]"));
             QApplication::processEvents();
             const QStringList found = problems(design);
             EXPECT_TRUE(found.isEmpty()) << "tab " << tab << ", language " << int(language) << ":\n"
