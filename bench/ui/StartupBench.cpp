@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QPaintEvent>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,7 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "AppFont.h"
 #include "TFormHlav.h"
+#include "about/TFormAbout.h"
+#include "lang/LanguageChoice.h"
+#include "log/LogCategories.h"
+#include "resources/Artwork.h"
 
 namespace {
 
@@ -46,17 +52,30 @@ int child(bool full, int argc, char* argv[])
     QApplication app(argc, argv);
     FirstPaint watcher;
     std::unique_ptr<QMainWindow> window;
+    std::unique_ptr<tarvel::ui::TFormAbout> about;
     if (full) {
+        // As the program's main() starts.
+        tarvel::ui::connectCoreLogToCategories();
+        QApplication::setApplicationName(QStringLiteral("tarvel3"));
+        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(fusion);
+        QApplication::setFont(tarvel::AppFont::designFont());
+        QApplication::setWindowIcon(tarvel::ui::ProgramIcon());
         auto* form = new tarvel::TFormHlav();
         form->FormCreate({}, QApplication::applicationDirPath());
         window.reset(form);
+        about = std::make_unique<tarvel::ui::TFormAbout>(
+            [form] { return tarvel::ui::LanguageFromStored(form->language()); }, form);
+        form->setAboutBox(about.get());
     } else {
         window = std::make_unique<QMainWindow>();
         window->resize(934, 772);
     }
     window->installEventFilter(&watcher);
     window->show();
-    return app.exec();
+    const int status = app.exec();
+    about.reset();
+    return status;
 }
 
 double runOnce(const char* self, const char* mode)

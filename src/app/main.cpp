@@ -8,11 +8,13 @@
 #include "TFormHlav.h"
 #include "about/TFormAbout.h"
 #include "lang/LanguageChoice.h"
+#include "log/LogCategories.h"
 #include "resources/Artwork.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    tarvel::ui::connectCoreLogToCategories();
     // No display name: X11 would append it to every window title, which is
     // composed exactly.
     QApplication::setApplicationName(QStringLiteral("tarvel3"));

@@ -47,6 +47,8 @@ public:
     const std::string& error() const { return error_; }
 
 private:
+    bool bindTo(const std::filesystem::path& path);
+
     int fd_ = -1;
     std::filesystem::path path_;
     std::string error_;

@@ -1,10 +1,12 @@
 #include "IgnFileReader.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "IgnKeywords.h"
 #include "TokenScanner.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 
@@ -84,11 +86,16 @@ bool IgnFileReader(std::string_view text, ParamImage& image)
 IgnLoadResult LoadIgnFile(const std::string& path, ParamImage& image)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (std::filesystem::is_directory(path, error)) {
+        log::write(log::Area::Store, "cannot open parameter file " + path + ": it is a folder");
         return IgnLoadResult::OpenError;
+    }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
+    if (!in.is_open()) {
+        log::write(log::Area::Store, "cannot open parameter file " + path + ": " + log::errnoText(errno));
         return IgnLoadResult::OpenError;
+    }
     return IgnFileReader(in, image) ? IgnLoadResult::Loaded : IgnLoadResult::UnmatchedVersion;
 }
 

@@ -1,11 +1,13 @@
 #include "StateDump.h"
 
 #include <cstdio>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "SafeFileWriter.h"
 #include "TokenScanner.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 
@@ -58,11 +60,16 @@ int ReadStateDump(std::string_view text, ParamImage& image)
 bool LoadStateDump(const std::string& path, ParamImage& image)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (std::filesystem::is_directory(path, error)) {
+        log::write(log::Area::Store, "cannot read the last parameter set " + path + ": it is a folder");
         return false;
+    }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
+    if (!in.is_open()) {
+        log::write(log::Area::Store, "cannot read the last parameter set " + path + ": " + log::errnoText(errno));
         return false;
+    }
     ReadStateDump(in, image);
     return true;
 }

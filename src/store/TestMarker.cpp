@@ -1,9 +1,11 @@
 #include "TestMarker.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "TokenScanner.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 
@@ -26,8 +28,14 @@ bool ReadTestMarker(const std::string& path)
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return false;
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    return in.is_open() && HasTestMarker(in);
+    if (!in.is_open()) {
+        // Usually simply absent; the reason still helps when it is not.
+        log::write(log::Area::Store, "no test marker file " + path + ": " + log::errnoText(errno));
+        return false;
+    }
+    return HasTestMarker(in);
 }
 
 }  // namespace tarvel

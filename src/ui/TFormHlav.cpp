@@ -32,6 +32,7 @@
 #include "lang/LanguageChoice.h"
 #include "lang/Placeholders.h"
 #include "model/KeyingPresets.h"
+#include "model/LogSink.h"
 #include "model/Normalise.h"
 #include "print/PrintCommands.h"
 #include "print/PrintHeader.h"
@@ -708,6 +709,7 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     // previous file stays as it was.
     SafeFileWriter file(path.toStdString());
     if (!file.open()) {
+        log::write(log::Area::Ui, "parameter file not saved: " + file.error());
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
         return false;
     }
@@ -715,6 +717,7 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     normalise();
     ShowImage();
     if (!file.write(IgnFileText(image_)) || !file.commit()) {
+        log::write(log::Area::Ui, "parameter file not saved: " + file.error());
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]));
         return false;
     }

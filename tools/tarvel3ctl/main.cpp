@@ -1,9 +1,11 @@
 // tarvel3ctl: the command-line companion of Tarvel 3.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "Commands.h"
+#include "model/LogSink.h"
 
 namespace {
 
@@ -32,13 +34,28 @@ void printHelp(std::FILE* out)
         std::fprintf(out, "  %-46s %s\n", c.usage, c.summary);
     std::fprintf(out,
                  "\nPORT is COM1..COM20 or a device path. Exit status: 0 success, 1 failed "
-                 "operation, 2 usage error.\n");
+                 "operation, 2 usage error.\n"
+                 "TARVEL_LOG=1 in the environment prints why a file, device or socket call failed "
+                 "on standard error.\n");
+}
+
+// TARVEL_LOG=1: the reasons the core reports go to standard error.
+void connectLogToStandardError()
+{
+    const char* wanted = std::getenv("TARVEL_LOG");
+    if (wanted == nullptr || std::strcmp(wanted, "1") != 0)
+        return;
+    tarvel::log::setSink([](tarvel::log::Area area, std::string_view message) {
+        std::fprintf(stderr, "tarvel.%s: %.*s\n", tarvel::log::areaName(area), static_cast<int>(message.size()),
+                     message.data());
+    });
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    connectLogToStandardError();
     if (argc < 2) {
         printHelp(stderr);
         return tarvel::ctl::kUsage;

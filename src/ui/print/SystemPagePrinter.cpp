@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "PageFit.h"
+#include "model/LogSink.h"
 
 namespace tarvel::ui {
 
@@ -35,6 +36,7 @@ bool SystemPagePrinter::printPage(const QImage& picture)
     const QPrinterInfo info = chosenPrinter();
     if (info.isNull()) {
         lastError_ = QStringLiteral("no printer");
+        log::write(log::Area::Ui, "cannot print: no printer");
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
@@ -43,11 +45,13 @@ bool SystemPagePrinter::printPage(const QImage& picture)
     QPainter painter;
     if (!painter.begin(&printer)) {
         lastError_ = info.printerName();
+        log::write(log::Area::Ui, "cannot print: printer " + lastError_.toStdString() + " does not start the job");
         return false;
     }
     DrawPictureOnPage(painter, QRect(0, 0, printer.width(), printer.height()), picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         lastError_ = info.printerName();
+        log::write(log::Area::Ui, "cannot print: printer " + lastError_.toStdString() + " failed the job");
         return false;
     }
     return true;
