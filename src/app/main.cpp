@@ -3,6 +3,7 @@
 #include <QSessionManager>
 #include <QStyleFactory>
 
+#include "AboutOnDemand.h"
 #include "AppFont.h"
 #include "ShutdownSignals.h"
 #include "TFormHlav.h"
@@ -43,7 +44,12 @@ int main(int argc, char* argv[])
     window.FormCreate(arguments, QApplication::applicationDirPath());
     if (window.closedForGood())
         return 0;
-    tarvel::ui::TFormAbout about([&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
+    tarvel::AboutOnDemand about(
+        [&window] {
+            return new tarvel::ui::TFormAbout(
+                [&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
+        },
+        &window);
     window.setAboutBox(&about);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.FormClose(); });
 
