@@ -11,7 +11,9 @@ cd "$(dirname "$0")/.."
 sanitize=1
 [ "${1:-}" = "--no-sanitize" ] && sanitize=0
 
-scripts/deps.sh test
+# The run group brings Xvfb and xdotool, so the tests of the program on an X
+# server run instead of being skipped.
+scripts/deps.sh test run
 if command -v ccache >/dev/null 2>&1; then
   export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
   export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
