@@ -42,6 +42,7 @@ class QTabWidget;
 namespace tarvel {
 
 class HintHandler;
+class UpDown;
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
@@ -153,6 +154,8 @@ public:
     void applyHighlight();
 
     QTimer& timer1() { return timer1_; }
+    // Ticks run so far (those behind a box included).
+    int ticksRun() const { return ticks_; }
     int programmingStarts() const { return programmingStarts_; }
 
 signals:
@@ -163,7 +166,7 @@ signals:
 private:
     // LinkHost: what the device link asks of the window.
     void normaliseAndShowImage() override;
-    void showMessageBox(const std::string& text) override;
+    void showMessageBox(const std::string& text, const std::string& detail) override;
     void releaseNoteChanged(bool shown) override;
     void applyCaptions() override { ApplyCaptions(); }
     bool tpsMapChecked() const override;
@@ -180,6 +183,11 @@ private:
     void BuildUpDownTables();
     void wireControls();
     void centreWindow();
+    // Within the available area of a screen, title bar included.
+    void keepOnScreen();
+    // The status bar names the range of `upDown` while its edit holds a
+    // number outside it.
+    void noteRange(UpDown* upDown);
     void startProgramming();
     bool isMenuShortcut(const QKeySequence& keys) const;
     void restoreSnapshot(const UndoHistory::Snapshot& snapshot);
@@ -254,6 +262,7 @@ private:
     ToolPoint operatingPoint_{};
     int liveTpsMv_ = 0;
     int programmingStarts_ = 0;
+    int ticks_ = 0;
 
     // What the highlight lit last, so that a tick repaints only what moved.
     present::Highlight lit_;
