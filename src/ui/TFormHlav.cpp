@@ -27,6 +27,7 @@
 #include "SpinButton.h"
 #include "UpDown.h"
 #include "WindowBuilder.h"
+#include "compare/TuneTools.h"
 #include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
 #include "lang/LanguageCaptions.h"
@@ -157,6 +158,7 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
         control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
     ApplyRules();  // 20
     listenForLoader();
+    tuneTools_ = new ui::TuneTools(*this);
     timer1_.start();
 }
 
@@ -169,6 +171,8 @@ void TFormHlav::FormClose()
     link_->closePort();
     ReadControls();
     normalise();
+    if (tuneTools_)
+        tuneTools_->flush();
     SaveSettings();
     delete loaderNotifier_;
     loaderNotifier_ = nullptr;
@@ -396,6 +400,8 @@ void TFormHlav::CommitChange()
     ShowImage();
     const bool differed = undo_.push(image_, activeTab());
     UpdateUndoButtons();
+    if (tuneTools_)
+        tuneTools_->committed();
     if (!progHned_->isChecked()) {
         autoProgramArmed_ = false;
         return;
@@ -503,6 +509,8 @@ void TFormHlav::restoreSnapshot(const UndoHistory::Snapshot& snapshot)
     if (activeTab() != snapshot.tab && snapshot.tab < pages_->count())
         pages_->setCurrentIndex(snapshot.tab);
     UpdateUndoButtons();
+    if (tuneTools_)
+        tuneTools_->committed();
     // Undo and redo program at once, without waiting to be armed.
     if (progHned_->isChecked())
         startProgramming();
@@ -602,6 +610,8 @@ void TFormHlav::Timer1Timer()
     link_->tick();
     inTick_ = false;
     applyLinkState();
+    if (tuneTools_)
+        tuneTools_->ticked();
 }
 
 void TFormHlav::applyLinkState()

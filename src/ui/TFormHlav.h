@@ -38,6 +38,9 @@ class QTabWidget;
 namespace tarvel {
 
 class HintHandler;
+namespace ui {
+class TuneTools;
+}
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
@@ -148,6 +151,8 @@ public:
 
     QTimer& timer1() { return timer1_; }
     int programmingStarts() const { return programmingStarts_; }
+    // Comparison, tune history and autosave (created at the end of the start-up).
+    ui::TuneTools* tuneTools() const { return tuneTools_; }
 
 signals:
     // Programming of the unit was started by "Programming after change",
@@ -206,6 +211,7 @@ private:
     ui::ManualOpener::OpenFn manualOpen_ = &ui::ManualOpener::OpenWithDesktop;
     QPointer<QDialog> about_;
     HintHandler* hints_ = nullptr;
+    ui::TuneTools* tuneTools_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<link::DeviceLink> link_;
     LinkView linkView_;
