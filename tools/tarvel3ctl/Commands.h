@@ -30,4 +30,7 @@ int cmdVerify(const Args& args);
 int cmdMonitor(const Args& args);
 int cmdLoaderMessage(const Args& args);
 
+// Data logs of the live monitor (LogCommands.cpp).
+int cmdLog(const Args& args);
+
 }  // namespace tarvel::ctl

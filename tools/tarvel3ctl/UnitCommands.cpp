@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "CtlSettings.h"
+#include "MonitorRecording.h"
 #include "ParamFiles.h"
 #include "UnitSession.h"
 #include "link/LoaderSocket.h"
@@ -14,6 +15,7 @@
 #include "model/Messages.h"
 #include "model/Normalise.h"
 #include "model/StartupImage.h"
+#include "present/LivePresenter.h"
 
 namespace tarvel::ctl {
 
@@ -122,9 +124,8 @@ int runOnFile(const Args& args, Operation op, const char* usageText)
     // status, never the one of success.
     const auto frames = link.monitorFrames();
     const auto saved = [&] { return link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0; };
-    session.runUntil([&] { return saved() || link.connectionLabelVisible(); }, kSaveWaitTicks,
-                     &InstallStopSignals());
-    if (link.connectionLabelVisible()) {
+    session.runUntil([&] { return saved() || link.connectionLost(); }, kSaveWaitTicks, &InstallStopSignals());
+    if (link.connectionLost()) {
         std::fprintf(stderr, "%s\n", kNoConnection);
         return kFailed;
     }
@@ -170,7 +171,8 @@ int cmdVerify(const Args& args)
 
 int cmdMonitor(const Args& args)
 {
-    std::string port;
+    const char* text = "monitor --port PORT [--frames N] [--log FILE]";
+    std::string port, logFile;
     long long frames = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--port" && i + 1 < args.size()) {
@@ -178,26 +180,29 @@ int cmdMonitor(const Args& args)
         } else if (args[i] == "--frames" && i + 1 < args.size()) {
             const auto n = number(args[++i]);
             if (!n || *n < 1)
-                return usage("monitor --port PORT [--frames N]");
+                return usage(text);
             frames = *n;
+        } else if (args[i] == "--log" && i + 1 < args.size()) {
+            logFile = args[++i];
         } else {
-            return usage("monitor --port PORT [--frames N]");
+            return usage(text);
         }
     }
     if (port.empty())
-        return usage("monitor --port PORT [--frames N]");
+        return usage(text);
 
     ParamImage image = StartupImage();
     UnitSession session(image);
     if (!session.open(port))
         return kFailed;
+    MonitorRecording recording;
+    if (!logFile.empty() && !recording.open(logFile))
+        return kFailed;
     auto& link = session.link();
     const auto& stop = InstallStopSignals();
-    using link::LiveLabel;
-    const LiveLabel shown[] = {LiveLabel::LabelRpm,           LiveLabel::LabelTpsMon,
-                               LiveLabel::LabelNapeti,        LiveLabel::LabelMonLambda,
-                               LiveLabel::LabelAdvance1,      LiveLabel::LabelMonLimiterOut,
-                               LiveLabel::LabelMonPilotLight, LiveLabel::LabelPocetProgramovani};
+    // The live line is what the window's live column shows.
+    present::DisplayState display;
+    present::LivePresenter live(display);
     long long printed = 0;
     std::uint32_t seen = link.monitorFrames();
     bool lost = false;
@@ -208,17 +213,10 @@ int cmdMonitor(const Args& args)
             break;
         }
         seen = link.monitorFrames();
-        std::string line;
-        for (LiveLabel l : shown) {
-            if (!line.empty())
-                line += " | ";
-            line += link.live().label(l).text;
-        }
-        // The warnings the window shows below the live values.
-        if (link.live().label(LiveLabel::LabelVersion).visibility == link::Visibility::Shown)
-            line += " | " + link.live().label(LiveLabel::LabelVersion).text;
-        if (link.live().label(LiveLabel::LabelEeDataErr).visibility == link::Visibility::Shown)
-            line += " | Programmed data error";
+        if (!logFile.empty())
+            recording.record(link);
+        live.showSample(link.liveSample(), image, session.messages());
+        const std::string line = present::LivePresenter::monitorLine(display);
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
         ++printed;

@@ -23,7 +23,8 @@ const Command kCommands[] = {
     {"read", "read --port PORT FILE", "read the unit's parameters into FILE", tarvel::ctl::cmdRead},
     {"program", "program --port PORT FILE", "program the parameters of FILE into the unit", tarvel::ctl::cmdProgram},
     {"verify", "verify --port PORT FILE", "compare the unit's parameters with FILE", tarvel::ctl::cmdVerify},
-    {"monitor", "monitor --port PORT [--frames N]", "print the unit's live data", tarvel::ctl::cmdMonitor},
+    {"monitor", "monitor --port PORT [--frames N] [--log FILE]", "print the unit's live data, recording it to FILE (.mlg or .msl)", tarvel::ctl::cmdMonitor},
+    {"log", "log info FILE | log export FILE OUT", "describe a data log, or convert it to OUT (.mlg, .msl or .csv)", tarvel::ctl::cmdLog},
     {"loader-message", "loader-message WPARAM LPARAM [--socket PATH]", "send the firmware loader's message to a running program", tarvel::ctl::cmdLoaderMessage},
 };
 
