@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "ComparePresenter.h"
+#include "present/ComparePresenter.h"
 #include "model/ImageDiff.h"
 
 class QLabel;

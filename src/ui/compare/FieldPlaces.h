@@ -4,7 +4,7 @@
 // of a channel group, prefixed with the title of the group around it.
 #pragma once
 
-#include "ComparePresenter.h"
+#include "present/ComparePresenter.h"
 
 class QWidget;
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "CompareTexts.h"
+#include "present/CompareTexts.h"
 #include "store/TuneHistory.h"
 
 class QPushButton;

@@ -10,7 +10,7 @@
 #include <chrono>
 
 #include "CompareDialog.h"
-#include "ComparePresenter.h"
+#include "present/ComparePresenter.h"
 #include "FieldPlaces.h"
 #include "FileProblem.h"
 #include "HistoryDialog.h"

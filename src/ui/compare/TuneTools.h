@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "CompareDialog.h"
-#include "CompareTexts.h"
+#include "present/CompareTexts.h"
 #include "HistoryDialog.h"
 #include "model/ImageDiff.h"
 #include "store/AutosaveScheduler.h"
