@@ -62,6 +62,8 @@ int main(int argc, char* argv[])
     window.FormCreate(arguments, QApplication::applicationDirPath());
     window.show();
     QApplication::processEvents();
+    window.ReadControls();
+    window.CommitChange();  // the window holds what its controls show, as after any edit
     fillHistory(window);
     tarvel::ui::TuneTools& tools = *window.tuneTools();
 

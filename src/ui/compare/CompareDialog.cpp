@@ -43,6 +43,7 @@ CompareDialog::CompareDialog(QWidget* parent, ImageDiff diff, const present::Com
          qs(presenter.text(CompareText::ColumnPosition)), qs(presenter.text(CompareText::ColumnWindow)),
          qs(presenter.text(otherColumn)), qs(presenter.text(CompareText::ColumnTake))});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);

@@ -60,6 +60,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, std::vector<TuneEntry> entries, co
     table_->setHorizontalHeaderLabels({text(CompareText::HistoryDate), text(CompareText::HistoryBike),
                                        text(CompareText::HistoryUnit), text(CompareText::HistoryDifferences)});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
