@@ -35,8 +35,8 @@ void fillHistory(tarvel::TFormHlav& window)
         tarvel::ParamImage image = window.image();
         image.advance(i % 10, (i / 10) % 10) = static_cast<std::uint8_t>(10 + i % 30);
         image[tarvel::fld::limiter] = static_cast<std::uint8_t>(100 + i % 40);
-        history.record(image, tarvel::TuneRecord{start + std::chrono::hours(i), bikes[i % 4], "ZEV48", " 5.01.2026",
-                                                 "07:05"});
+        history.record(image,
+                       tarvel::TuneRecord{start + std::chrono::hours(i), bikes[i % 4], "ZEV48", " 5.01.2026", "07:05"});
     }
 }
 

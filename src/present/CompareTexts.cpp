@@ -77,7 +77,7 @@ std::string fieldsDiffer(int count, Language language)
     const std::string n = std::to_string(count);
     switch (language) {
         case Language::German:
-            return count == 0 ? "Keine Felder unterschiedlich"
+            return count == 0   ? "Keine Felder unterschiedlich"
                    : count == 1 ? "1 Feld unterschiedlich"
                                 : n + " Felder unterschiedlich";
         case Language::French:

@@ -13,9 +13,9 @@ enum class CompareText : unsigned char {
     MenuCompareUnit,
     MenuCompareFile,
     MenuTuneHistory,
-    TitleUnit,     // report: the window and the unit
-    TitleFile,     // report: the window and a file; %1 the file name
-    TitleEntry,    // report: the window and a history entry; %1 its date
+    TitleUnit,   // report: the window and the unit
+    TitleFile,   // report: the window and a file; %1 the file name
+    TitleEntry,  // report: the window and a history entry; %1 its date
     ColumnTab,
     ColumnField,
     ColumnPosition,

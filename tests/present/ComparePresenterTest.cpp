@@ -60,7 +60,7 @@ TEST(ComparePresenter, RowsCarryTabCaptionPositionAndShownValues)
     const Case cases[] = {
         {"advance", {"Map", "Advance [°]", "row 4, column 7", "0", "9"}},
         {"limiter", {"Misc", "limiter", "", "#0", "#12000"}},
-        {"servoRpm", {"Misc", "servoRpm", "column 5", "", ""}},  // values repaired by normalising
+        {"servoRpm", {"Misc", "servoRpm", "column 5", "", ""}},     // values repaired by normalising
         {"maxAdvEdge2", {"Misc", "maxAdvEdge2", "", "No", "Yes"}},  // the channel is in the caption
         {"ignitionMultiple", {"Misc", "Ignitions per revolution", "", "0", "2"}},
     };
@@ -104,11 +104,11 @@ TEST(ComparePresenter, CountsInEveryLanguage)
         int count;
         const char* text;
     };
-    for (const Case& c : {Case{Language::English, 1, "1 field differs"}, Case{Language::English, 0, "No fields differ"},
-                          Case{Language::German, 1, "1 Feld unterschiedlich"},
-                          Case{Language::French, 2, "2 champs diffèrent"}, Case{Language::Czech, 1, "1 položka se liší"},
-                          Case{Language::Czech, 4, "4 položky se liší"}, Case{Language::Czech, 5, "5 položek se liší"},
-                          Case{Language::Czech, 0, "Žádná položka se neliší"}})
+    for (const Case& c :
+         {Case{Language::English, 1, "1 field differs"}, Case{Language::English, 0, "No fields differ"},
+          Case{Language::German, 1, "1 Feld unterschiedlich"}, Case{Language::French, 2, "2 champs diffèrent"},
+          Case{Language::Czech, 1, "1 položka se liší"}, Case{Language::Czech, 4, "4 položky se liší"},
+          Case{Language::Czech, 5, "5 položek se liší"}, Case{Language::Czech, 0, "Žádná položka se neliší"}})
         EXPECT_EQ(fieldsDiffer(c.count, c.language), c.text) << c.count;
 }
 

@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
-#include <QFileInfo>
 
 #include "WindowFixture.h"
 #include "compare/CompareDialog.h"
@@ -113,7 +113,8 @@ TEST_F(Tune, FileReportShowsCaptionsTabsPositionsAndValuesAsOnScreen)
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Differences: window and other.ign"));
     EXPECT_EQ(dialog->table().rowCount(), 5);
-    EXPECT_TRUE(dialog->summaryText().startsWith(QStringLiteral("5 fields differ: "))) << dialog->summaryText().toStdString();
+    EXPECT_TRUE(dialog->summaryText().startsWith(QStringLiteral("5 fields differ: ")))
+        << dialog->summaryText().toStdString();
     EXPECT_TRUE(dialog->summaryText().contains(QStringLiteral("Miscellaneous 1")));
     EXPECT_TRUE(dialog->summaryText().contains(QStringLiteral("N2O Controller 2")));
     EXPECT_TRUE(dialog->summaryText().contains(QStringLiteral("Advance Map 1")));
@@ -146,7 +147,8 @@ TEST_F(Tune, ReportRowsInCzechAndGerman)
     window->MenuLanguageClick(3);
     ui::CompareDialog* dialog = compareWithFile(other);
     ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->summaryText().startsWith(QStringLiteral("2 položky se liší: "))) << dialog->summaryText().toStdString();
+    EXPECT_TRUE(dialog->summaryText().startsWith(QStringLiteral("2 položky se liší: ")))
+        << dialog->summaryText().toStdString();
     EXPECT_GE(rowOf(*dialog, QStringLiteral("Předstih [°]"), QStringLiteral("řádek 1, sloupec 1")), 0);
     EXPECT_EQ(dialog->table().horizontalHeaderItem(ui::CompareDialog::OtherColumn)->text(), QStringLiteral("Soubor"));
     dialog->reject();
@@ -306,7 +308,8 @@ TEST_F(Tune, HistoryListsEntriesComparesAndLoadsAsOneCommitWithoutSending)
     TuneHistory store(window->paths().historyFolder());
     const auto when = std::chrono::system_clock::now() - std::chrono::hours(1);
     ASSERT_TRUE(store.record(programmed, TuneRecord{when, "Yamaha R1", "ABC07", "01.02.2026", "10:20"}));
-    typeAndLeave(QStringLiteral("EditBaseAdv"), QString::number(edit(QStringLiteral("EditBaseAdv"))->text().toInt() + 3));
+    typeAndLeave(QStringLiteral("EditBaseAdv"),
+                 QString::number(edit(QStringLiteral("EditBaseAdv"))->text().toInt() + 3));
     typeAndLeave(QStringLiteral("EditOmez2"), QStringLiteral("9,000"));
     const ParamImage edited = window->image();
     ASSERT_NE(edited, programmed);

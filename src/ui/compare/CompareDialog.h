@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "present/ComparePresenter.h"
 #include "model/ImageDiff.h"
+#include "present/ComparePresenter.h"
 
 class QLabel;
 class QPushButton;

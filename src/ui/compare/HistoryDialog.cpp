@@ -49,8 +49,8 @@ HistoryDialog::HistoryDialog(QWidget* parent, std::vector<TuneEntry> entries, co
     resize(760, 480);
 
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(entries_.empty() ? text(CompareText::HistoryEmpty) : text(CompareText::HistoryNothingSent),
-                            this);
+    auto* note =
+        new QLabel(entries_.empty() ? text(CompareText::HistoryEmpty) : text(CompareText::HistoryNothingSent), this);
     note->setObjectName(QStringLiteral("HistoryNote"));
     layout->addWidget(note);
 
@@ -68,8 +68,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, std::vector<TuneEntry> entries, co
     for (int i = 0; i < count; ++i) {
         const TuneEntry& entry = entries_[static_cast<std::size_t>(i)];
         const QString texts[] = {dateText(entry.record), QString::fromStdString(entry.record.bike).simplified(),
-                                 unitText(entry.record),
-                                 QString::number(CountDifferences(window, entry.image))};
+                                 unitText(entry.record), QString::number(CountDifferences(window, entry.image))};
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             if (c == DifferencesColumn)

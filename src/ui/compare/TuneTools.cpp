@@ -10,7 +10,6 @@
 #include <chrono>
 
 #include "CompareDialog.h"
-#include "present/ComparePresenter.h"
 #include "FieldPlaces.h"
 #include "FileProblem.h"
 #include "HistoryDialog.h"
@@ -18,6 +17,7 @@
 #include "lang/LanguageChoice.h"
 #include "link/TransferMode.h"
 #include "model/LogSink.h"
+#include "present/ComparePresenter.h"
 #include "store/IgnFileReader.h"
 #include "store/TuneHistory.h"
 
@@ -169,8 +169,8 @@ void TuneTools::showHistory()
         return;
     window_.ReadControls();
     const ParamImage base = window_.image();
-    auto* dialog = new HistoryDialog(&window_, TuneHistory(window_.paths().historyFolder()).list(base), base,
-                                     language());
+    auto* dialog =
+        new HistoryDialog(&window_, TuneHistory(window_.paths().historyFolder()).list(base), base, language());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     history_ = dialog;
     connect(dialog, &HistoryDialog::compareRequested, this, [this, dialog](int index) {
@@ -209,8 +209,7 @@ void TuneTools::compareWithFile()
                                           Dialogs::Kind::Error, ReadProblemDetail(path));
             return;
         case IgnLoadResult::UnmatchedVersion:
-            window_.dialogs().showMessage(&window_,
-                                          QString::fromStdString(window_.messages()[Msg::UnmatchedIgnFile]),
+            window_.dialogs().showMessage(&window_, QString::fromStdString(window_.messages()[Msg::UnmatchedIgnFile]),
                                           Dialogs::Kind::Warning, path);
             return;
         case IgnLoadResult::Loaded:
@@ -220,8 +219,7 @@ void TuneTools::compareWithFile()
                 present::CompareText::ColumnFile);
 }
 
-void TuneTools::openCompare(QWidget* parent, const ParamImage& other, const QString& title,
-                            present::CompareText column)
+void TuneTools::openCompare(QWidget* parent, const ParamImage& other, const QString& title, present::CompareText column)
 {
     if (compare_)
         compare_->reject();

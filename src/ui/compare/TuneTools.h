@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "CompareDialog.h"
-#include "present/CompareTexts.h"
 #include "HistoryDialog.h"
 #include "model/ImageDiff.h"
+#include "present/CompareTexts.h"
 #include "store/AutosaveScheduler.h"
 
 class QAction;
