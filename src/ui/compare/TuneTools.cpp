@@ -50,6 +50,7 @@ TuneTools::TuneTools(TFormHlav& window)
     if (file) {
         compareFileItem_ = item(file, exitSeparator, "MenuCompareFile", &TuneTools::compareWithFile);
         historyItem_ = item(file, exitSeparator, "MenuTuneHistory", &TuneTools::showHistory);
+        file->insertSeparator(compareFileItem_)->setObjectName(QStringLiteral("N6"));
         connect(file, &QMenu::aboutToShow, this, &TuneTools::retranslate);
     }
     if (tools) {
