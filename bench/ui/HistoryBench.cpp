@@ -20,6 +20,7 @@
 #include "../../src/app/AppFont.h"
 #include "TFormHlav.h"
 #include "compare/TuneTools.h"
+#include "link/SimulatedUnitDevice.h"
 #include "store/IgnFileWriter.h"
 #include "store/TuneHistory.h"
 
@@ -58,7 +59,8 @@ int main(int argc, char* argv[])
 
     QTemporaryDir home;
     qputenv("TARVEL3_HOME", home.path().toUtf8());
-    tarvel::TFormHlav window;
+    // A simulated unit on the port: no port message box holds up the start.
+    tarvel::TFormHlav window(nullptr, std::make_unique<tarvel::link::SimulatedUnitDevice>());
     window.FormCreate(arguments, QApplication::applicationDirPath());
     window.show();
     QApplication::processEvents();
