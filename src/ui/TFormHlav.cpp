@@ -36,6 +36,7 @@
 #include "lang/CaptionTable.h"
 #include "lang/CaptionWriter.h"
 #include "model/KeyingPresets.h"
+#include "model/LogSink.h"
 #include "model/Normalise.h"
 #include "present/Highlight.h"
 #include "present/TitleComposer.h"
@@ -736,6 +737,7 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     // previous file stays as it was.
     SafeFileWriter file(path.toStdString());
     if (!file.open()) {
+        log::write(log::Area::Ui, "parameter file not saved: " + file.error());
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
                               QString::fromStdString(file.error()));
         return false;
@@ -744,6 +746,7 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     normalise();
     ShowImage();
     if (!file.write(IgnFileText(image_)) || !file.commit()) {
+        log::write(log::Area::Ui, "parameter file not saved: " + file.error());
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
                               QString::fromStdString(file.error()));
         return false;

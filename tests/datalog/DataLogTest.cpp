@@ -17,6 +17,8 @@
 #include "link/MonitorDecoder.h"
 #include "link/SimulatedUnitDevice.h"
 #include "model/StartupImage.h"
+#include "present/DisplayState.h"
+#include "present/LivePresenter.h"
 
 using namespace tarvel;
 using namespace tarvel::datalog;
@@ -324,14 +326,18 @@ TEST(Recorder, OneRecordPerAcceptedFrameOfTheSimulatedUnit)
             EXPECT_GT(r.time, view.record(i - 1).time) << i;
         }
 
-        link::LiveDisplay live, replayed;
+        // The replayed frame decodes and presents as the live one did.
         link::MonitorDecoder a, b;
-        ASSERT_TRUE(a.decode(frames[i], image, messages, live));
-        ASSERT_TRUE(b.decode(r.sample.toFrame().bytes, image, messages, replayed));
-        for (int l = 0; l < link::kLiveLabelCount; ++l) {
-            const auto label = static_cast<link::LiveLabel>(l);
-            EXPECT_EQ(replayed.label(label).text, live.label(label).text) << i << " label " << l;
-            EXPECT_EQ(replayed.label(label).colour, live.label(label).colour) << i << " label " << l;
+        ASSERT_TRUE(a.decode(frames[i]));
+        ASSERT_TRUE(b.decode(r.sample.toFrame().bytes));
+        present::DisplayState live, replayed;
+        present::LivePresenter(live).showSample(a.sample(), image, messages);
+        present::LivePresenter(replayed).showSample(b.sample(), image, messages);
+        for (int c = 0; c < present::kControlCount; ++c) {
+            const auto id = static_cast<present::ControlId>(c);
+            EXPECT_EQ(replayed[id].text, live[id].text) << i << " " << present::objectName(id);
+            EXPECT_EQ(replayed[id].colour, live[id].colour) << i << " " << present::objectName(id);
+            EXPECT_EQ(replayed[id].visible, live[id].visible) << i << " " << present::objectName(id);
         }
     }
     // The sweep moves the engine speed, so the chart has something to show.
