@@ -30,6 +30,7 @@
 #include "UpDown.h"
 #include "WindowBuilder.h"
 #include "WindowPlacement.h"
+#include "compare/TuneTools.h"
 #include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
 #include "lang/CaptionWriter.h"
@@ -164,6 +165,7 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
         control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
     ApplyRules();  // 20
     listenForLoader();
+    tuneTools_ = new ui::TuneTools(*this);
 }
 
 void TFormHlav::FormClose()
@@ -175,6 +177,8 @@ void TFormHlav::FormClose()
     link_->closePort();
     ReadControls();
     normalise();
+    if (tuneTools_)
+        tuneTools_->flush();
     SaveSettings();
     delete loaderNotifier_;
     loaderNotifier_ = nullptr;
@@ -404,6 +408,8 @@ void TFormHlav::CommitChange()
     ShowImage();
     const bool differed = undo_.push(image_, activeTab());
     UpdateUndoButtons();
+    if (tuneTools_)
+        tuneTools_->committed();
     if (!progHned_->isChecked()) {
         autoProgramArmed_ = false;
         return;
@@ -525,6 +531,8 @@ void TFormHlav::restoreSnapshot(const UndoHistory::Snapshot& snapshot)
     if (activeTab() != snapshot.tab && snapshot.tab < pages_->count())
         pages_->setCurrentIndex(snapshot.tab);
     UpdateUndoButtons();
+    if (tuneTools_)
+        tuneTools_->committed();
     // Undo and redo program at once, without waiting to be armed.
     if (progHned_->isChecked())
         startProgramming();
@@ -630,6 +638,8 @@ void TFormHlav::Timer1Timer()
     inTick_ = outer;
     statusPresenter_.ticked();
     applyLinkState();
+    if (tuneTools_)
+        tuneTools_->ticked();
 }
 
 void TFormHlav::presentLink()

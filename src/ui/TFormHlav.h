@@ -43,6 +43,9 @@ namespace tarvel {
 
 class HintHandler;
 class UpDown;
+namespace ui {
+class TuneTools;
+}
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
@@ -157,6 +160,8 @@ public:
     // Ticks run so far (those behind a box included).
     int ticksRun() const { return ticks_; }
     int programmingStarts() const { return programmingStarts_; }
+    // Comparison, tune history and autosave (created at the end of the start-up).
+    ui::TuneTools* tuneTools() const { return tuneTools_; }
 
 signals:
     // Programming of the unit was started by "Programming after change",
@@ -223,6 +228,7 @@ private:
     ui::ManualOpener::OpenFn manualOpen_ = &ui::ManualOpener::OpenWithDesktop;
     QPointer<QDialog> about_;
     HintHandler* hints_ = nullptr;
+    ui::TuneTools* tuneTools_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<link::DeviceLink> link_;
     present::DisplayState display_;

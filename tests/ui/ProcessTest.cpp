@@ -317,3 +317,51 @@ TEST(Process, TheDesktopShowsTheWindowTitleAsComposed)
 }
 
 }  // namespace tarvel::test
+
+namespace tarvel::test {
+
+// Committed changes reach the state dump while the program runs: killed with
+// SIGKILL (no shut-down, nothing saved at exit) it leaves both commits, the
+// second made within the second after the first, in a complete dump.
+TEST(Process, CommitsSurviveASigkill)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QDir dir(home.path());
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TARVEL3_HOME"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral(AUTOSAVE_CHILD), {QStringLiteral("9,300"), QStringLiteral("17")});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    while (!child.canReadLine() && child.waitForReadyRead(20000)) {
+    }
+    ASSERT_TRUE(child.canReadLine()) << child.readAllStandardError().toStdString();
+    const QList<QByteArray> words = child.readLine().trimmed().split(' ');
+    ASSERT_EQ(words.size(), 3);
+    const int limiter = words[1].toInt();
+    const int baseAdvance = words[2].toInt();
+    EXPECT_EQ(limiter, 93);
+
+    // The last commit is written within the autosave's second (and a tick).
+    const QString dump = dir.filePath(QStringLiteral("_tarvel3"));
+    ParamImage dumped;
+    auto holdsBoth = [&] {
+        dumped = ParamImage{};
+        return ReadStateDump(read(dump).toStdString(), dumped) == kBlockSize && dumped[fld::limiter] == limiter &&
+               dumped[fld::baseAdvance] == baseAdvance;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(holdsBoth, 5000));
+    ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    ASSERT_TRUE(holdsBoth()) << read(dump).toStdString();
+    ParamImage again = dumped;
+    NormaliseImage(again);
+    EXPECT_EQ(again[fld::limiter], dumped[fld::limiter]);
+}
+
+}  // namespace tarvel::test

@@ -172,7 +172,7 @@ TEST(QtDialogsTest, AllFilesShowsFilesWithoutADot)
         ASSERT_TRUE(view);
         // The folder is read in the background: wait until all three entries
         // that may be shown have had time to arrive.
-        QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 3; }, 3000);
+        (void)QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 3; }, 3000);
         for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
             shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
         d->reject();
