@@ -37,6 +37,7 @@ bool SafeFileReader::openFile(const std::string& path)
     if (!resolved.exists) {
         missing_ = true;
         error_ = path + ": " + log::errnoText(ENOENT);
+        log::write(log::Area::Store, "cannot read " + error_);
         return false;
     }
     // Look before opening: opening a device can have effects of its own.

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -58,20 +59,22 @@ TEST(LinkLogReasons, DeviceThatGoesAwayIsLogged)
 
 TEST(LinkLogReasons, LoaderSocketFailuresLogPathAndErrnoText)
 {
-    const std::filesystem::path missingFolder = "/tmp/tarvel-no-such-folder-" + std::to_string(::getpid());
-    const std::filesystem::path socket = missingFolder / "tarvel3-loader";
+    // The listener makes a missing folder itself; below a plain file it cannot.
+    const std::filesystem::path plainFile = "/tmp/tarvel-not-a-folder-" + std::to_string(::getpid());
+    std::ofstream(plainFile) << "x";
+    const std::filesystem::path socket = plainFile / "tarvel3-loader";
     {
         LogCapture log;
         LoaderListener listener;
         EXPECT_FALSE(listener.listen(socket));
-        EXPECT_TRUE(log.has(log::Area::Link, {socket.string(), errText(ENOENT)})) << log.dump();
+        EXPECT_TRUE(log.has(log::Area::Link, {plainFile.string(), errText(ENOTDIR)})) << log.dump();
     }
     {
         LogCapture log;
         std::string error;
         EXPECT_FALSE(sendLoaderMessage(socket, {1, 2}, &error));
-        EXPECT_TRUE(log.has(log::Area::Link, {socket.string(), errText(ENOENT)})) << log.dump();
-        EXPECT_NE(error.find(errText(ENOENT)), std::string::npos) << error;
+        EXPECT_TRUE(log.has(log::Area::Link, {socket.string(), errText(ENOTDIR)})) << log.dump();
+        EXPECT_NE(error.find(errText(ENOTDIR)), std::string::npos) << error;
     }
     {
         LogCapture log;
@@ -79,4 +82,5 @@ TEST(LinkLogReasons, LoaderSocketFailuresLogPathAndErrnoText)
         EXPECT_FALSE(listener.listen(std::string(200, 'x')));
         EXPECT_TRUE(log.has(log::Area::Link, {"too long"})) << log.dump();
     }
+    std::filesystem::remove(plainFile);
 }

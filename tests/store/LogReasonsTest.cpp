@@ -29,7 +29,7 @@ TEST(StoreLogReasons, FailedOpensLogPathAndErrnoText)
     {
         LogCapture log;
         EXPECT_EQ(LoadIgnFile(temp.path(), image), IgnLoadResult::OpenError);
-        EXPECT_TRUE(log.has(log::Area::Store, {temp.path(), "folder"})) << log.dump();
+        EXPECT_TRUE(log.has(log::Area::Store, {temp.path(), std::strerror(EISDIR)})) << log.dump();
     }
     {
         LogCapture log;
