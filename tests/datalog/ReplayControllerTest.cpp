@@ -2,6 +2,7 @@
 // at the end, and steps and seeks stay within the log.
 #include <gtest/gtest.h>
 
+#include "datalog/LogStatusText.h"
 #include "datalog/MonitorLayout.h"
 #include "datalog/ReplayController.h"
 
@@ -116,4 +117,29 @@ TEST(ReplayController, EmptyLogDoesNothing)
     EXPECT_FALSE(replay.tick(t0 + 1s));
     EXPECT_EQ(replay.position(), 0u);
     EXPECT_EQ(replay.current().sample, MonitorSample{});
+}
+
+TEST(LogStatusText, StatusLinesInEachLanguage)
+{
+    struct Case {
+        tarvel::Language language;
+        std::string recording, replay, title;
+    };
+    using tarvel::Language;
+    for (const Case& c :
+         {Case{Language::English, "Recording ride.mlg: 1234 records, 02:05", "REPLAY ride.mlg  00:12 / 1:05:00  4x",
+               "[REPLAY ride.mlg]"},
+          Case{Language::German, "Aufzeichnung ride.mlg: 1234 Datensätze, 02:05",
+               "WIEDERGABE ride.mlg  00:12 / 1:05:00  4x", "[WIEDERGABE ride.mlg]"},
+          Case{Language::French, "Enregistrement ride.mlg: 1234 enregistrements, 02:05",
+               "RELECTURE ride.mlg  00:12 / 1:05:00  4x", "[RELECTURE ride.mlg]"},
+          Case{Language::Czech, "Záznam ride.mlg: 1234 záznamů, 02:05", "PŘEHRÁVÁNÍ ride.mlg  00:12 / 1:05:00  4x",
+               "[PŘEHRÁVÁNÍ ride.mlg]"}}) {
+        EXPECT_EQ(recordingStatus(c.language, "ride.mlg", 1234, 125.9), c.recording);
+        EXPECT_EQ(replayStatus(c.language, "ride.mlg", 12.3, 3900, 4, true), c.replay);
+        EXPECT_EQ(replayTitleNote(c.language, "ride.mlg"), c.title);
+    }
+    EXPECT_EQ(replayStatus(tarvel::Language::English, "a.msl", 0, 0, 1, false), "REPLAY a.msl  00:00 / 00:00  1x  paused");
+    EXPECT_EQ(clockText(-5), "00:00");
+    EXPECT_EQ(defaultLogName(0).size(), std::string("1970-01-01_00-00-00.mlg").size());
 }
