@@ -2,7 +2,10 @@
 // at the end, and steps and seeks stay within the log.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "datalog/LogStatusText.h"
+#include "datalog/MinMaxDecimator.h"
 #include "datalog/MonitorLayout.h"
 #include "datalog/ReplayController.h"
 
@@ -142,4 +145,31 @@ TEST(LogStatusText, StatusLinesInEachLanguage)
     EXPECT_EQ(replayStatus(tarvel::Language::English, "a.msl", 0, 0, 1, false), "REPLAY a.msl  00:00 / 00:00  1x  paused");
     EXPECT_EQ(clockText(-5), "00:00");
     EXPECT_EQ(defaultLogName(0).size(), std::string("1970-01-01_00-00-00.mlg").size());
+}
+
+TEST(MinMaxDecimator, KeepsEachBucketsExtremesAndTheEdges)
+{
+    std::vector<double> t, y;
+    for (int i = 0; i < 1000; ++i) {
+        t.push_back(i * 0.01);
+        y.push_back(i == 537 ? 900 : i == 538 ? -900 : i % 7);
+    }
+    std::vector<ChartPoint> out;
+    decimateMinMax(t, y, 2.0, 8.0, 50, out);
+    EXPECT_LE(out.size(), 2u * 50 + 2);
+    EXPECT_LT(out.front().t, 2.0) << "one point before the span";
+    EXPECT_GT(out.back().t, 8.0) << "one point after it";
+    EXPECT_TRUE(std::is_sorted(out.begin(), out.end(), [](auto a, auto b) { return a.t < b.t; }));
+    const auto has = [&](double value) {
+        return std::any_of(out.begin(), out.end(), [&](auto p) { return p.y == value; });
+    };
+    EXPECT_TRUE(has(900) && has(-900)) << "a spike survives the thinning";
+    EXPECT_TRUE(has(0) && has(6));
+
+    decimateMinMax(t, y, 0, 0.05, 50, out);
+    EXPECT_EQ(out.size(), 7u) << "few points: all of them, and one beyond";
+    decimateMinMax(t, y, 20, 30, 50, out);
+    EXPECT_EQ(out.size(), 1u) << "after the log: its last point";
+    decimateMinMax({}, {}, 0, 1, 50, out);
+    EXPECT_TRUE(out.empty());
 }
