@@ -14,6 +14,6 @@ function(tarvel_forbid_links target pattern)
   endif()
 endfunction()
 
-foreach(core tarvel_model tarvel_store tarvel_link tarvel_datalog tarvel3ctl)
+foreach(core tarvel_model tarvel_store tarvel_link tarvel_present tarvel_datalog tarvel3ctl)
   tarvel_forbid_links(${core} "Qt|tarvel_ui|tarvel_app")
 endforeach()

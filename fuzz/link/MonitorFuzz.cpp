@@ -1,5 +1,6 @@
-// An arbitrary monitor frame decoded against an arbitrary (even unrepaired)
-// parameter image, and the operating point on arbitrary axes.
+// An arbitrary monitor frame decoded and presented as the live column against
+// an arbitrary (even unrepaired) parameter image, and the operating point on
+// arbitrary axes.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "link/MonitorDecoder.h"
 #include "link/OperatingPoint.h"
+#include "present/LivePresenter.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -33,12 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         image[static_cast<int>(i)] = data[1 + kFrameSize + i];
 
     MonitorDecoder decoder;
-    LiveDisplay display;
-    const bool accepted = decoder.decode(frame.bytes, image, messages, display);
+    const bool accepted = decoder.decode(frame.bytes);
     if (accepted != frameCheckGood(frame.bytes))
         std::abort();
-    for (int g = 0; g < kLiveGaugeCount; ++g) {
-        const GaugeState& s = display.gauge(static_cast<LiveGauge>(g));
+    present::DisplayState display;
+    present::LivePresenter live(display);
+    live.showSample(decoder.sample(), image, messages);
+    for (int g = present::kFirstGauge; g < present::kControlCount; ++g) {
+        const present::DisplayEntry& s = display[static_cast<present::ControlId>(g)];
         if (s.progress < 0 || s.progress > s.maximum)
             std::abort();
     }

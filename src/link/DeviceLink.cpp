@@ -26,7 +26,7 @@ void DeviceLink::tick()
 {
     if (const auto block = port_.poll()) {
         if (classifyBlock(*block) == BlockKind::Monitor) {
-            if (decoder_.decode(*block, image_, messages_, live_)) {
+            if (decoder_.decode(*block)) {
                 linkSilence_ = 0;
                 ++monitorFrames_;
                 std::copy(block->begin(), block->end(), lastMonitorFrame_.begin());
@@ -40,8 +40,7 @@ void DeviceLink::tick()
 
     if (status_.messageTicks > 0) {
         --status_.messageTicks;
-        if (!printing_)
-            status_.setLabelVisible(true);
+        status_.setLabelVisible(true);
     } else {
         status_.setLabelVisible(false);
         status_.setGaugeVisible(false);
@@ -57,11 +56,10 @@ void DeviceLink::watchdog()
     if (linkSilence_ < kLinkSilenceLimit) {
         if (port_.attached())
             ++linkSilence_;
-        setConnectionLabelVisible(false);
+        connectionLost_ = false;
         return;
     }
-    if (!printing_)
-        setConnectionLabelVisible(true);
+    connectionLost_ = true;
     ++reconnectTicks_;
     if (reconnectTicks_ >= kReconnectEvery) {
         reconnectTicks_ = 0;
@@ -144,41 +142,6 @@ void DeviceLink::handleLoaderMessages(LoaderListener& listener)
 {
     while (const auto m = listener.receive())
         loaderMessage(m->wparam, m->lparam);
-}
-
-void DeviceLink::setConnectionLabelVisible(bool visible)
-{
-    if (connectionLabelVisible_ != visible) {
-        connectionLabelVisible_ = visible;
-        ++connectionRevision_;
-    }
-}
-
-void DeviceLink::showCaptionPlaceholders()
-{
-    if (!connectionLabelVisible_)
-        return;
-    const std::string tail = " - ---";
-    live_.setText(LiveLabel::LabelMonPilotLight, messages_[Msg::GearShiftLight] + tail);
-    live_.setText(LiveLabel::LabelMonClutchOut, messages_[Msg::ClutchMaster] + tail);
-    live_.setText(LiveLabel::LabelMonStartLimiterRpm, messages_[Msg::StartLimiter] + tail);
-    live_.setText(LiveLabel::LabelMonStartLimiterOut, messages_[Msg::StartLimiter] + tail);
-    live_.setText(LiveLabel::LabelMonLimiterOut, messages_[Msg::Limiter] + tail);
-}
-
-void DeviceLink::showMessagePlaceholders()
-{
-    if (!connectionLabelVisible_)
-        return;
-    const LiveLabel advance[] = {LiveLabel::LabelAdvance1, LiveLabel::LabelAdvance2, LiveLabel::LabelAdvance3,
-                                 LiveLabel::LabelAdvance4};
-    for (int c = 0; c < 4; ++c)
-        live_.setText(advance[c], messages_[Msg::Advance] + " " + std::to_string(c + 1) + " = --- [°]");
-    live_.setText(LiveLabel::LabelPocetProgramovani, messages_[Msg::NumberOfProgramming] + "---");
-    live_.setText(LiveLabel::LabelMonSnimac1, messages_[Msg::PickUp] + " 1 = ---");
-    live_.setText(LiveLabel::LabelMonSnimac2, messages_[Msg::PickUp] + " 2 = ---");
-    live_.setText(LiveLabel::LabelPriveraPoz, messages_[Msg::ServoDesired] + " ---");
-    live_.setText(LiveLabel::LabelPriveraMer, messages_[Msg::ServoMeasured] + " ---");
 }
 
 void DeviceLink::sendFrame(const LinkFrame& frame)

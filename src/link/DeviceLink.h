@@ -1,11 +1,11 @@
 // Everything between the window and the ignition unit, driven by one tick
 // every 55 ms: the serial port, the transfer engine, the monitor decoder, the
 // connection watchdog with its reconnect and automatic port scan, the status
-// area, the live display, the operating point and the firmware-loader hand
+// area, the live sample, the operating point and the firmware-loader hand
 // over. The window calls tick() from its timer, starts operations from its
-// menu, and after each call draws the plain state exposed here, touching only
-// what changed (every part carries a revision counter). What the link cannot
-// do itself it asks of its LinkHost.
+// menu, and after each call hands the typed state exposed here (live sample,
+// status area, connection) to the presentation layer, which decides what the
+// window shows. What the link cannot do itself it asks of its LinkHost.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +14,6 @@
 
 #include "link/CommPort.h"
 #include "link/LinkHost.h"
-#include "link/LiveDisplay.h"
 #include "link/LoaderSocket.h"
 #include "link/MonitorDecoder.h"
 #include "link/OperatingPoint.h"
@@ -75,13 +74,13 @@ public:
     // The window title carries "(Disconnected by bootloader)".
     bool releaseNote() const { return releaseNote_; }
 
-    // Displays. The status area is also written by the window's own commands
-    // (printing, file commands), so it is handed out writable.
+    // The status area is also written by the print header, so it is handed
+    // out writable.
     StatusArea& status() { return status_; }
     const StatusArea& status() const { return status_; }
-    LiveDisplay& live() { return live_; }
-    const LiveDisplay& live() const { return live_; }
     const LiveValues& liveValues() const { return decoder_.values(); }
+    // The last monitor frame accepted, as numbers and flags.
+    const LiveSample& liveSample() const { return decoder_.sample(); }
     // Monitor frames accepted since the start, and the last one (all zero
     // before the first), for a data log.
     std::uint32_t monitorFrames() const { return monitorFrames_; }
@@ -89,19 +88,9 @@ public:
     const OperatingPoint& operatingPoint() const { return op_; }
     std::uint32_t operatingPointRevision() const { return opRevision_; }
 
-    // LabelSpojeni, "No connection with PC".
-    bool connectionLabelVisible() const { return connectionLabelVisible_; }
-    void setConnectionLabelVisible(bool visible);
-    std::uint32_t connectionRevision() const { return connectionRevision_; }
-
-    // While printing the tick shows neither the status label nor LabelSpojeni.
-    void setPrinting(bool printing) { printing_ = printing; }
-    bool printing() const { return printing_; }
-
-    // Live placeholders while LabelSpojeni is visible: those set when the
-    // captions are applied, and those set when the messages are loaded.
-    void showCaptionPlaceholders();
-    void showMessagePlaceholders();
+    // The unit has not answered for kLinkSilenceLimit ticks. True from the
+    // start until the watchdog's first tick decides.
+    bool connectionLost() const { return connectionLost_; }
 
     // Connection watchdog.
     std::uint8_t linkSilence() const { return linkSilence_; }
@@ -126,15 +115,12 @@ private:
     StatusArea status_;
     TransferEngine engine_;
     MonitorDecoder decoder_;
-    LiveDisplay live_;
     OperatingPoint op_;
     std::uint32_t opRevision_ = 0;
     std::uint32_t monitorFrames_ = 0;
     FrameBytes lastMonitorFrame_{};
     std::string portLabel_;
-    bool connectionLabelVisible_ = false;
-    std::uint32_t connectionRevision_ = 0;
-    bool printing_ = false;
+    bool connectionLost_ = true;
     bool releaseNote_ = false;
     std::uint8_t linkSilence_ = kLinkSilenceStart;
     std::uint8_t reconnectTicks_ = 0;

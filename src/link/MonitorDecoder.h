@@ -1,13 +1,14 @@
-// Turns an accepted monitor frame (first byte 0xB0) into the live display and
-// the live values other parts read: speed and throttle for the operating
+// Turns an accepted monitor frame (first byte 0xB0) into a typed live sample
+// and the live values other parts read: speed and throttle for the operating
 // point, the throttle voltage for the calibration capture, the unit's saving
-// counter for the "Saving:" progress.
+// counter for the "Saving:" progress. What the window makes of a sample is
+// decided in the presentation layer.
 #pragma once
 
 #include <cstdint>
 
 #include "link/LinkFrame.h"
-#include "link/LiveDisplay.h"
+#include "link/LiveSample.h"
 #include "model/Messages.h"
 #include "model/ParamImage.h"
 
@@ -74,14 +75,14 @@ std::string versionMismatchText(const MessageTable& messages, int unitVersion);
 class MonitorDecoder {
 public:
     // Returns false, touching nothing, when the frame fails the check.
-    bool decode(BlockView frame, const ParamImage& image, const MessageTable& messages, LiveDisplay& display);
+    bool decode(BlockView frame);
 
     const LiveValues& values() const { return values_; }
+    const LiveSample& sample() const { return sample_; }
 
 private:
-    void decodeAdvance(BlockView frame, const ParamImage& image, const MessageTable& messages, LiveDisplay& display);
-
     LiveValues values_;
+    LiveSample sample_;
 };
 
 }  // namespace tarvel::link

@@ -218,6 +218,7 @@ LinkFrame SimulatedUnit::monitorFrame(std::int64_t nowMs) const
     for (int c = 0; c < 4; ++c)
         f.bytes[static_cast<std::size_t>(mon::advance + c)] = static_cast<std::uint8_t>(std::min(advance + 100, 255));
     f.bytes[mon::formatVersion] = static_cast<std::uint8_t>(options_.formatVersion);
+    f.bytes[mon::dataError] = options_.dataError ? 1 : 0;
     f.seal();
     return f;
 }

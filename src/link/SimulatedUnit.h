@@ -25,6 +25,7 @@ struct SimulatedUnitOptions {
     bool noise = false;                 // stray bytes before every third answer
     int delayMs = 0;                    // how late answers go out (applied by the line runner)
     int saveMs = 1500;                  // how long the saving after a programming lasts
+    bool dataError = false;             // the live data reports a programmed data error
 };
 
 class SimulatedUnit {
@@ -46,6 +47,7 @@ public:
     IdentPage identPage() const;
     std::uint16_t programCount() const { return programCount_; }
     const SimulatedUnitOptions& options() const { return options_; }
+    SimulatedUnitOptions& options() { return options_; }
     int requestsSeen() const { return requests_; }
     int answersSent() const { return answers_; }
 

@@ -32,11 +32,11 @@ constexpr int kBikeChannel = 4;
 // clang-format off
 constexpr FieldDescriptor kFields[] = {
     {.name = "bikeCode", .byte = fld::bikeCode, .count = 1, .kind = CK::BikeList, .control = "ComboBoxBike",
-     .keyword = "BIKE", .position = 0, .form = FF::Unsigned},
+     .noRowKeepsSelection = true, .keyword = "BIKE", .position = 0, .form = FF::Unsigned},
     {.name = "noReading", .byte = fld::noReading, .count = 1, .kind = CK::CheckBox, .control = "CheckBoxZakazCteni",
      .keyword = "NO_READING", .form = FF::Flag},
     {.name = "syncMode", .byte = fld::syncMode, .count = 1, .kind = CK::SyncList, .control = "ComboBoxSynchro",
-     .keyword = "BIKE", .position = 1, .form = FF::Unsigned},
+     .listRows = 9, .keyword = "BIKE", .position = 1, .form = FF::Unsigned},
     {.name = "lobeCount", .byte = fld::lobeCount, .count = 1, .kind = CK::UpDown, .control = "UpDownPocPalcu",
      .min = 1, .max = 58, .step = 1, .thousands = true, .keyword = "BIKE", .position = 2, .form = FF::Unsigned},
     {.name = "channelCount", .byte = fld::channelCount, .count = 1, .kind = CK::UpDown, .control = "UpDownPocKanalu",
@@ -77,7 +77,8 @@ constexpr FieldDescriptor kFields[] = {
     {.name = "tpsMap", .byte = fld::tpsMap, .count = 1, .kind = CK::CheckBox, .control = "CheckBoxTpsMapa",
      .keyword = "TPS_MAPA", .form = FF::Flag},
     {.name = "compensation", .byte = fld::compensation, .count = 4, .kind = CK::UpDown, .control = "UpDownKompenz%d", .controlBase = 1,
-     .min = 0, .max = 255, .step = 1, .thousands = true, .keyword = "BIKE", .position = 29, .positionStride = 1, .form = FF::Unsigned},
+     .min = 0, .max = 255, .step = 1, .thousands = true, .testModeOnly = true, .fixedValue = 11,
+     .keyword = "BIKE", .position = 29, .positionStride = 1, .form = FF::Unsigned},
     {.name = "clutchTime", .byte = fld::clutchTime, .count = 1, .kind = CK::UpDown, .control = "UpDownClutchTime", .ctl = kX10,
      .min = 0, .max = 2500, .step = 10, .thousands = true, .keyword = "CLUTCH", .position = 0, .file = kX10, .form = FF::Unsigned},
     {.name = "clutchPause", .byte = fld::clutchPause, .count = 1, .kind = CK::UpDown, .control = "UpDownClutchPause", .ctl = kX10,
@@ -97,17 +98,17 @@ constexpr FieldDescriptor kFields[] = {
     {.name = "startAdvPickup2", .byte = fld::startAdvPickup2, .count = 4, .kind = CK::CheckBox, .control = "CheckBoxPalec%dEndP2", .controlBase = 1,
      .keyword = "BIKE", .position = kBikeChannel + 5, .positionStride = 6, .form = FF::Unsigned},
     // closingActive, one descriptor per bit; bits 6 and 7 are always 0.
-    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktLimiter1", .bit = 0,
+    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktLimiter1", .bit = 0, .bitsInUse = 0x3F,
      .keyword = "INPUT", .position = 2, .form = FF::Bit},
-    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktTachoLambda", .bit = 1,
+    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktTachoLambda", .bit = 1, .bitsInUse = 0x3F,
      .keyword = "INPUT", .position = 3, .form = FF::Bit},
-    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktClutch", .bit = 2,
+    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktClutch", .bit = 2, .bitsInUse = 0x3F,
      .keyword = "INPUT", .position = 4, .form = FF::Bit},
-    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktBlok1", .bit = 3,
+    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktBlok1", .bit = 3, .bitsInUse = 0x3F,
      .keyword = "INPUT", .position = 5, .form = FF::Bit},
-    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktBlok2", .bit = 4,
+    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktBlok2", .bit = 4, .bitsInUse = 0x3F,
      .keyword = "INPUT", .position = 6, .form = FF::Bit},
-    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktN2o", .bit = 5,
+    {.name = "closingActive", .byte = fld::closingActive, .count = 1, .kind = CK::ClosingBit, .control = "CheckBoxAktN2o", .bit = 5, .bitsInUse = 0x3F,
      .keyword = "INPUT", .position = 7, .form = FF::Bit},
     {.name = "reserved55", .byte = fld::reserved55, .count = 3, .kind = CK::None},
     {.name = "n2oRpmMin", .byte = fld::n2oRpmMin, .count = 1, .kind = CK::UpDown, .control = "UpDownGasRpmMin", .ctl = kX100,
@@ -166,7 +167,7 @@ int FieldDescriptor::controlValue(const ParamImage& image, int element) const
         case CK::BikeList:
             return bikeListPosition(value).value_or(-1);
         case CK::SyncList:
-            return value;
+            return value < listRows ? value : -1;
         case CK::MultipleList:
             return ignitionMultiplePosition(value);
         case CK::None:
@@ -186,7 +187,7 @@ void FieldDescriptor::setControlValue(ParamImage& image, int element, long long 
             target = value != 0 ? 1 : 0;
             break;
         case CK::ClosingBit:
-            target = static_cast<std::uint8_t>(value != 0 ? target | (1u << bit) : target & ~(1u << bit));
+            target = static_cast<std::uint8_t>((value != 0 ? target | (1u << bit) : target & ~(1u << bit)) & bitsInUse);
             break;
         case CK::BikeList:
             if (value >= 0 && value < 32)
@@ -202,6 +203,16 @@ void FieldDescriptor::setControlValue(ParamImage& image, int element, long long 
         case CK::None:
             break;
     }
+}
+
+void FieldDescriptor::readControl(ParamImage& image, int element, long long value, bool testMode) const
+{
+    if (testModeOnly && !testMode) {
+        if (kind != CK::None)
+            image[imageByte(element)] = fixedValue;
+        return;
+    }
+    setControlValue(image, element, value);
 }
 
 std::string FieldDescriptor::controlName(int element) const

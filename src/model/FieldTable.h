@@ -64,6 +64,11 @@ struct FieldDescriptor {
     int firstCount = 0;              // (0 when all elements share `min`)
     bool thousands = false;          // the up-down writes a thousands separator
     int bit = 0;                     // ClosingBit: the bit of closingActive
+    std::uint8_t bitsInUse = 0xFF;   // ClosingBit: bits outside are cleared when a bit is set
+    int listRows = 0;                // SyncList: a byte from listRows on shows no row
+    bool noRowKeepsSelection = false;  // a list whose byte has no row keeps the row it shows
+    bool testModeOnly = false;       // editable in test mode only; otherwise set to fixedValue
+    std::uint8_t fixedValue = 0;
 
     // File side: keyword, position of element 0 among the keyword's numbers,
     // distance between the positions of successive elements, conversion.
@@ -84,6 +89,9 @@ struct FieldDescriptor {
     // changes nothing; a control-less field is never written.
     int controlValue(const ParamImage& image, int element) const;
     void setControlValue(ParamImage& image, int element, long long value) const;
+    // What reading the controls stores: the control's value, except that a
+    // test-mode-only field outside test mode takes its fixed value instead.
+    void readControl(ParamImage& image, int element, long long value, bool testMode) const;
 
     // Object name of the control of one element ("UpDownRpmAdv3", "Edit57").
     std::string controlName(int element) const;

@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QWidget>
 
+#include "RequiredControl.h"
 #include "UpDown.h"
-#include "model/DefaultSet.h"
 
 namespace tarvel {
 
@@ -20,91 +20,47 @@ void ControlBinding::attach(QWidget* root)
             Entry entry{FieldControl{&field, element}};
             switch (field.kind) {
                 case ControlKind::UpDown:
-                    entry.upDown = root->findChild<UpDown*>(name);
+                    entry.upDown = requiredControl<UpDown>(root, name);
                     break;
                 case ControlKind::CheckBox:
                 case ControlKind::ClosingBit:
-                    entry.box = root->findChild<QCheckBox*>(name);
+                    entry.box = requiredControl<QCheckBox>(root, name);
                     break;
                 default:
-                    entry.list = root->findChild<QComboBox*>(name);
+                    entry.list = requiredControl<QComboBox>(root, name);
                     break;
             }
-            Q_ASSERT_X(entry.upDown || entry.box || entry.list, "ControlBinding", qPrintable(name));
-            if (entry.upDown || entry.box || entry.list)
-                entries_.push_back(entry);
+            entries_.push_back(entry);
         }
     }
 }
 
+int ControlBinding::valueOf(const Entry& entry)
+{
+    if (entry.upDown)
+        return entry.upDown->value();
+    if (entry.box)
+        return entry.box->isChecked() ? 1 : 0;
+    return entry.list->currentIndex();
+}
+
 void ControlBinding::read(ParamImage& image, bool testMode) const
 {
-    std::uint8_t closing = 0;  // bits 6 and 7 always end up clear
-    for (const Entry& entry : entries_) {
-        const FieldDescriptor& field = *entry.bound.field;
-        const int byte = field.imageByte(entry.bound.element);
-        switch (field.kind) {
-            case ControlKind::UpDown:
-                if (byte >= fld::compensation && byte < fld::compensation + 4 && !testMode)
-                    break;
-                image[byte] = field.ctl.toByte(entry.upDown->value());
-                break;
-            case ControlKind::CheckBox:
-                image[byte] = entry.box->isChecked() ? 1 : 0;
-                break;
-            case ControlKind::ClosingBit:
-                if (entry.box->isChecked())
-                    closing = static_cast<std::uint8_t>(closing | (1u << field.bit));
-                break;
-            case ControlKind::BikeList:
-                if (auto code = bikeCodeAtListPosition(entry.list->currentIndex()))
-                    image[byte] = *code;
-                break;
-            case ControlKind::SyncList: {
-                const int row = entry.list->currentIndex();
-                image[byte] = row < 0 ? 255 : static_cast<std::uint8_t>(row);
-                break;
-            }
-            case ControlKind::MultipleList:
-                image[byte] = ignitionMultipleByte(entry.list->currentIndex());
-                break;
-            case ControlKind::None:
-                break;
-        }
-    }
-    image[fld::closingActive] = closing;
-    if (!testMode)
-        SetDefaultCompensation(image);
+    for (const Entry& entry : entries_)
+        entry.bound.field->readControl(image, entry.bound.element, valueOf(entry), testMode);
 }
 
 void ControlBinding::show(const ParamImage& image) const
 {
     for (const Entry& entry : entries_) {
         const FieldDescriptor& field = *entry.bound.field;
-        const std::uint8_t byte = image[field.imageByte(entry.bound.element)];
-        switch (field.kind) {
-            case ControlKind::UpDown:
-                entry.upDown->setValue(field.ctl.toUser(byte));
-                break;
-            case ControlKind::CheckBox:
-                entry.box->setChecked(byte != 0);
-                break;
-            case ControlKind::ClosingBit:
-                entry.box->setChecked((byte >> field.bit) & 1u);
-                break;
-            case ControlKind::BikeList:
-                if (auto row = bikeListPosition(byte))
-                    entry.list->setCurrentIndex(*row);
-                break;
-            case ControlKind::SyncList:
-                entry.list->setCurrentIndex(byte <= 8 ? byte : -1);
-                break;
-            case ControlKind::MultipleList:
-                entry.list->setCurrentIndex(ignitionMultiplePosition(byte));
-                break;
-            case ControlKind::None:
-                break;
-        }
+        const int value = field.controlValue(image, entry.bound.element);
+        if (entry.upDown)
+            entry.upDown->setValue(value);
+        else if (entry.box)
+            entry.box->setChecked(value != 0);
+        else if (value >= 0 || !field.noRowKeepsSelection)
+            entry.list->setCurrentIndex(value);
     }
 }
 

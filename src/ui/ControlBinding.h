@@ -1,6 +1,7 @@
-// Moves values between the image and the controls that show it, as the field
-// table says: numeric fields through their up-downs in user units, flags
-// through check boxes, the closing bits, and the three lists.
+// Moves values between the image and the controls that show it. The
+// conversion is the field table's (controlValue / readControl); the binding
+// only reads and sets the controls: up-downs in user units, check boxes, the
+// closing bits, and the three lists by row.
 #pragma once
 
 #include <vector>
@@ -37,6 +38,8 @@ private:
         QCheckBox* box = nullptr;
         QComboBox* list = nullptr;
     };
+    static int valueOf(const Entry& entry);
+
     std::vector<Entry> entries_;
 };
 

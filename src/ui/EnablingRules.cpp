@@ -6,15 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "RequiredControl.h"
+#include "present/EnablingRules.h"
 #include "UpDown.h"
 
 namespace tarvel {
 
 namespace {
-
-constexpr int kManualKeyingRow = 31;
-constexpr int kMethod48Minus2 = 8;
-constexpr int kMethodHarley = 7;
 
 void showIf(QWidget* widget, bool visible)
 {
@@ -67,9 +65,7 @@ void setChecked(QCheckBox* box, bool checked)
 template <typename T>
 T* EnablingRules::find(const char* name) const
 {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT_X(widget, "EnablingRules", name);
-    return widget;
+    return requiredControl<T>(window_, QString::fromLatin1(name));
 }
 
 std::vector<QWidget*> EnablingRules::findAll(std::initializer_list<const char*> names) const
@@ -82,9 +78,6 @@ std::vector<QWidget*> EnablingRules::findAll(std::initializer_list<const char*> 
 
 EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : window_(window), tables_(&tables)
 {
-    tpsMapa_ = find<QCheckBox>("CheckBoxTpsMapa");
-    bike_ = find<QComboBox>("ComboBoxBike");
-    synchro_ = find<QComboBox>("ComboBoxSynchro");
     progHned_ = find<QCheckBox>("CheckBoxProgHned");
     zakazCteni_ = find<QCheckBox>("CheckBoxZakazCteni");
     labelTpsMon_ = find("LabelTpsMon");
@@ -103,7 +96,7 @@ EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : win
         hiddenWhilePrinting_.push_back(tables.servoRpmUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.servoMvUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.advanceUpDowns[9][r]);
-        spinButtons_[r] = window_->findChild<QWidget*>(QStringLiteral("CSpinButton%1").arg(r + 1));
+        spinButtons_[r] = requiredControl<QWidget>(window_, QStringLiteral("CSpinButton%1").arg(r + 1));
     }
     gaugeTps_ = find("CGaugeTps");
     servoOnly_ = findAll({"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"});
@@ -131,102 +124,88 @@ void EnablingRules::apply(ParamImage& image, const RuleInputs& in) const
 {
     if (!window_)
         return;
+    present::applyImageRules(image);
+    const present::RuleState r =
+        present::decideRules(image, {.printing = in.printing, .testMode = in.testMode, .autoProgram = progHned_->isChecked()});
     const ControlTables& t = *tables_;
-    const bool printing = in.printing;
-    const bool throttleMap = tpsMapa_->isChecked();
-    const bool manual = bike_->currentIndex() == kManualKeyingRow;
-    const int m = synchro_->currentIndex();
-    const bool autoProgram = progHned_->isChecked();
-    const bool noReading = image[fld::noReading] != 0;
-    const bool servo = image[fld::servoEnable] != 0;
-    const bool n2o = image[fld::n2oEnable] != 0;
-    const int channels = image[fld::channelCount];
-    const bool manualCode = image[fld::bikeCode] == kSpecialBikeCode;
 
     // Group 1: window and switches.
     const QColor face = QApplication::palette().color(QPalette::Window);
-    paintBackground(window_, printing ? QColor(Qt::white) : face);
-    paintBackground(zakazCteni_, noReading ? QColor(Qt::red) : face);
-    paintBackground(progHned_, autoProgram ? QColor(Qt::red) : face);
+    paintBackground(window_, r.windowWhite ? QColor(Qt::white) : face);
+    paintBackground(zakazCteni_, r.noReadingRed ? QColor(Qt::red) : face);
+    paintBackground(progHned_, r.autoProgramRed ? QColor(Qt::red) : face);
 
     // Group 2: editing aids hidden on a print.
     for (QWidget* w : hiddenWhilePrinting_)
-        showIf(w, !printing);
+        showIf(w, r.editingAidsShown);
 
     // Group 3: the throttle rows of the map.
-    showAll(t.tpsRowLabels, throttleMap);
+    showAll(t.tpsRowLabels, r.tpsRowsShown);
     for (int row = 0; row < 9; ++row) {
-        showAll(t.advanceEdits[row], throttleMap);
-        showAll(t.advanceUpDowns[row], throttleMap && !printing);
+        showAll(t.advanceEdits[row], r.tpsRowsShown);
+        showAll(t.advanceUpDowns[row], r.tpsUpDownsShown);
     }
-    showAll(spinButtons_, throttleMap && !printing);
-    showIf(gaugeTps_, throttleMap && !printing);
-    enableIf(labelTpsMon_, throttleMap);
-    // Without the throttle map the 100 % row stands alone in the place of the first row.
-    const int rowTop = (throttleMap ? t.tpsRowLabels[9]->y() : t.tpsRowLabels[0]->y()) - 4;
-    for (int r = 0; r < 10; ++r) {
-        for (QWidget* w : {static_cast<QWidget*>(t.advanceEdits[9][r]), static_cast<QWidget*>(t.advanceUpDowns[9][r])})
+    showAll(spinButtons_, r.tpsUpDownsShown);
+    showIf(gaugeTps_, r.tpsUpDownsShown);
+    enableIf(labelTpsMon_, r.tpsLabelEnabled);
+    const int rowTop = (r.fullThrottleRowOnTop ? t.tpsRowLabels[0]->y() : t.tpsRowLabels[9]->y()) - 4;
+    for (int c = 0; c < 10; ++c) {
+        for (QWidget* w : {static_cast<QWidget*>(t.advanceEdits[9][c]), static_cast<QWidget*>(t.advanceUpDowns[9][c])})
             if (w->y() != rowTop)
                 w->move(w->x(), rowTop);
     }
 
     // Group 4: servo.
     for (QWidget* w : servoOnly_)
-        showIf(w, servo);
+        showIf(w, r.servoShown);
 
     // Group 5: what the unit reported about itself.
     for (int i = 0; i < 3; ++i)
         if (verze_[i]->text() != in.identTexts[i])
             verze_[i]->setText(in.identTexts[i]);
 
-    // Group 6: the manual keying may be edited only with "Special setting".
+    // Group 6: the manual keying may be edited only with "Special setting";
+    // the boxes show the 2nd-edge flags the image rule tied.
     for (QWidget* w : manualOnly_)
-        enableIf(w, manual);
-    enableIf(pocPalcu_, manual && m != 0);
-    enableAll(t.maxAdvLobeEdits, manual && m != 0);
-    enableAll(t.startAdvLobeEdits, manual && m != 0);
+        enableIf(w, r.manualEnabled);
+    enableIf(pocPalcu_, r.lobeEditsEnabled);
+    enableAll(t.maxAdvLobeEdits, r.lobeEditsEnabled);
+    enableAll(t.startAdvLobeEdits, r.lobeEditsEnabled);
     for (int c = 0; c < 4; ++c) {
-        enableIf(t.maxAdvEdge2Boxes[c], manual && (m != kMethod48Minus2 || c == 0));
-        enableIf(t.startAdvEdge2Boxes[c], manual && m != kMethod48Minus2);
-        enableIf(t.maxAdvPickup2Boxes[c], manual && m != kMethod48Minus2);
-        enableIf(t.startAdvPickup2Boxes[c], manual && m != kMethod48Minus2);
+        enableIf(t.maxAdvEdge2Boxes[c], r.maxEdge2Enabled[static_cast<std::size_t>(c)]);
+        enableIf(t.startAdvEdge2Boxes[c], r.otherEdgeBoxesEnabled);
+        enableIf(t.maxAdvPickup2Boxes[c], r.otherEdgeBoxesEnabled);
+        enableIf(t.startAdvPickup2Boxes[c], r.otherEdgeBoxesEnabled);
     }
-    if (m == kMethod48Minus2) {
-        // Every 2nd-edge flag follows channel 1's maximum-advance flag.
-        const std::uint8_t edge = image[fld::maxAdvEdge2];
-        image[fld::startAdvEdge2] = edge;
-        setChecked(t.startAdvEdge2Boxes[0], edge != 0);
-        for (int c = 1; c < 4; ++c) {
-            image[fld::maxAdvEdge2 + c] = edge;
-            image[fld::startAdvEdge2 + c] = edge;
-            setChecked(t.maxAdvEdge2Boxes[c], edge != 0);
-            setChecked(t.startAdvEdge2Boxes[c], edge != 0);
+    if (present::shownMethod(image) == present::kMethod48Minus2)
+        for (int c = 0; c < 4; ++c) {
+            setChecked(t.maxAdvEdge2Boxes[c], image[fld::maxAdvEdge2 + c] != 0);
+            setChecked(t.startAdvEdge2Boxes[c], image[fld::startAdvEdge2 + c] != 0);
         }
-    }
 
     // Group 7: controls that belong to some synchronisation methods only.
     for (QWidget* w : methods046_)
-        showIf(w, m == 0 || m == 4 || m == 6);
-    showAll(t.maxAdvPickup2Boxes, m == 0 || m == 4);
-    showAll(t.startAdvPickup2Boxes, m == 0 || m == 4);
-    showIf(upDownPocPalcu_, manual && m != 0 && m != kMethodHarley);
-    showIf(upDownPocKanalu_, manual && m != kMethodHarley);
-    showAll(t.maxAdvLobeUpDowns, manual && m != 0);
-    showAll(t.startAdvLobeUpDowns, manual && m != 0);
+        showIf(w, r.methods046Shown);
+    showAll(t.maxAdvPickup2Boxes, r.pickup2BoxesShown);
+    showAll(t.startAdvPickup2Boxes, r.pickup2BoxesShown);
+    showIf(upDownPocPalcu_, r.lobeCountUpDownShown);
+    showIf(upDownPocKanalu_, r.channelCountUpDownShown);
+    showAll(t.maxAdvLobeUpDowns, r.lobeUpDownsShown);
+    showAll(t.startAdvLobeUpDowns, r.lobeUpDownsShown);
 
     // Group 8: one group per channel, one live advance line per channel.
     for (int c = 0; c < 4; ++c)
-        showIf(channelGroups_[c], m != kMethodHarley && (c == 0 || channels >= c + 1));
+        showIf(channelGroups_[c], r.channelGroupShown[static_cast<std::size_t>(c)]);
     for (int c = 1; c < 4; ++c)
-        showIf(t.advanceLabels[c], manualCode && channels >= c + 1);
+        showIf(t.advanceLabels[c], r.advanceLabelShown[static_cast<std::size_t>(c)]);
 
     // Group 9: N2O.
     for (QWidget* w : n2oOnly_)
-        showIf(w, n2o);
+        showIf(w, r.n2oShown);
 
     // Group 10: hidden test mode.
     for (QWidget* w : testOnly_)
-        showIf(w, in.testMode);
+        showIf(w, r.testShown);
 }
 
 }  // namespace tarvel

@@ -1,9 +1,8 @@
-// Which controls are visible and enabled, three colours, the three unit
-// identification texts and the height of the 100 % map row, all derived afresh
-// from the current state on every call. The routine keeps no state of its own;
-// it only remembers where the controls are. In the 48-2 method it also ties
-// the seven other 2nd-edge flags of the image to channel 1's maximum-advance
-// flag.
+// Applies the enabling rules to the window: which controls are visible and
+// enabled, three colours, the three unit identification texts and the height
+// of the 100 % map row. What the rules decide, and the 48-2 tie of the image's
+// 2nd-edge flags, comes from the presentation layer (present/EnablingRules);
+// this class only remembers where the controls are.
 #pragma once
 
 #include <QString>
@@ -42,9 +41,6 @@ private:
     QWidget* window_ = nullptr;
     const ControlTables* tables_ = nullptr;
 
-    QCheckBox* tpsMapa_ = nullptr;
-    QComboBox* bike_ = nullptr;
-    QComboBox* synchro_ = nullptr;
     QCheckBox* progHned_ = nullptr;
     QCheckBox* zakazCteni_ = nullptr;
     QWidget* labelTpsMon_ = nullptr;

@@ -24,6 +24,7 @@
 #include "FileProblem.h"
 #include "HintHandler.h"
 #include "QtDialogs.h"
+#include "RequiredControl.h"
 #include "SpinButton.h"
 #include "UpDown.h"
 #include "WindowBuilder.h"
@@ -31,9 +32,12 @@
 #include "lang/CaptionTable.h"
 #include "lang/LanguageCaptions.h"
 #include "lang/LanguageChoice.h"
-#include "lang/Placeholders.h"
+#include "lang/CaptionTable.h"
+#include "lang/CaptionWriter.h"
 #include "model/KeyingPresets.h"
 #include "model/Normalise.h"
+#include "present/Highlight.h"
+#include "present/TitleComposer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintHeader.h"
 #include "print/SystemPagePrinter.h"
@@ -51,7 +55,6 @@ namespace {
 
 const QColor kLime(0, 255, 0);
 constexpr int kPortItems = 21;
-const QString kTitleGap = QStringLiteral("       ");  // seven spaces
 
 void paintRole(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -71,9 +74,7 @@ void repaintRole(QWidget* widget, QPalette::ColorRole role)
 template <typename T>
 T* TFormHlav::control(const QString& name) const
 {
-    T* widget = findChild<T*>(name);
-    Q_ASSERT_X(widget, "TFormHlav::control", qPrintable(name));
-    return widget;
+    return requiredControl<T>(this, name);
 }
 
 TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
@@ -99,12 +100,12 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     timer1_.setTimerType(Qt::PreciseTimer);
     timer1_.setInterval(kTimerMs);
     connect(&timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
-    linkView_ = LinkView(this);
+    applier_ = DisplayApplier(this);
     ui::ApplyToolGlyphs(*this);
     setWindowIcon(ui::ProgramIcon());
     pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
     // "No connection with PC" shows until the watchdog's first tick decides.
-    link_->setConnectionLabelVisible(true);
+    presentLink();
     ComposeTitle();
 }
 
@@ -149,7 +150,7 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
     ShowImage();      // 17
     hideStatus();     // 18
     link_->status().setGaugeMax(2);
-    linkView_.apply(*link_);
+    presentLink();
     control(QStringLiteral("LabelEeDataErr"))->hide();
     control(QStringLiteral("LabelVersion"))->hide();
     testMode_ = ReadTestMarker(paths_.testMarkerFile());  // 19
@@ -275,12 +276,13 @@ void TFormHlav::wireControls()
     }
 
     auto onClick = [this](const QString& name, void (TFormHlav::*handler)()) {
-        QObject* sender = findChild<QObject*>(name);
+        QObject* sender = requiredControl<QObject>(this, name);
         if (auto* button = qobject_cast<QAbstractButton*>(sender))
             connect(button, &QAbstractButton::clicked, this, handler);
         else if (auto* action = qobject_cast<QAction*>(sender))
             connect(action, &QAction::triggered, this, handler);
-        Q_ASSERT_X(sender, "wireControls", qPrintable(name));
+        else
+            missingControl(name, "QAbstractButton or QAction");
     };
     onClick(QStringLiteral("BitBtnAdvMinus"), &TFormHlav::BitBtnAdvMinusClick);
     onClick(QStringLiteral("AdvanceMinus"), &TFormHlav::BitBtnAdvMinusClick);
@@ -407,7 +409,7 @@ void TFormHlav::CommitChange()
 
 void TFormHlav::ApplyRules()
 {
-    rules_.apply(image_, RuleInputs{printing_, testMode_, identTexts_});
+    rules_.apply(image_, RuleInputs{printing(), testMode_, identTexts_});
 }
 
 void TFormHlav::startProgramming()
@@ -601,12 +603,25 @@ void TFormHlav::Timer1Timer()
     inTick_ = true;
     link_->tick();
     inTick_ = false;
+    statusPresenter_.ticked();
     applyLinkState();
+}
+
+void TFormHlav::presentLink()
+{
+    if (link_->monitorFrames() != framesShown_) {
+        framesShown_ = link_->monitorFrames();
+        livePresenter_.showSample(link_->liveSample(), image_, messages_);
+    }
+    if (link_->connectionLost())
+        livePresenter_.setStale(true);
+    statusPresenter_.update(link_->status(), link_->connectionLost());
+    applier_.apply(display_);
 }
 
 void TFormHlav::applyLinkState()
 {
-    linkView_.apply(*link_);
+    presentLink();
     liveTpsMv_ = link_->liveValues().liveTpsMv;
     if (link_->operatingPointRevision() != opRevision_) {
         opRevision_ = link_->operatingPointRevision();
@@ -767,9 +782,8 @@ void TFormHlav::LoadSettings()
 
     // Devices standing in for port names (read only; never written back).
     const ProfileFile profile = LoadSettingsFile(paths_);
-    for (int n = 1; n <= link::kPortCount; ++n)
-        if (auto device = profile.value("PORTS", "COM" + std::to_string(n)))
-            link_->ports().setOverride(n, *device);
+    link_->ports().loadOverrides(
+        [&](const std::string& key) { return profile.value(link::PortTable::kSettingsSection, key); });
     setPortHints();
 }
 
@@ -845,7 +859,7 @@ void TFormHlav::showMessageBox(const std::string& text)
 
 void TFormHlav::releaseNoteChanged(bool shown)
 {
-    setTitleSuffix(shown ? QStringLiteral("   ") + QString::fromStdString(messages_[Msg::Disconnected]) : QString());
+    setTitleSuffix(QString::fromStdString(present::loaderNote(shown, messages_)));
 }
 
 bool TFormHlav::tpsMapChecked() const
@@ -869,8 +883,8 @@ void TFormHlav::portMenuChecked(int portIndex)
 
 void TFormHlav::setPrinting(bool on)
 {
-    printing_ = on;
-    link_->setPrinting(on);
+    statusPresenter_.setPrinting(on);
+    presentLink();
 }
 
 void TFormHlav::normalise()
@@ -884,44 +898,28 @@ void TFormHlav::ApplyCaptions()
 {
     // The captions compose the plain title: a loader's note goes with them.
     titleSuffix_.clear();
-    ui::ApplyCaptions(*this, ui::LanguageFromStored(language_), messages_, currentFileName_);
-    adoptLiveLabelTexts();
+    const Language language = ui::LanguageFromStored(language_);
+    ui::ApplyCaptions(*this, language, messages_, currentFileName_);
+    // The live labels with a designed caption show it until the next frame;
+    // while no unit is connected the placeholders follow.
+    std::vector<present::LiveCaption> captions;
+    for (const ui::CaptionRow& row : ui::captionRows())
+        if (row.kind == ui::CaptionKind::Caption)
+            if (const auto id = present::controlByName(row.target))
+                captions.push_back(
+                    {*id, ui::WithoutAccelerator(QString::fromStdString(row.composed(language))).toStdString()});
+    livePresenter_.showCaptions(captions);
+    const bool noUnit = statusPresenter_.connectionShown();
+    livePresenter_.showPlaceholders(present::captionPlaceholders(), messages_, noUnit);
+    livePresenter_.showPlaceholders(present::messagePlaceholders(), messages_, noUnit);
+    applier_.apply(display_);
 }
 
 void TFormHlav::LoadMessages()
 {
     ui::LoadMessages(*this, ui::LanguageFromStored(language_), messages_);
-    adoptLiveLabelTexts();
-}
-
-void TFormHlav::adoptLiveLabelTexts()
-{
-    // The captions and placeholders were written into the live labels
-    // themselves. The live display learns them, so that the next monitor frame
-    // writes its values over them even when those values have not changed.
-    auto writtenByTexts = [](std::string_view name) {
-        for (const auto& rows : {ui::captionPlaceholders(), ui::messagePlaceholders()})
-            for (const ui::PlaceholderRow& row : rows)
-                if (row.target == name)
-                    return true;
-        for (const ui::CaptionRow& row : ui::captionRows())
-            if (row.target == name && row.kind == ui::CaptionKind::Caption)
-                return true;
-        return false;
-    };
-    link::LiveDisplay& live = link_->live();
-    for (int i = 0; i < link::kLiveLabelCount; ++i) {
-        const auto id = static_cast<link::LiveLabel>(i);
-        const auto name = link::objectName(id);
-        if (!writtenByTexts(name))
-            continue;
-        const auto* label = findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (!label)
-            continue;
-        const std::string shown = label->text().toStdString();
-        if (shown != live.label(id).text)
-            live.setText(id, shown);
-    }
+    livePresenter_.showPlaceholders(present::messagePlaceholders(), messages_, statusPresenter_.connectionShown());
+    applier_.apply(display_);
 }
 
 void TFormHlav::MenuLanguageClick(std::uint8_t language)
@@ -943,34 +941,40 @@ void TFormHlav::MenuPrintAllClick()
     print(true);
 }
 
+// The print commands' view of the window: the capture and the tabs are the
+// widget tree's; the printing flag, the header and the countdown go to the
+// presentation layer and the link's status area, so that the ticks keep the
+// header on show.
+class MainPrintWindow : public ui::WidgetPrintWindow {
+public:
+    explicit MainPrintWindow(TFormHlav& window) : WidgetPrintWindow(*window.centralWidget(), {}), window_(window) {}
+
+    void setPrinting(bool printing) override { window_.setPrinting(printing); }
+    void applyRules() override { window_.ApplyRules(); }
+    void showPrintHeader(const QString& header) override
+    {
+        window_.statusPresenter_.showPrintHeader(window_.link_->status(), header.toStdString());
+        window_.presentLink();
+    }
+    void restoreStatusBackground() override
+    {
+        window_.statusPresenter_.restoreStatusBackground(window_.link_->status());
+        window_.presentLink();
+    }
+    void setMessageTicks(int ticks) override { window_.link_->status().messageTicks = static_cast<std::uint8_t>(ticks); }
+    void hideProgressGauge() override
+    {
+        window_.statusPresenter_.hideProgressGauge(window_.link_->status());
+        window_.presentLink();
+    }
+
+private:
+    TFormHlav& window_;
+};
+
 void TFormHlav::print(bool allTabs)
 {
-    // The status label, the gauge and LabelSpojeni are drawn from the link's
-    // status area; the header goes there so that the ticks keep it on show.
-    link::StatusArea& status = link_->status();
-    ui::WidgetPrintWindow target(
-        *centralWidget(),
-        {.setPrinting = [this](bool on) { setPrinting(on); },
-         .applyRules = [this] { ApplyRules(); },
-         .setMessageTicks = [&status](int ticks) { status.messageTicks = static_cast<std::uint8_t>(ticks); },
-         .showPrintHeader =
-             [this, &status](const QString& header) {
-                 status.setText(header.toStdString());
-                 status.setColour(link::LinkColour::White);
-                 status.setLabelVisible(true);
-                 link_->setConnectionLabelVisible(false);
-                 linkView_.apply(*link_);
-             },
-         .restoreStatusBackground =
-             [this, &status] {
-                 status.setColour(link::LinkColour::Normal);
-                 linkView_.apply(*link_);
-             },
-         .hideProgressGauge =
-             [this, &status] {
-                 status.setGaugeVisible(false);
-                 linkView_.apply(*link_);
-             }});
+    MainPrintWindow target(*this);
     ui::PrintCommands commands(target, *pagePrinter_);
     const QString header =
         ui::PrintHeader(QString::fromStdString(messages_[Msg::PrintDateTime]), QDateTime::currentDateTime());
@@ -1001,8 +1005,7 @@ void TFormHlav::MenuContensClick()
 
 void TFormHlav::ComposeTitle()
 {
-    setWindowTitle(QString::fromUtf8(kTitlePrefix.data(), static_cast<qsizetype>(kTitlePrefix.size())) + kTitleGap +
-                   currentFileName_ + titleSuffix_);
+    setWindowTitle(ui::ComposeWindowTitle(currentFileName_, titleSuffix_));
 }
 
 void TFormHlav::setCurrentFileName(const QString& path)
@@ -1033,7 +1036,7 @@ void TFormHlav::hideStatus()
 {
     link_->status().setLabelVisible(false);
     link_->status().setGaugeVisible(false);
-    linkView_.apply(*link_);
+    presentLink();
 }
 
 void TFormHlav::centreWindow()
@@ -1047,48 +1050,38 @@ void TFormHlav::centreWindow()
 
 void TFormHlav::applyHighlight()
 {
-    const ToolPoint& p = operatingPoint_;
-    const int rpmColumn = p.belowMap ? -1 : p.rpmColumn;
-    const int tpsRow = p.tpsRow;
-    const int servoColumn = p.servoColumn;
-
-    auto repaint = [](QWidget* w, QPalette::ColorRole role, bool lit) {
+    const present::Highlight lit = present::highlightOf(operatingPoint_);
+    auto repaint = [](QWidget* w, QPalette::ColorRole role, bool on) {
         if (!w)
             return;
-        if (lit)
+        if (on)
             paintRole(w, role, kLime);
         else
             repaintRole(w, role);
     };
-    auto edit = [](const auto& row, int i) -> QWidget* { return i >= 0 && i < 10 ? row[i] : nullptr; };
+    auto at = [](const auto& row, int i) -> QWidget* { return i >= 0 && i < 10 ? row[i] : nullptr; };
 
-    if (rpmColumn != litRpmColumn_) {
-        repaint(edit(tables_.mapRpmEdits, litRpmColumn_), QPalette::Base, false);
-        repaint(edit(tables_.mapRpmEdits, rpmColumn), QPalette::Base, true);
-        litRpmColumn_ = rpmColumn;
+    if (lit.mapColumn != lit_.mapColumn) {
+        repaint(at(tables_.mapRpmEdits, lit_.mapColumn), QPalette::Base, false);
+        repaint(at(tables_.mapRpmEdits, lit.mapColumn), QPalette::Base, true);
     }
-    if (tpsRow != litTpsRow_) {
-        repaint(edit(tables_.tpsRowLabels, litTpsRow_), QPalette::Window, false);
-        repaint(edit(tables_.tpsRowLabels, tpsRow), QPalette::Window, true);
-        litTpsRow_ = tpsRow;
+    if (lit.tpsRow != lit_.tpsRow) {
+        repaint(at(tables_.tpsRowLabels, lit_.tpsRow), QPalette::Window, false);
+        repaint(at(tables_.tpsRowLabels, lit.tpsRow), QPalette::Window, true);
     }
-    if (servoColumn != litServoColumn_) {
-        repaint(edit(tables_.servoRpmEdits, litServoColumn_), QPalette::Base, false);
-        repaint(edit(tables_.servoMvEdits, litServoColumn_), QPalette::Base, false);
-        repaint(edit(tables_.servoRpmEdits, servoColumn), QPalette::Base, true);
-        repaint(edit(tables_.servoMvEdits, servoColumn), QPalette::Base, true);
-        litServoColumn_ = servoColumn;
+    if (lit.servoColumn != lit_.servoColumn) {
+        for (const auto* row : {&tables_.servoRpmEdits, &tables_.servoMvEdits}) {
+            repaint(at(*row, lit_.servoColumn), QPalette::Base, false);
+            repaint(at(*row, lit.servoColumn), QPalette::Base, true);
+        }
     }
-    const int cellRow = rpmColumn >= 0 ? tpsRow : -1;
-    const int cellColumn = rpmColumn;
-    if (cellRow != litCellRow_ || cellColumn != litCellColumn_) {
-        if (litCellRow_ >= 0 && litCellRow_ < 10)
-            repaint(edit(tables_.advanceEdits[litCellRow_], litCellColumn_), QPalette::Base, false);
-        if (cellRow >= 0 && cellRow < 10)
-            repaint(edit(tables_.advanceEdits[cellRow], cellColumn), QPalette::Base, true);
-        litCellRow_ = cellRow;
-        litCellColumn_ = cellColumn;
+    if (lit.cellRow != lit_.cellRow || lit.cellColumn != lit_.cellColumn) {
+        if (lit_.cellRow >= 0)
+            repaint(at(tables_.advanceEdits[lit_.cellRow], lit_.cellColumn), QPalette::Base, false);
+        if (lit.cellRow >= 0)
+            repaint(at(tables_.advanceEdits[lit.cellRow], lit.cellColumn), QPalette::Base, true);
     }
+    lit_ = lit;
 }
 
 }  // namespace tarvel

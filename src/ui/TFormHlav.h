@@ -17,7 +17,7 @@
 #include "ControlTables.h"
 #include "Dialogs.h"
 #include "EnablingRules.h"
-#include "LinkView.h"
+#include "DisplayApplier.h"
 #include "about/ManualOpener.h"
 #include "link/DeviceLink.h"
 #include "link/LinkHost.h"
@@ -27,6 +27,10 @@
 #include "model/ParamImage.h"
 #include "model/UndoHistory.h"
 #include "print/PagePrinter.h"
+#include "present/DisplayState.h"
+#include "present/Highlight.h"
+#include "present/LivePresenter.h"
+#include "present/StatusPresenter.h"
 #include "store/AppPaths.h"
 
 class QCheckBox;
@@ -119,8 +123,10 @@ public:
     bool closedForGood() const { return closed_; }
     bool testMode() const { return testMode_; }
     void setTestMode(bool on) { testMode_ = on; }
-    bool printing() const { return printing_; }
+    bool printing() const { return statusPresenter_.printing(); }
     void setPrinting(bool on);
+    // What the window shows of the live column and the status area.
+    const present::DisplayState& display() const { return display_; }
     bool autoProgramArmed() const { return autoProgramArmed_; }
     const QString& currentFileName() const { return currentFileName_; }
     void setCurrentFileName(const QString& path);
@@ -190,7 +196,10 @@ private:
     bool saveParameterFile(const QString& proposed);
     void rememberFile(const QString& path);
     void print(bool allTabs);
-    void adoptLiveLabelTexts();
+    // Hands the link's typed state to the presentation layer and applies
+    // what changed to the widgets.
+    void presentLink();
+    friend class MainPrintWindow;
 
     template <typename T = QWidget>
     T* control(const QString& name) const;
@@ -208,7 +217,11 @@ private:
     HintHandler* hints_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<link::DeviceLink> link_;
-    LinkView linkView_;
+    present::DisplayState display_;
+    present::LivePresenter livePresenter_{display_};
+    present::StatusPresenter statusPresenter_{display_};
+    DisplayApplier applier_;
+    std::uint32_t framesShown_ = 0;
     AppPaths paths_;
     link::LoaderListener loader_;
     QSocketNotifier* loaderNotifier_ = nullptr;
@@ -227,7 +240,6 @@ private:
     bool inTick_ = false;
     bool autoProgramArmed_ = false;
     bool chosenInList_ = false;
-    bool printing_ = false;
     bool testMode_ = false;
     bool closed_ = false;
     std::uint8_t language_ = 0;
@@ -244,11 +256,7 @@ private:
     int programmingStarts_ = 0;
 
     // What the highlight lit last, so that a tick repaints only what moved.
-    int litRpmColumn_ = -1;
-    int litTpsRow_ = -1;
-    int litServoColumn_ = -1;
-    int litCellRow_ = -1;
-    int litCellColumn_ = -1;
+    present::Highlight lit_;
 };
 
 }  // namespace tarvel

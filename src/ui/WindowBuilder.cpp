@@ -19,6 +19,7 @@
 #include "HintHandler.h"
 #include "LabelAutoSizer.h"
 #include "PageControlStyle.h"
+#include "RequiredControl.h"
 #include "SpinButton.h"
 #include "UpDown.h"
 #include "model/ParamImage.h"
@@ -57,7 +58,8 @@ QGroupBox* group(QWidget* parent, const QString& name, const QString& title, int
 UpDown* numeric(QWidget* parent, const QString& upDownName, int x, int y, int editWidth)
 {
     const auto bound = fieldForControl(upDownName);
-    Q_ASSERT_X(bound && bound->field->kind == ControlKind::UpDown, "numeric", qPrintable(upDownName));
+    if (!bound || bound->field->kind != ControlKind::UpDown)
+        missingControl(upDownName, "UpDown of the field table");
     const FieldDescriptor& field = *bound->field;
 
     auto* edit = new QLineEdit(parent);
@@ -198,9 +200,7 @@ void WindowBuilder::setStartPositions()
     for (UpDown* upDown : window_->findChildren<UpDown*>())
         upDown->setValue(upDown->minimum());
     auto start = [this](const QString& name, int value) {
-        UpDown* upDown = window_->findChild<UpDown*>(name);
-        Q_ASSERT_X(upDown, "setStartPositions", qPrintable(name));
-        upDown->setValue(value);
+        requiredControl<UpDown>(window_, name)->setValue(value);
     };
     struct Start {
         const char* upDown;
@@ -498,8 +498,8 @@ void WindowBuilder::buildBikeTab(QWidget* page)
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("P2"), QString(), 310, row.y + 2);
         }
     }
-    special->findChild<QGroupBox*>(QStringLiteral("GroupBoxPalec1"))->setEnabled(false);
-    special->findChild<QGroupBox*>(QStringLiteral("GroupBoxPalec4"))->hide();
+    requiredControl<QGroupBox>(special, QStringLiteral("GroupBoxPalec1"))->setEnabled(false);
+    requiredControl<QGroupBox>(special, QStringLiteral("GroupBoxPalec4"))->hide();
 
     QComboBox* multiple =
         list(special, QStringLiteral("ComboBoxNasobekPalcu"),

@@ -413,7 +413,7 @@ TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30
     for (int t = 1; t <= 125; ++t) {
         const int opens = device->opens;
         tick();
-        if (!labelTick && link->connectionLabelVisible())
+        if (!labelTick && link->connectionLost())
             labelTick = t;
         if (device->opens != opens)
             reopenTicks.push_back(t);
@@ -426,9 +426,9 @@ TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30
     // Frames arrive again: the label goes with the first of them, and
     // reconnectTicks keeps what it had counted.
     device->unplugged = false;
-    for (int i = 0; i < 12 && link->connectionLabelVisible(); ++i)
+    for (int i = 0; i < 12 && link->connectionLost(); ++i)
         tick();
-    EXPECT_FALSE(link->connectionLabelVisible());
+    EXPECT_FALSE(link->connectionLost());
     EXPECT_LT(link->linkSilence(), 48);
     const int kept = link->reconnectTicks();
     EXPECT_GT(kept, 0);
@@ -439,11 +439,11 @@ TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30
     // after the label.
     device->unplugged = true;
     int t = 0;
-    while (!link->connectionLabelVisible() && t < 100) {
+    while (!link->connectionLost() && t < 100) {
         tick();
         ++t;
     }
-    ASSERT_TRUE(link->connectionLabelVisible());
+    ASSERT_TRUE(link->connectionLost());
     const int opens = device->opens;
     int ticksToReopen = 1;  // the label's tick already counted one
     while (device->opens == opens && ticksToReopen < 100) {
@@ -451,18 +451,6 @@ TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30
         ++ticksToReopen;
     }
     EXPECT_EQ(ticksToReopen, 30 - kept);
-}
-
-TEST_F(DeviceLinkTest, PrintingKeepsTheLabelsHidden)
-{
-    device->unplugged = true;
-    link->setPrinting(true);
-    link->startRead();
-    settle(40);
-    EXPECT_FALSE(link->connectionLabelVisible());
-    link->setPrinting(false);
-    tick();
-    EXPECT_TRUE(link->connectionLabelVisible());
 }
 
 TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
@@ -542,24 +530,6 @@ TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
     device->push(b.bytes);
     link.tick();
     EXPECT_EQ(link.liveValues().liveRpm, u16At(b.bytes, mon::rpm));
-}
-
-TEST(DeviceLinkPlaceholders, SetOnlyWhileTheConnectionLabelShows)
-{
-    ParamImage image = StartupImage();
-    MessageTable messages;
-    messages.loadAll(Language::German);
-    RecordingHost host(image);
-    DeviceLink link(image, messages, host, std::make_unique<ScriptedDevice>());
-    link.showMessagePlaceholders();
-    EXPECT_EQ(link.live().label(LiveLabel::LabelAdvance1).revision, 0u);
-    link.setConnectionLabelVisible(true);
-    link.showMessagePlaceholders();
-    link.showCaptionPlaceholders();
-    EXPECT_EQ(link.live().label(LiveLabel::LabelAdvance3).text, "Vorzündung 3 = --- [°]");
-    EXPECT_EQ(link.live().label(LiveLabel::LabelMonSnimac2).text, "Geber(CKPS) 2 = ---");
-    EXPECT_EQ(link.live().label(LiveLabel::LabelMonLimiterOut).text, "Begrenzer - ---");
-    EXPECT_EQ(link.live().label(LiveLabel::LabelPocetProgramovani).text, "Programmierungsanzahl= ---");
 }
 
 // A fresh simulated unit holds the start-up image as the program programs it:

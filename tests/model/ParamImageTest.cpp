@@ -131,3 +131,37 @@ TEST(FieldTable, ControlValueEdges)
             d.setControlValue(image, 0, 1);
     EXPECT_EQ(image[fld::closingActive], 0b101010);
 }
+
+// The special cases of the binding are rows of the table: the method list
+// shows no row beyond its nine, the compensation is read in test mode only,
+// a closing bit clears the two bits without a control.
+TEST(FieldTable, ReadingAndShowingControlsFollowTheTableOnly)
+{
+    const FieldDescriptor* sync = findField("syncMode");
+    ParamImage image;
+    for (auto [byte, row] : {std::pair{0, 0}, {8, 8}, {9, -1}, {255, -1}}) {
+        image[fld::syncMode] = static_cast<std::uint8_t>(byte);
+        EXPECT_EQ(sync->controlValue(image, 0), row) << byte;
+    }
+    sync->readControl(image, 0, -1, false);  // no row chosen
+    EXPECT_EQ(image[fld::syncMode], 255);
+    EXPECT_TRUE(findField("bikeCode")->noRowKeepsSelection);
+    EXPECT_FALSE(sync->noRowKeepsSelection);
+
+    const FieldDescriptor* compensation = findField("compensation");
+    for (int e = 0; e < 4; ++e) {
+        compensation->readControl(image, e, 30 + e, false);
+        EXPECT_EQ(image[fld::compensation + e], 11) << e;
+        compensation->readControl(image, e, 30 + e, true);
+        EXPECT_EQ(image[fld::compensation + e], 30 + e) << e;
+    }
+    const FieldDescriptor* limiter = findField("limiter");
+    limiter->readControl(image, 0, 12000, false);
+    EXPECT_EQ(image[fld::limiter], 120);
+
+    image[fld::closingActive] = 0xC1;
+    for (const FieldDescriptor& d : fieldTable())
+        if (d.kind == ControlKind::ClosingBit)
+            d.readControl(image, 0, d.bit == 2 ? 1 : 0, false);
+    EXPECT_EQ(image[fld::closingActive], 0b100);
+}

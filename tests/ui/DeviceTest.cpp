@@ -73,6 +73,54 @@ TEST_F(Device, SilentLinkShowsTheConnectionLabelOnTheThirtyFirstTick)
     EXPECT_FALSE(find(QStringLiteral("LabelSpojeni"))->isHidden());
 }
 
+TEST_F(Device, ProgrammedDataErrorShowsItsText)
+{
+    tick(40);
+    EXPECT_TRUE(find(QStringLiteral("LabelEeDataErr"))->isHidden());
+    unit->unit().options().dataError = true;
+    tick(5);
+    EXPECT_FALSE(find(QStringLiteral("LabelEeDataErr"))->isHidden());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelEeDataErr"))->text(), QStringLiteral("Programmed data error"));
+    trigger(QStringLiteral("MenuGerman"));
+    tick(5);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelEeDataErr"))->text(), QStringLiteral("Programmed data error"));
+    unit->unit().options().dataError = false;
+    tick(5);
+    EXPECT_TRUE(find(QStringLiteral("LabelEeDataErr"))->isHidden());
+}
+
+// While "No connection with PC" shows, the last values stay but greyed and
+// without their signal colours; the next frame brings them back.
+TEST_F(Device, LiveValuesGreyWhileNoFramesArrive)
+{
+    tick(40);
+    auto* rpm = find<QLabel>(QStringLiteral("LabelRpm"));
+    auto* pickup = find<QLabel>(QStringLiteral("LabelMonSnimac1"));
+    const QColor lime(0, 255, 0);
+    const QColor grey = QApplication::palette(rpm).color(QPalette::Disabled, QPalette::WindowText);
+    ASSERT_TRUE(pickup->text().contains(QStringLiteral("is running")));
+    ASSERT_EQ(pickup->palette().color(QPalette::Window), lime);
+    const QColor normalText = rpm->palette().color(QPalette::WindowText);
+    ASSERT_NE(normalText, grey);
+
+    unit->unplugged = true;
+    for (int i = 0; i < 60 && find(QStringLiteral("LabelSpojeni"))->isHidden(); ++i)
+        tick();
+    ASSERT_FALSE(find(QStringLiteral("LabelSpojeni"))->isHidden());
+    const QString lastSpeed = rpm->text();
+    EXPECT_TRUE(lastSpeed.startsWith(QStringLiteral("RPM = ")));
+    EXPECT_EQ(rpm->palette().color(QPalette::WindowText), grey);
+    EXPECT_TRUE(pickup->text().contains(QStringLiteral("is running")));
+    EXPECT_NE(pickup->palette().color(QPalette::Window), lime);
+    EXPECT_EQ(pickup->palette().color(QPalette::WindowText), grey);
+
+    unit->unplugged = false;
+    for (int i = 0; i < 40 && rpm->palette().color(QPalette::WindowText) == grey; ++i)
+        tick();
+    EXPECT_EQ(rpm->palette().color(QPalette::WindowText), normalText);
+    EXPECT_EQ(pickup->palette().color(QPalette::Window), lime);
+}
+
 TEST_F(Device, PortItemsOpenTheirPortAndNameItsDevice)
 {
     window->tables().portMenuItems[4]->trigger();

@@ -17,7 +17,7 @@
 #include "lang/CaptionTable.h"
 #include "lang/CaptionWriter.h"
 #include "lang/HintText.h"
-#include "lang/Placeholders.h"
+#include "present/LivePresenter.h"
 #include "print/PdfPagePrinter.h"
 
 namespace tarvel::test {
@@ -83,9 +83,9 @@ TEST_F(Languages, EveryTargetOfTheTablesIsAControlMenuItemOrListRowOfTheWindow)
     EXPECT_EQ(ui::CaptionWriter(*window).unplacedTargets(), QStringList());
     for (const ui::CaptionRow& row : ui::captionRows())
         EXPECT_EQ(window->findChildren<QObject*>(q(row.target)).size(), 1) << row.target;  // no namesake gets it
-    for (const auto& rows : {ui::captionPlaceholders(), ui::messagePlaceholders()})
-        for (const ui::PlaceholderRow& row : rows)
-            EXPECT_TRUE(window->findChild<QLabel*>(q(row.target))) << row.target;
+    for (const auto& rows : {present::captionPlaceholders(), present::messagePlaceholders()})
+        for (const present::PlaceholderRow& row : rows)
+            EXPECT_TRUE(window->findChild<QLabel*>(q(present::objectName(row.target)))) << present::objectName(row.target);
 
     tick(40);  // a unit answers: no placeholders over the captions
     ASSERT_FALSE(connectionLabelShown());

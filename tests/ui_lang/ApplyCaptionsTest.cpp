@@ -1,6 +1,6 @@
 // Apply captions and Load messages on a window tree: captions of every kind,
-// list rows without touching the selection, check marks, title, the
-// placeholders that depend on LabelSpojeni, and hints in the status bar.
+// list rows without touching the selection, check marks, title, live labels
+// left alone, and hints in the status bar.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -132,41 +132,6 @@ TEST_F(ApplyCaptionsTest, OnlyTheCurrentLanguageIsCheckedAndTheTitleIsTheSameInE
     }
 }
 
-TEST_F(ApplyCaptionsTest, PlaceholdersWhileNoUnitIsConnected)
-{
-    window.get<QWidget>("LabelSpojeni")->show();
-    apply(Language::English);
-    EXPECT_EQ(label("LabelAdvance1"), "Advance 1 = --- [°]");
-    EXPECT_EQ(label("LabelAdvance4"), "Advance 4 = --- [°]");
-    EXPECT_EQ(label("LabelPocetProgramovani"), "Number of Programing= ---");
-    EXPECT_EQ(label("LabelMonSnimac2"), "Pick-up (CKPS) 2 = ---");
-    EXPECT_EQ(label("LabelPriveraPoz"), "Servo desired= ---");
-    EXPECT_EQ(label("LabelPriveraMer"), "Servo measured= ---");
-    EXPECT_EQ(label("LabelMonPilotLight"), "Gear Shift Light - ---");
-    EXPECT_EQ(label("LabelMonClutchOut"), "Clutch master - ---");
-    EXPECT_EQ(label("LabelMonStartLimiterRpm"), "Start limiter - ---");
-    EXPECT_EQ(label("LabelMonStartLimiterOut"), "Start limiter - ---");
-    EXPECT_EQ(label("LabelMonLimiterOut"), "Limiter - ---");
-
-    apply(Language::German);
-    EXPECT_EQ(label("LabelAdvance2"), "Vorzündung 2 = --- [°]");
-    EXPECT_EQ(label("LabelMonPilotLight"), "Schaltblitz - ---");
-    apply(Language::French);
-    EXPECT_EQ(label("LabelMonPilotLight"), "Témoin de passage - ---");
-    EXPECT_EQ(label("LabelMonSnimac1"), "Capteur(CKPS) 1 = ---");
-}
-
-TEST_F(ApplyCaptionsTest, TheFiveDashPlaceholdersUseMessagesApplyCaptionsFillsItself)
-{
-    // Nothing but Apply captions has filled the table: the five " - ---"
-    // labels still get their words.
-    window.get<QWidget>("LabelSpojeni")->show();
-    ASSERT_EQ(messages[Msg::StartLimiter], "");
-    apply(Language::Czech);
-    EXPECT_EQ(label("LabelMonStartLimiterOut"), "Startovací omezovač - ---");
-    EXPECT_EQ(label("LabelMonLimiterOut"), "Omezovač - ---");
-}
-
 TEST_F(ApplyCaptionsTest, LiveLabelsKeepTheirValuesWhileAUnitIsConnected)
 {
     window.get<QWidget>("LabelSpojeni")->hide();
@@ -182,15 +147,6 @@ TEST_F(ApplyCaptionsTest, LiveLabelsKeepTheirValuesWhileAUnitIsConnected)
     EXPECT_EQ(label("LabelPriveraMer"), "Servo measured= 1200");
     EXPECT_EQ(messages[Msg::Yes], "JA");  // the table is refilled all the same
     EXPECT_EQ(messages[Msg::MotorOff], "Motor off");
-}
-
-TEST_F(ApplyCaptionsTest, LoadMessagesAloneSetsTheLivePlaceholdersOnly)
-{
-    window.get<QWidget>("LabelSpojeni")->show();
-    LoadMessages(window, Language::Czech, messages);
-    EXPECT_EQ(label("LabelAdvance3"), "Předstih 3 = --- [°]");
-    EXPECT_EQ(label("LabelMonPilotLight"), "designed");
-    EXPECT_EQ(messages[Msg::Read], "Čtení:");
 }
 
 TEST_F(ApplyCaptionsTest, HintsCarryTheLongPartForTheStatusBar)

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "ui/lang/CaptionTable.h"
-#include "ui/lang/Placeholders.h"
 
 namespace tarvel::ui::test {
 
@@ -88,10 +87,13 @@ StandInWindow::StandInWindow()
             add(new QLabel, n);
         }
     }
-    for (auto rows : {captionPlaceholders(), messagePlaceholders()})
-        for (const PlaceholderRow& row : rows)
-            if (!findChild<QObject*>(QString::fromUtf8(row.target.data(), qsizetype(row.target.size()))))
-                add(new QLabel(QStringLiteral("designed")), row.target);
+    // The live labels that show values or placeholders.
+    for (const char* name : {"LabelMonPilotLight", "LabelMonClutchOut", "LabelMonStartLimiterRpm",
+                             "LabelMonStartLimiterOut", "LabelMonLimiterOut", "LabelAdvance1", "LabelAdvance2",
+                             "LabelAdvance3", "LabelAdvance4", "LabelPocetProgramovani", "LabelMonSnimac1",
+                             "LabelMonSnimac2", "LabelPriveraPoz", "LabelPriveraMer"})
+        if (!findChild<QObject*>(QString::fromLatin1(name)))
+            add(new QLabel(QStringLiteral("designed")), name);
     for (const char* name : {"LabelHlaseni", "LabelAdvance3", "LabelAdvance4", "SpeedButtonZpet", "SpeedButtonZnovu"})
         if (!findChild<QObject*>(QString::fromLatin1(name)))
             add(startsWith(name, "Speed") ? static_cast<QWidget*>(new QToolButton) : new QLabel, name);

@@ -15,6 +15,7 @@
 #include "model/Messages.h"
 #include "model/Normalise.h"
 #include "model/StartupImage.h"
+#include "present/LivePresenter.h"
 
 namespace tarvel::ctl {
 
@@ -123,9 +124,8 @@ int runOnFile(const Args& args, Operation op, const char* usageText)
     // status, never the one of success.
     const auto frames = link.monitorFrames();
     const auto saved = [&] { return link.monitorFrames() > frames && link.liveValues().unitSaveCount == 0; };
-    session.runUntil([&] { return saved() || link.connectionLabelVisible(); }, kSaveWaitTicks,
-                     &InstallStopSignals());
-    if (link.connectionLabelVisible()) {
+    session.runUntil([&] { return saved() || link.connectionLost(); }, kSaveWaitTicks, &InstallStopSignals());
+    if (link.connectionLost()) {
         std::fprintf(stderr, "%s\n", kNoConnection);
         return kFailed;
     }
@@ -200,11 +200,9 @@ int cmdMonitor(const Args& args)
         return kFailed;
     auto& link = session.link();
     const auto& stop = InstallStopSignals();
-    using link::LiveLabel;
-    const LiveLabel shown[] = {LiveLabel::LabelRpm,           LiveLabel::LabelTpsMon,
-                               LiveLabel::LabelNapeti,        LiveLabel::LabelMonLambda,
-                               LiveLabel::LabelAdvance1,      LiveLabel::LabelMonLimiterOut,
-                               LiveLabel::LabelMonPilotLight, LiveLabel::LabelPocetProgramovani};
+    // The live line is what the window's live column shows.
+    present::DisplayState display;
+    present::LivePresenter live(display);
     long long printed = 0;
     std::uint32_t seen = link.monitorFrames();
     bool lost = false;
@@ -217,17 +215,8 @@ int cmdMonitor(const Args& args)
         seen = link.monitorFrames();
         if (!logFile.empty())
             recording.record(link);
-        std::string line;
-        for (LiveLabel l : shown) {
-            if (!line.empty())
-                line += " | ";
-            line += link.live().label(l).text;
-        }
-        // The warnings the window shows below the live values.
-        if (link.live().label(LiveLabel::LabelVersion).visibility == link::Visibility::Shown)
-            line += " | " + link.live().label(LiveLabel::LabelVersion).text;
-        if (link.live().label(LiveLabel::LabelEeDataErr).visibility == link::Visibility::Shown)
-            line += " | Programmed data error";
+        live.showSample(link.liveSample(), image, session.messages());
+        const std::string line = present::LivePresenter::monitorLine(display);
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
         ++printed;

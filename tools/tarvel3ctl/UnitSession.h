@@ -30,6 +30,7 @@ public:
     bool runOperation();
 
     link::DeviceLink& link() { return link_; }
+    const MessageTable& messages() const { return messages_; }
     bool boxShown() const { return boxShown_; }
     // Where the normal status texts go (red ones always go to standard error).
     std::FILE* statusOut = stdout;

@@ -5,8 +5,8 @@
 
 #include "CaptionWriter.h"
 #include "LanguageChoice.h"
-#include "Placeholders.h"
 #include "QtTranslation.h"
+#include "present/TitleComposer.h"
 
 namespace tarvel::ui {
 
@@ -26,16 +26,9 @@ void checkLanguageItem(QObject& window, Language language)
 
 }  // namespace
 
-bool ConnectionLabelShown(const QObject& window)
-{
-    const auto* label = window.findChild<const QWidget*>(QStringLiteral("LabelSpojeni"));
-    return label && !label->isHidden();
-}
-
 QString ComposeWindowTitle(const QString& currentFile, const QString& suffix)
 {
-    return QString::fromUtf8(kTitlePrefix.data(), qsizetype(kTitlePrefix.size())) + QStringLiteral("       ") +
-           currentFile + suffix;
+    return QString::fromStdString(present::windowTitle(currentFile.toStdString(), suffix.toStdString()));
 }
 
 void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile)
@@ -45,16 +38,12 @@ void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, c
     window.setWindowTitle(ComposeWindowTitle(currentFile));
     CaptionWriter(window).write(language);
     messages.loadCaptionMessages(language);
-    if (ConnectionLabelShown(window))
-        SetPlaceholders(window, captionPlaceholders(), messages);
     LoadMessages(window, language, messages);
 }
 
-void LoadMessages(QObject& window, Language language, MessageTable& messages)
+void LoadMessages(QObject&, Language language, MessageTable& messages)
 {
     messages.loadMessages(language);
-    if (ConnectionLabelShown(window))
-        SetPlaceholders(window, messagePlaceholders(), messages);
 }
 
 }  // namespace tarvel::ui

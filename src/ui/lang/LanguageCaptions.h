@@ -17,17 +17,13 @@ class QObject;
 namespace tarvel::ui {
 
 // Checks the menu item of `language` only, switches Qt's own dialog texts to
-// `language`, composes the window title from
-// `currentFile`, writes the caption table, sets the five " - ---" placeholders
-// while no unit is connected, then loads the messages.
+// `language`, composes the window title from `currentFile`, writes the caption
+// table, then loads the messages. (The live placeholders are the presentation
+// layer's.)
 void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile);
 
-// Fills the message table and, while no unit is connected, the live placeholders.
+// Fills the message table.
 void LoadMessages(QObject& window, Language language, MessageTable& messages);
-
-// "No unit connected": the connection label LabelSpojeni is not hidden. This
-// is the label's own visibility flag, so it holds before the window is shown.
-bool ConnectionLabelShown(const QObject& window);
 
 // Two spaces and the product title, seven spaces, the path of the current
 // file; `suffix` follows (the note while a firmware loader holds the port).

@@ -1,0 +1,122 @@
+#include "DisplayApplier.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include "BarGauge.h"
+#include "RequiredControl.h"
+
+namespace tarvel {
+
+namespace {
+
+void paint(QLabel* label, const QColor& color)
+{
+    if (label->palette().color(QPalette::Window) == color && label->autoFillBackground())
+        return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, color);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+void paintText(QLabel* label, const QColor& color)
+{
+    if (label->palette().color(QPalette::Active, QPalette::WindowText) == color)
+        return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, color);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+void setVisible(QWidget* widget, present::Shown shown)
+{
+    if (shown == present::Shown::Keep)
+        return;
+    const bool visible = shown == present::Shown::Yes;
+    if (widget->isHidden() == visible)
+        widget->setVisible(visible);
+}
+
+QColor greyText(const QWidget* widget)
+{
+    return QApplication::palette(widget).color(QPalette::Disabled, QPalette::WindowText);
+}
+
+}  // namespace
+
+DisplayApplier::DisplayApplier(QWidget* window)
+{
+    using present::ControlId;
+    for (int i = 0; i < present::kControlCount; ++i) {
+        const auto id = static_cast<ControlId>(i);
+        const auto name = present::objectName(id);
+        const QString qname = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        if (present::isGauge(id)) {
+            BarGauge* gauge = requiredControl<BarGauge>(window, qname);
+            gauges_[static_cast<std::size_t>(i - present::kFirstGauge)] = gauge;
+            gaugeFore_[static_cast<std::size_t>(i - present::kFirstGauge)] = gauge->foreColor();
+        } else {
+            QLabel* label = requiredControl<QLabel>(window, qname);
+            labels_[static_cast<std::size_t>(i)] = label;
+            labelText_[static_cast<std::size_t>(i)] = label->palette().color(QPalette::Active, QPalette::WindowText);
+        }
+    }
+    invalidate();
+}
+
+void DisplayApplier::invalidate()
+{
+    applied_.fill(kNever);
+    revision_ = kNever;
+}
+
+QColor DisplayApplier::colourOf(present::Colour colour, const QWidget* widget)
+{
+    switch (colour) {
+        case present::Colour::Normal:
+            return QApplication::palette(widget).color(QPalette::Window);
+        case present::Colour::Window:
+            return QApplication::palette(widget).color(QPalette::Base);
+        default: {
+            const link::Rgb rgb = link::rgbOf(colour);
+            return QColor(rgb.r, rgb.g, rgb.b);
+        }
+    }
+}
+
+void DisplayApplier::apply(const present::DisplayState& state)
+{
+    if (!labels_[0] || state.revision() == revision_)
+        return;
+    revision_ = state.revision();
+    for (int i = 0; i < present::kControlCount; ++i) {
+        const auto id = static_cast<present::ControlId>(i);
+        const present::DisplayEntry& e = state[id];
+        if (e.revision == applied_[static_cast<std::size_t>(i)] || e.revision == 0)
+            continue;
+        applied_[static_cast<std::size_t>(i)] = e.revision;
+        if (present::isGauge(id)) {
+            const auto g = static_cast<std::size_t>(i - present::kFirstGauge);
+            BarGauge* gauge = gauges_[g];
+            gauge->setMaximum(e.maximum);
+            gauge->setProgress(e.progress);
+            gauge->setForeColor(e.greyed ? greyText(gauge) : gaugeFore_[g]);
+            setVisible(gauge, e.visible);
+            continue;
+        }
+        QLabel* label = labels_[static_cast<std::size_t>(i)];
+        if (e.textSet) {
+            const QString shown = QString::fromStdString(e.text);
+            if (label->text() != shown)
+                label->setText(shown);
+        }
+        if (e.colour != present::Colour::Default)
+            paint(label, colourOf(e.colour, label));
+        paintText(label, e.greyed ? greyText(label) : labelText_[static_cast<std::size_t>(i)]);
+        setVisible(label, e.visible);
+    }
+}
+
+}  // namespace tarvel

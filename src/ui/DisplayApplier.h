@@ -1,0 +1,44 @@
+// Applies the displayed state to the window's widgets: the one routine that
+// writes what the presentation layer decided into labels and gauges. It
+// touches only the entries whose revision moved since it last applied them.
+#pragma once
+
+#include <QColor>
+
+#include <array>
+#include <cstdint>
+
+#include "present/DisplayState.h"
+
+class QLabel;
+class QWidget;
+
+namespace tarvel {
+
+class BarGauge;
+
+class DisplayApplier {
+public:
+    DisplayApplier() = default;
+    // Finds every control of the displayed state below `window` once; a
+    // missing one stops the program with a message naming it.
+    explicit DisplayApplier(QWidget* window);
+
+    void apply(const present::DisplayState& state);
+    // The next apply() writes every entry again.
+    void invalidate();
+
+    static QColor colourOf(present::Colour colour, const QWidget* widget);
+
+private:
+    static constexpr std::uint32_t kNever = UINT32_MAX;
+
+    std::array<QLabel*, present::kFirstGauge> labels_{};
+    std::array<BarGauge*, present::kControlCount - present::kFirstGauge> gauges_{};
+    std::array<QColor, present::kFirstGauge> labelText_{};  // as designed, for the ungreyed look
+    std::array<QColor, present::kControlCount - present::kFirstGauge> gaugeFore_{};
+    std::array<std::uint32_t, present::kControlCount> applied_{};
+    std::uint32_t revision_ = kNever;
+};
+
+}  // namespace tarvel
