@@ -42,6 +42,7 @@ class QTabWidget;
 namespace tarvel {
 
 class HintHandler;
+class LogController;
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
@@ -152,6 +153,9 @@ public:
     // touching only the controls whose colour changes.
     void applyHighlight();
 
+    // Recording, replay, charts and the advance curve.
+    LogController& logs() { return *logs_; }
+
     QTimer& timer1() { return timer1_; }
     int programmingStarts() const { return programmingStarts_; }
 
@@ -217,6 +221,9 @@ private:
     HintHandler* hints_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<link::DeviceLink> link_;
+    LogController* logs_ = nullptr;
+    std::uint32_t replayShown_ = 0;
+    bool opFromReplay_ = false;
     present::DisplayState display_;
     present::LivePresenter livePresenter_{display_};
     present::StatusPresenter statusPresenter_{display_};
