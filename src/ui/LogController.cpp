@@ -81,7 +81,9 @@ LogController::LogController(QWidget* window, link::DeviceLink& link, std::strin
 
 LogController::~LogController()
 {
-    stopRecording();
+    // The window's widgets may be gone already: no message, no status.
+    if (recorder_.isOpen() && !recorder_.close())
+        log::write(log::Area::Ui, "the log was not closed cleanly: " + recorder_.error());
     delete charts_;
 }
 
