@@ -17,6 +17,7 @@
 #include "LogController.h"
 #include "SyntheticRide.h"
 #include "TFormHlav.h"
+#include "link/SimulatedUnitDevice.h"
 #include "charts/ChannelChart.h"
 #include "charts/ChartWindow.h"
 #include "datalog/LogFile.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
@@ -73,7 +75,10 @@ int main(int argc, char* argv[])
     charts.hide();
 
     // 2. Replay at 8x in the window.
-    tarvel::TFormHlav window;
+    // A unit that is not plugged in: no port of the machine is opened.
+    auto device = std::make_unique<tarvel::link::SimulatedUnitDevice>();
+    device->unplugged = true;
+    tarvel::TFormHlav window(nullptr, std::move(device));
     window.FormCreate({}, QApplication::applicationDirPath());
     window.show();
     if (!window.logs().openReplay(QString::fromStdString(path))) {

@@ -4,7 +4,7 @@
 // advance: the Advance Map tab with the curve while a replay runs at 4x;
 // charts: the chart window over a whole log with the cursor placed;
 // curves: the chart window's advance curves with the throttle map on;
-// menu: the Log menu open, in German (or the language given as ARGS).
+// menu: the Log menu open, in German (or the language given as ARGS: CESKY).
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
@@ -18,6 +18,7 @@
 #include "LogController.h"
 #include "SyntheticRide.h"
 #include "TFormHlav.h"
+#include "link/SimulatedUnitDevice.h"
 #include "charts/ChartWindow.h"
 
 int main(int argc, char* argv[])
@@ -30,13 +31,16 @@ int main(int argc, char* argv[])
     arguments.removeFirst();
     const QString mode = arguments.isEmpty() ? QStringLiteral("advance") : arguments.takeFirst();
     if (mode == QLatin1String("menu") && arguments.isEmpty())
-        arguments << QStringLiteral("german");
+        arguments << QStringLiteral("DEUTSCH");
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("ride-2026-12-10.mlg"));
     tarvel::bench::writeSyntheticRide(path.toStdString(), 6000);
 
-    tarvel::TFormHlav window;
+    // A unit that is not plugged in: no port of the machine is opened.
+    auto device = std::make_unique<tarvel::link::SimulatedUnitDevice>();
+    device->unplugged = true;
+    tarvel::TFormHlav window(nullptr, std::move(device));
     window.FormCreate(arguments, QApplication::applicationDirPath());
     window.show();
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -45,12 +49,12 @@ int main(int argc, char* argv[])
     if (mode == QLatin1String("advance")) {
         pages->setCurrentIndex(2);
         logs.replay()->setSpeed(4);
-        logs.replay()->seek(300);
+        logs.seekReplay(300);
         logs.replay()->play(std::chrono::steady_clock::now());
     } else if (mode == QLatin1String("charts") || mode == QLatin1String("curves")) {
         if (mode == QLatin1String("curves"))
             window.findChild<QCheckBox*>(QStringLiteral("CheckBoxTpsMapa"))->click();
-        logs.replay()->seek(1400);
+        logs.seekReplay(1400);
         logs.showCharts();
         tarvel::ui::ChartWindow* charts = logs.charts();
         charts->selectChannels({QStringLiteral("RPM"), QStringLiteral("TPS"), QStringLiteral("Advance 1"),

@@ -160,10 +160,8 @@ void LogController::buildReplayBar()
         }
     });
     connect(slider_, &QSlider::valueChanged, this, [this](int value) {
-        if (replay_ && static_cast<std::size_t>(value) != replay_->position()) {
-            replay_->seek(static_cast<std::size_t>(value), now_());
-            decodeReplay();
-        }
+        if (replay_ && static_cast<std::size_t>(value) != replay_->position())
+            seekReplay(static_cast<std::size_t>(value));
     });
     connect(close, &QToolButton::clicked, this, [this] { closeReplay(); });
 }
@@ -314,6 +312,14 @@ void LogController::closeReplay()
     emit titleNoteChanged();
 }
 
+void LogController::seekReplay(std::size_t index)
+{
+    if (!replay_)
+        return;
+    replay_->seek(index, now_());
+    decodeReplay();
+}
+
 void LogController::decodeReplay()
 {
     if (!replay_)
@@ -371,10 +377,8 @@ void LogController::showCharts()
     if (!charts_) {
         charts_ = new ui::ChartWindow();
         connect(charts_, &ui::ChartWindow::seekRequested, this, [this](double seconds) {
-            if (replay_) {
-                replay_->seek(replay_->log().indexAtTime(seconds + 1e-4), now_());
-                decodeReplay();
-            }
+            if (replay_)
+                seekReplay(replay_->log().indexAtTime(seconds + 1e-4));
         });
         if (replay_)
             charts_->showLog(replayLog_, replayName_);

@@ -74,6 +74,8 @@ public:
     void closeReplay();
     bool replaying() const { return replay_ != nullptr; }
     datalog::ReplayController* replay() { return replay_.get(); }
+    // Moves the replay to a record and shows it (the slider, a chart click).
+    void seekReplay(std::size_t index);
     // Bumped whenever the replayed sample changed; the sample is decoded from
     // the record's frame by the same decoder as live frames.
     std::uint32_t replayRevision() const { return replayRevision_; }

@@ -633,6 +633,11 @@ void TFormHlav::presentLink()
         if (logs_ && logs_->replayRevision() != replayShown_) {
             replayShown_ = logs_->replayRevision();
             framesShown_ = link_->monitorFrames() - 1;
+            // No frame yet: the placeholders, as before the replay.
+            if (link_->monitorFrames() == 0) {
+                framesShown_ = 0;
+                showLiveCaptions(ui::LanguageFromStored(language_));
+            }
         }
         if (link_->monitorFrames() != framesShown_) {
             framesShown_ = link_->monitorFrames();
@@ -935,6 +940,11 @@ void TFormHlav::ApplyCaptions()
     const Language language = ui::LanguageFromStored(language_);
     ui::ApplyCaptions(*this, language, messages_, currentFileName_);
     logs_->setLanguage(language);  // composes the title again while a replay runs
+    showLiveCaptions(language);
+}
+
+void TFormHlav::showLiveCaptions(Language language)
+{
     // The live labels with a designed caption show it until the next frame;
     // while no unit is connected the placeholders follow.
     std::vector<present::LiveCaption> captions;

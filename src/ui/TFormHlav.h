@@ -203,6 +203,8 @@ private:
     // Hands the link's typed state to the presentation layer and applies
     // what changed to the widgets.
     void presentLink();
+    // The designed captions and placeholders of the live column.
+    void showLiveCaptions(Language language);
     friend class MainPrintWindow;
 
     template <typename T = QWidget>

@@ -1,5 +1,7 @@
 #include "charts/AdvanceCurveChart.h"
 
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -33,10 +35,10 @@ AdvanceCurveChart::AdvanceCurveChart(QWidget* parent) : QChartView(parent)
     c->setMargins(QMargins(2, 2, 2, 2));
     c->legend()->setAlignment(Qt::AlignRight);
     speedAxis_ = new QValueAxis(c);
-    speedAxis_->setTitleText(QStringLiteral("rpm"));
+    speedAxis_->setTitleText(QStringLiteral("RPM"));
     speedAxis_->setLabelFormat(QStringLiteral("%d"));
     advanceAxis_ = new QValueAxis(c);
-    advanceAxis_->setTitleText(QStringLiteral("°"));
+    advanceAxis_->setTitleText(QStringLiteral("[°]"));
     advanceAxis_->setLabelFormat(QStringLiteral("%d"));
     c->addAxis(speedAxis_, Qt::AlignBottom);
     c->addAxis(advanceAxis_, Qt::AlignLeft);
@@ -49,6 +51,9 @@ AdvanceCurveChart::AdvanceCurveChart(QWidget* parent) : QChartView(parent)
     marker_->attachAxis(speedAxis_);
     marker_->attachAxis(advanceAxis_);
     setChart(c);
+    // The marker needs no line in the legend.
+    for (QLegendMarker* m : c->legend()->markers(marker_))
+        m->setVisible(false);
     setRenderHint(QPainter::Antialiasing, true);
     setObjectName(QStringLiteral("AdvanceCurveChart"));
 }
@@ -89,8 +94,17 @@ void AdvanceCurveChart::setCurve(const ParamImage& image, bool allRows)
     }
     for (int r = 0; r < 10; ++r)
         right = std::max(right, speedOf(image, r));
-    speedAxis_->setRange(0, right + 500);
-    advanceAxis_->setRange(lo, hi + 5);
+    // Round steps: every 1000 rpm (2000 past 10,000), every 5 or 10 degrees.
+    const int top = (right + 999) / 1000 * 1000;
+    speedAxis_->setRange(0, top);
+    speedAxis_->setTickType(QValueAxis::TicksDynamic);
+    speedAxis_->setTickAnchor(0);
+    speedAxis_->setTickInterval(top > 10000 ? 2000 : 1000);
+    const int low = lo >= 0 ? 0 : (lo - 4) / 5 * 5, high = (hi + 5 + 4) / 5 * 5;
+    advanceAxis_->setRange(low, high);
+    advanceAxis_->setTickType(QValueAxis::TicksDynamic);
+    advanceAxis_->setTickAnchor(0);
+    advanceAxis_->setTickInterval(high - low > 40 ? 10 : 5);
     placeMarker();
 }
 

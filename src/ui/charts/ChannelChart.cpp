@@ -138,6 +138,7 @@ void ChannelChart::rebuild()
             lo = 0, hi = 1;
         const double pad = hi > lo ? (hi - lo) * 0.05 : 1;
         axis->setRange(lo - pad, hi + pad);
+        axis->applyNiceNumbers();
     }
     double from = 0, to = 0;
     fullSpan(from, to);
