@@ -169,6 +169,8 @@ void LogController::buildReplayBar()
 void LogController::setLanguage(Language language)
 {
     language_ = language;
+    if (charts_)
+        charts_->setLanguage(static_cast<int>(language));
     updateStatus();
     emit titleNoteChanged();
 }
@@ -376,6 +378,7 @@ void LogController::showCharts()
 {
     if (!charts_) {
         charts_ = new ui::ChartWindow();
+        charts_->setLanguage(static_cast<int>(language_));
         connect(charts_, &ui::ChartWindow::seekRequested, this, [this](double seconds) {
             if (replay_)
                 seekReplay(replay_->log().indexAtTime(seconds + 1e-4));

@@ -92,6 +92,22 @@ TEST(ChartWindow, DrawsTheTickedChannelsWithOneAxisPerUnit)
     EXPECT_EQ(seriesNames(window.channelChart()->chart()), QStringList{"RPM"});
 }
 
+TEST(ChartWindow, TextsInEachLanguage)
+{
+    ChartWindow window;
+    const QStringList titles{"Charts", "Diagramme", "Graphiques", "Grafy"};
+    const QStringList sources{"Log: a.mlg  (3 records)", "Aufzeichnung: a.mlg  (3 Datensätze)",
+                              "Journal : a.mlg  (3 enregistrements)", "Záznam: a.mlg  (3 záznamů)"};
+    window.showLog(rideLog(3), QStringLiteral("a.mlg"));
+    for (int language = 0; language < 4; ++language) {
+        window.setLanguage(language);
+        EXPECT_EQ(window.windowTitle(), titles[language]);
+        EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("ChartSource"))->text(), sources[language]);
+    }
+    window.showLive();
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("ChartSource"))->text(), QStringLiteral("Živě: posledních 60 s"));
+}
+
 TEST(ChartWindow, LongLogIsThinnedAndZoomShowsMoreDetail)
 {
     ChannelChart chart;

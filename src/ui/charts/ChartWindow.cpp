@@ -18,6 +18,15 @@ namespace tarvel::ui {
 
 namespace {
 
+// English, German, French, Czech.
+const char* const kTitle[] = {"Charts", "Diagramme", "Graphiques", "Grafy"};
+const char* const kChannels[] = {"Channels", "Kanäle", "Canaux", "Kanály"};
+const char* const kCurves[] = {"Advance curves", "Zündkurven", "Courbes d'avance", "Křivky předstihu"};
+const char* const kLive[] = {"Live: the last %1 s", "Live: die letzten %1 s", "En direct : les %1 dernières s",
+                             "Živě: posledních %1 s"};
+const char* const kLog[] = {"Log: %1  (%2 records)", "Aufzeichnung: %1  (%2 Datensätze)",
+                            "Journal : %1  (%2 enregistrements)", "Záznam: %1  (%2 záznamů)"};
+
 const QStringList kFirstChannels{QStringLiteral("RPM"), QStringLiteral("TPS"), QStringLiteral("Advance 1")};
 
 std::shared_ptr<datalog::DataLog> emptyMonitorLog()
@@ -88,6 +97,21 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     showLive();
 }
 
+void ChartWindow::setLanguage(int language)
+{
+    language_ = language >= 0 && language < 4 ? language : 0;
+    showTexts();
+}
+
+void ChartWindow::showTexts()
+{
+    const auto text = [this](const char* const* table) { return QString::fromUtf8(table[language_]); };
+    setWindowTitle(text(kTitle));
+    tabs_->setTabText(0, text(kChannels));
+    tabs_->setTabText(1, text(kCurves));
+    source_->setText(live_ ? text(kLive).arg(kLiveSeconds) : text(kLog).arg(logName_).arg(logRecords_));
+}
+
 void ChartWindow::fillChannelList()
 {
     const QStringList ticked = list_->count() ? selectedChannels() : kFirstChannels;
@@ -146,7 +170,7 @@ void ChartWindow::showLive()
     live_ = true;
     liveLog_ = emptyMonitorLog();
     liveStarted_ = false;
-    source_->setText(QStringLiteral("Live: the last %1 s").arg(kLiveSeconds));
+    showTexts();
     chart_->setFollow(kLiveSeconds);
     chart_->setLog(liveLog_);
     fillChannelList();
@@ -184,7 +208,9 @@ void ChartWindow::showLog(std::shared_ptr<const datalog::DataLog> log, const QSt
     live_ = false;
     liveRedraw_->stop();
     liveLog_.reset();
-    source_->setText(QStringLiteral("Log: %1  (%2 records)").arg(name).arg(log ? log->recordCount() : 0));
+    logName_ = name;
+    logRecords_ = log ? log->recordCount() : 0;
+    showTexts();
     chart_->setFollow(0);
     chart_->setLog(std::move(log));
     fillChannelList();

@@ -33,6 +33,9 @@ public:
 
     explicit ChartWindow(QWidget* parent = nullptr);
 
+    // The window's own texts: 0 English, 1 German, 2 French, 3 Czech.
+    void setLanguage(int language);
+
     // Live data: the samples handed to appendLive(), the last 60 s.
     void showLive();
     // Time 0 of the live chart is the first sample appended after showLive().
@@ -79,6 +82,10 @@ private:
     bool liveDirty_ = false;
     bool live_ = true;
     bool filling_ = false;
+    int language_ = 0;
+    QString logName_;
+    std::size_t logRecords_ = 0;
+    void showTexts();
 };
 
 }  // namespace tarvel::ui
