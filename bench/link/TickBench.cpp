@@ -43,7 +43,7 @@ private:
 class QuietHost : public LinkHost {
 public:
     void normaliseAndShowImage() override {}
-    void showMessageBox(const std::string&) override {}
+    void showMessageBox(const std::string&, const std::string&) override {}
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override { return true; }

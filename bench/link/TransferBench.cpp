@@ -22,7 +22,7 @@ class CountingHost : public LinkHost {
 public:
     explicit CountingHost(ParamImage& image) : image_(image) {}
     void normaliseAndShowImage() override {}
-    void showMessageBox(const std::string& text) override { std::printf("box: %s\n", text.c_str()); }
+    void showMessageBox(const std::string& text, const std::string&) override { std::printf("box: %s\n", text.c_str()); }
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override { return image_[fld::tpsMap] != 0; }

@@ -42,7 +42,7 @@ class Host : public LinkHost {
 public:
     explicit Host(ParamImage& image) : image_(image) {}
     void normaliseAndShowImage() override {}
-    void showMessageBox(const std::string&) override {}
+    void showMessageBox(const std::string&, const std::string&) override {}
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override { return image_[fld::tpsMap] != 0; }

@@ -5,11 +5,13 @@
 
 #include <csignal>
 
+#include "AboutOnDemand.h"
 #include "AppFont.h"
 #include "ShutdownSignals.h"
 #include "TFormHlav.h"
 #include "about/TFormAbout.h"
 #include "lang/LanguageChoice.h"
+#include "log/LogCategories.h"
 #include "resources/Artwork.h"
 
 int main(int argc, char* argv[])
@@ -18,6 +20,7 @@ int main(int argc, char* argv[])
     // as on a full disk, instead of the signal ending the program mid-save.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
+    tarvel::ui::connectCoreLogToCategories();
     // No display name: X11 would append it to every window title, which is
     // composed exactly.
     QApplication::setApplicationName(QStringLiteral("tarvel3"));
@@ -46,7 +49,12 @@ int main(int argc, char* argv[])
     window.FormCreate(arguments, QApplication::applicationDirPath());
     if (window.closedForGood())
         return 0;
-    tarvel::ui::TFormAbout about([&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
+    tarvel::AboutOnDemand about(
+        [&window] {
+            return new tarvel::ui::TFormAbout(
+                [&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
+        },
+        &window);
     window.setAboutBox(&about);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.FormClose(); });
 

@@ -94,7 +94,7 @@ void DeviceLink::openPort()
         if (automatic)
             reconnectTicks_ = kReconnectNow;
         else if (!port_.silentOpen)
-            host_.showMessageBox(messages_[Msg::ComOpeningError]);
+            host_.showMessageBox(messages_[Msg::ComOpeningError], device_->lastError());
     }
     host_.portMenuChecked(port_.portIndex);
 }
@@ -154,7 +154,7 @@ void DeviceLink::sendFrame(const LinkFrame& frame)
 
 void DeviceLink::versionMismatch(int unitVersion)
 {
-    host_.showMessageBox(versionMismatchText(messages_, unitVersion));
+    host_.showMessageBox(versionMismatchText(messages_, unitVersion), {});
 }
 
 void DeviceLink::releasePort()

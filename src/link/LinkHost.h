@@ -15,7 +15,9 @@ public:
     // Run NormaliseImage on the image the link was given and show it in the controls.
     virtual void normaliseAndShowImage() = 0;
     // A modal message box: "Com opening error!" or the version mismatch text.
-    virtual void showMessageBox(const std::string& text) = 0;
+    // `detail` says why (for the port: its device and the system's reason),
+    // empty when there is nothing to add.
+    virtual void showMessageBox(const std::string& text, const std::string& detail) = 0;
     // The window title gains (true) the release note after the port was lent
     // to the firmware loader. DeviceLink::releaseNote() tells the same.
     virtual void releaseNoteChanged(bool shown) = 0;

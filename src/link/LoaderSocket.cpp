@@ -46,9 +46,9 @@ bool makeAddress(const std::filesystem::path& path, sockaddr_un& addr, std::stri
     return true;
 }
 
-std::string errnoText(const char* what)
+std::string errnoText(const std::string& what)
 {
-    return std::string(what) + ": " + std::strerror(errno);
+    return what + ": " + log::errnoText(errno);
 }
 
 // Creates `folder` and its missing parents with mode 0700: on a first run
@@ -99,10 +99,10 @@ LoaderListener::~LoaderListener()
 bool LoaderListener::listen(const std::filesystem::path& path)
 {
     close();
-    const bool ok = bindSocket(path);
-    if (!ok)
-        log::write(log::Area::Link, "no loader socket: " + error_);
-    return ok;
+    const bool listening = bindSocket(path);
+    if (!listening)
+        log::write(log::Area::Link, "the firmware loader cannot reach this copy: " + error_);
+    return listening;
 }
 
 bool LoaderListener::bindSocket(const std::filesystem::path& path)
@@ -114,7 +114,7 @@ bool LoaderListener::bindSocket(const std::filesystem::path& path)
         return false;
     fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
-        error_ = errnoText("socket");
+        error_ = errnoText("socket for " + path.string());
         return false;
     }
     const int on = 1;
@@ -137,7 +137,8 @@ bool LoaderListener::bindSocket(const std::filesystem::path& path)
             return false;
         }
     }
-    ::chmod(addr.sun_path, S_IRUSR | S_IWUSR);
+    if (::chmod(addr.sun_path, S_IRUSR | S_IWUSR) != 0)
+        log::write(log::Area::Link, errnoText("chmod " + path.string()));
     path_ = path;
     return true;
 }
@@ -168,6 +169,8 @@ std::optional<LoaderMessage> LoaderListener::receive()
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            if (errno != EAGAIN && errno != EWOULDBLOCK)
+                log::write(log::Area::Link, errnoText("receive on " + path_.string()));
             return std::nullopt;  // nothing waiting (or an error: nothing to act on)
         }
         bool sameUser = false;
@@ -187,13 +190,20 @@ std::optional<LoaderMessage> LoaderListener::receive()
 
 bool sendLoaderMessage(const std::filesystem::path& path, LoaderMessage message, std::string* error)
 {
+    std::string reason;
     sockaddr_un addr{};
-    if (!makeAddress(path, addr, error))
+    if (!makeAddress(path, addr, &reason)) {
+        log::write(log::Area::Link, "cannot send to the running copy: " + reason);
+        if (error)
+            *error = reason;
         return false;
+    }
     const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0) {
+        reason = errnoText("socket");
+        log::write(log::Area::Link, "cannot send to the running copy: " + reason);
         if (error)
-            *error = errnoText("socket");
+            *error = reason;
         return false;
     }
     std::uint8_t data[kDatagramSize];
@@ -201,8 +211,12 @@ bool sendLoaderMessage(const std::filesystem::path& path, LoaderMessage message,
     put64(data + 8, message.lparam);
     const bool sent = ::sendto(fd, data, sizeof data, 0, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) ==
                       static_cast<ssize_t>(sizeof data);
-    if (!sent && error)
-        *error = errnoText(path.c_str());
+    if (!sent) {
+        reason = errnoText(path.string());
+        log::write(log::Area::Link, "cannot send to the running copy: " + reason);
+        if (error)
+            *error = reason;
+    }
     ::close(fd);
     return sent;
 }

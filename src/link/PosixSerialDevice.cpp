@@ -13,6 +13,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "model/LogSink.h"
+
 namespace tarvel::link {
 
 namespace {
@@ -40,9 +42,11 @@ PosixSerialDevice::~PosixSerialDevice()
     close();
 }
 
-bool PosixSerialDevice::fail(const char* what)
+bool PosixSerialDevice::fail(const std::string& what)
 {
-    error_ = std::string(what) + ": " + std::strerror(errno);
+    const int err = errno;
+    error_ = what + ": " + log::errnoText(err);
+    log::write(log::Area::Link, "cannot open serial device " + error_);
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -50,9 +54,10 @@ bool PosixSerialDevice::fail(const char* what)
     return false;
 }
 
-void PosixSerialDevice::drop(const char* what)
+void PosixSerialDevice::drop(const std::string& what)
 {
     error_ = what;
+    log::write(log::Area::Link, path_ + ": " + what + ", closed");
     ::close(fd_);
     fd_ = -1;
     haveSaved_ = false;
@@ -65,19 +70,21 @@ bool PosixSerialDevice::open(const std::string& path)
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         error_ = DeviceOpenDetail(path, errno);
-        log::write(log::Area::Link, "cannot open " + error_);
+        log::write(log::Area::Link, "cannot open serial device " + error_);
         return false;
     }
-    if (!::isatty(fd_))
-        return fail((path + ": not a serial device").c_str());
+    if (!::isatty(fd_)) {
+        errno = ENOTTY;
+        return fail(path + ": not a serial device");
+    }
     // TIOCEXCL keeps other programs out, except root; the advisory lock also
     // keeps out a second copy of this program running as root.
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
-        return fail((path + ": in use").c_str());
+        return fail(path + ": in use");
     if (::ioctl(fd_, TIOCEXCL) != 0)
-        return fail((path + ": exclusive open").c_str());
+        return fail(path + ": exclusive open");
     if (::tcgetattr(fd_, &saved_) != 0)
-        return fail((path + ": line settings").c_str());
+        return fail(path + ": line settings");
     haveSaved_ = true;
 
     // 57600 baud, 8 data bits, no parity, 1 stop bit, and raw: the frames are
@@ -93,12 +100,18 @@ bool PosixSerialDevice::open(const std::string& path)
     ::cfsetospeed(&t, B57600);
     if (::tcsetattr(fd_, TCSANOW, &t) != 0) {
         haveSaved_ = false;
-        return fail((path + ": line settings").c_str());
+        return fail(path + ": line settings");
     }
     // Start with an empty input queue, as a freshly opened port does; bytes
     // left from an earlier user would misalign the first frame.
     ::tcflush(fd_, TCIFLUSH);
+    path_ = path;
     return true;
+}
+
+void PosixSerialDevice::logFailure(const char* call, int err) const
+{
+    log::write(log::Area::Link, path_ + ": " + call + " failed: " + log::errnoText(err));
 }
 
 void PosixSerialDevice::close()
@@ -119,15 +132,19 @@ std::optional<std::size_t> PosixSerialDevice::queued()
     if (fd_ < 0)
         return std::nullopt;
     pollfd p{fd_, POLLIN, 0};
-    if (::poll(&p, 1, 0) < 0)
+    if (::poll(&p, 1, 0) < 0) {
+        logFailure("poll", errno);
         return std::nullopt;
+    }
     if (p.revents & kBroken) {
         drop("device hung up");
         return std::nullopt;
     }
     int n = 0;
     if (::ioctl(fd_, FIONREAD, &n) != 0) {
-        if (deviceGone(errno))
+        const int err = errno;
+        logFailure("ioctl FIONREAD", err);
+        if (deviceGone(err))
             drop("device error");
         return std::nullopt;
     }
@@ -141,8 +158,12 @@ std::size_t PosixSerialDevice::read(std::span<std::uint8_t> into)
     const ssize_t n = ::read(fd_, into.data(), into.size());
     if (n > 0)
         return static_cast<std::size_t>(n);
-    if (n < 0 && deviceGone(errno))
-        drop("device error");
+    if (n < 0 && errno != EAGAIN && errno != EINTR) {
+        const int err = errno;
+        logFailure("read", err);
+        if (deviceGone(err))
+            drop("device error");
+    }
     return 0;
 }
 
@@ -159,14 +180,18 @@ bool PosixSerialDevice::write(std::span<const std::uint8_t> bytes)
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            if (deviceGone(errno))
+            const int err = errno;
+            logFailure("write", err);
+            if (deviceGone(err))
                 drop("device error");
             return false;
         }
         pollfd p{fd_, POLLOUT, 0};
         const int left = millisLeft(deadline);
-        if (left == 0)
+        if (left == 0) {
+            log::write(log::Area::Link, path_ + ": write timed out, the line takes no more bytes");
             return false;
+        }
         if (::poll(&p, 1, left) > 0 && (p.revents & kBroken)) {
             drop("device hung up");
             return false;
@@ -178,8 +203,10 @@ bool PosixSerialDevice::write(std::span<const std::uint8_t> bytes)
         int pending = 0;
         if (::ioctl(fd_, TIOCOUTQ, &pending) != 0 || pending <= 0)
             return true;
-        if (Clock::now() >= deadline)
+        if (Clock::now() >= deadline) {
+            log::write(log::Area::Link, path_ + ": write timed out, " + std::to_string(pending) + " bytes not sent");
             return false;
+        }
         // About 174 us per byte at 57600 baud.
         std::this_thread::sleep_for(std::chrono::microseconds(200 + 174 * pending));
     }

@@ -30,16 +30,20 @@ public:
     int fd() const { return fd_; }
 
 private:
-    bool fail(const char* what);
+    // Records and logs why the open failed (with errno's text) and closes.
+    bool fail(const std::string& what);
     // The device reported an error or the far end hung up: close without
     // touching the line settings of a device that is gone.
-    void drop(const char* what);
+    void drop(const std::string& what);
+    // Logs a failed call on the open device with errno's text.
+    void logFailure(const char* call, int err) const;
 
     int fd_ = -1;
     termios saved_{};
     bool haveSaved_ = false;
     std::chrono::milliseconds writeDeadline_;
     std::string error_;
+    std::string path_;  // of the open device, for the log
 };
 
 }  // namespace tarvel::link

@@ -1,13 +1,20 @@
 #include "link/SimulatedUnitDevice.h"
 
 #include <algorithm>
+#include <cerrno>
+
+#include "link/DeviceOpenDetail.h"
 
 namespace tarvel::link {
 
 bool SimulatedUnitDevice::open(const std::string& path)
 {
-    if (!onlyPath.empty() && path != onlyPath)
+    if (!onlyPath.empty() && path != onlyPath) {
+        // What the system says of a device that is not there.
+        error_ = DeviceOpenDetail(path, ENOENT);
         return false;
+    }
+    error_.clear();
     open_ = true;
     rx_.clear();
     ++opens;

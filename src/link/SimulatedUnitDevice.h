@@ -25,6 +25,7 @@ public:
     std::optional<std::size_t> queued() override;
     std::size_t read(std::span<std::uint8_t> into) override;
     bool write(std::span<const std::uint8_t> bytes) override;
+    std::string lastError() const override { return error_; }
 
     SimulatedUnit& unit() { return unit_; }
     // Command bytes of the frames written, in order.
@@ -43,6 +44,7 @@ private:
     std::deque<std::uint8_t> rx_;
     std::vector<std::uint8_t> commands_;
     bool open_ = false;
+    std::string error_;
 };
 
 }  // namespace tarvel::link

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "model/LogSink.h"
+
 namespace tarvel {
 
 namespace {
@@ -58,8 +60,10 @@ bool AppPaths::createFolder(std::string* error) const
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ignored);
         return true;
     }
+    const std::string reason = folder + ": " + (code ? code.message() : "not a folder");
+    log::write(log::Area::Store, "cannot create the settings folder " + reason);
     if (error != nullptr)
-        *error = folder + ": " + (code ? code.message() : "not a folder");
+        *error = reason;
     return false;
 }
 

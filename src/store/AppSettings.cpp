@@ -2,6 +2,7 @@
 
 #include "SafeFileWriter.h"
 #include "StateDump.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 
@@ -79,10 +80,15 @@ SaveSettingsResult SaveSettings(const AppPaths& paths, const FormSettings& form,
         WriteFormSettings(profile, form);
         result.settingsWritten = profile.save(paths.settingsFile());
     }
-    if (!result.settingsWritten)
+    if (!result.settingsWritten) {
         result.settingsError = "Unable to write to " + paths.settingsFile();
+        log::write(log::Area::Store, "settings not saved to " + paths.settingsFile());
+    }
 
-    result.stateDumpWritten = SaveStateDump(paths.stateDumpFile(), image);
+    std::string dumpError;
+    result.stateDumpWritten = SaveStateDump(paths.stateDumpFile(), image, &dumpError);
+    if (!result.stateDumpWritten)
+        log::write(log::Area::Store, "last parameter set not saved: " + dumpError);
     return result;
 }
 

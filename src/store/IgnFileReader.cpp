@@ -3,6 +3,7 @@
 #include "IgnKeywords.h"
 #include "SafeFileReader.h"
 #include "TokenScanner.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 

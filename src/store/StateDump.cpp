@@ -5,6 +5,7 @@
 #include "SafeFileReader.h"
 #include "SafeFileWriter.h"
 #include "TokenScanner.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 

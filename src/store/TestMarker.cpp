@@ -2,6 +2,7 @@
 
 #include "SafeFileReader.h"
 #include "TokenScanner.h"
+#include "model/LogSink.h"
 
 namespace tarvel {
 

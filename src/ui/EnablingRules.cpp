@@ -51,6 +51,9 @@ void paintBackground(QWidget* widget, const QColor& color)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
     widget->setPalette(palette);
+    // A check box fills its background with the button colour unless told
+    // otherwise, which left only the tick square's outline red.
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 

@@ -10,6 +10,29 @@ namespace tarvel {
 namespace {
 constexpr const char* kWatched = "autoSize";
 constexpr const char* kParentWatched = "autoSizeParent";
+constexpr const char* kRoomLeft = "autoSizeRoomLeft";
+constexpr const char* kRoomRight = "autoSizeRoomRight";
+constexpr const char* kDesignX = "autoSizeDesignX";
+
+// Fits a label with room: the design place if the text fits there, else
+// moved left, else two lines as wide as the room.
+void fitInRoom(QLabel* label, int left, int right)
+{
+    const int designX = label->property(kDesignX).toInt();
+    label->setWordWrap(false);
+    const QSize hint = label->sizeHint();
+    const int width = hint.width();
+    const int height = qMax(hint.height(), label->minimumHeight());
+    if (designX + width - 1 <= right) {
+        label->setGeometry(designX, label->y(), width, height);
+    } else if (right - width + 1 >= left) {
+        label->setGeometry(right - width + 1, label->y(), width, height);
+    } else {
+        label->setWordWrap(true);
+        const int room = right - left + 1;
+        label->setGeometry(left, label->y(), room, label->heightForWidth(room));
+    }
+}
 }  // namespace
 
 LabelAutoSizer* LabelAutoSizer::instance()
@@ -29,8 +52,20 @@ void LabelAutoSizer::watch(QWidget* widget)
     fit(widget);
 }
 
+void LabelAutoSizer::setRoom(QWidget* label, int left, int right)
+{
+    label->setProperty(kRoomLeft, left);
+    label->setProperty(kRoomRight, right);
+    label->setProperty(kDesignX, label->x());
+    fit(label);
+}
+
 void LabelAutoSizer::fit(QWidget* widget)
 {
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->property(kRoomRight).isValid()) {
+        fitInRoom(label, label->property(kRoomLeft).toInt(), label->property(kRoomRight).toInt());
+        return;
+    }
     const QSize hint = widget->sizeHint();
     if (!hint.isValid())
         return;

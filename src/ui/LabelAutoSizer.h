@@ -14,6 +14,10 @@ class LabelAutoSizer : public QObject {
 public:
     // Sizes `widget` now and whenever its text changes.
     static void watch(QWidget* widget);
+    // A watched label whose text may meet a neighbour keeps within `left` ..
+    // `right` of its parent: a longer text first moves the label to the left,
+    // then breaks onto a second line. Shorter texts stand where designed.
+    static void setRoom(QWidget* label, int left, int right);
     // Sizes every watched child of `parent` to its text.
     static void fitChildren(QWidget* parent);
     static void fit(QWidget* widget);

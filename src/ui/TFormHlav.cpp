@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -29,15 +30,17 @@
 #include "SpinButton.h"
 #include "UpDown.h"
 #include "WindowBuilder.h"
+#include "WindowPlacement.h"
 #include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
+#include "lang/CaptionWriter.h"
 #include "lang/LanguageCaptions.h"
 #include "lang/LanguageChoice.h"
-#include "lang/CaptionTable.h"
-#include "lang/CaptionWriter.h"
 #include "model/KeyingPresets.h"
+#include "model/LogSink.h"
 #include "model/Normalise.h"
 #include "present/Highlight.h"
+#include "present/RangeNote.h"
 #include "present/TitleComposer.h"
 #include "print/PrintCommands.h"
 #include "print/PrintHeader.h"
@@ -147,6 +150,9 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
     ShowImage();                      // 13
     undo_.init(image_, activeTab());  // 14
     UpdateUndoButtons();
+    // The tick runs from here on, also behind a "Com opening error!" box, so
+    // that the watchdog reopens the port while the box is open.
+    timer1_.start();
     link_->openPort();  // 15
     if (closed_)
         return;       // ended while the port's message box was open
@@ -162,7 +168,6 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
         control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
     ApplyRules();  // 20
     listenForLoader();
-    timer1_.start();
 }
 
 void TFormHlav::FormClose()
@@ -249,6 +254,7 @@ void TFormHlav::wireControls()
     for (UpDown* upDown : findChildren<UpDown*>()) {
         connect(upDown, &UpDown::clicked, this, &TFormHlav::UpDownClick);
         upDown->buddy()->installEventFilter(this);
+        connect(upDown->buddy(), &QLineEdit::textEdited, this, [this, upDown] { noteRange(upDown); });
     }
     // C: the check boxes that commit on release (keyboard toggles too).
     const QStringList committing = {QStringLiteral("CheckBoxBuzDlouhe"),      QStringLiteral("CheckBoxInvInput1"),
@@ -440,8 +446,22 @@ void TFormHlav::UpDownClick()
 
 void TFormHlav::EditGasRpmMinExit()
 {
+    // A number typed outside its range does not take; the status bar says why.
+    for (UpDown* upDown : findChildren<UpDown*>())
+        noteRange(upDown);
     ReadControls();
     CommitChange();
+}
+
+void TFormHlav::noteRange(UpDown* upDown)
+{
+    const auto typed = upDown->buddy() ? upDown->parse(upDown->buddy()->text()) : std::nullopt;
+    if (!typed || (*typed >= upDown->minimum() && *typed <= upDown->maximum()))
+        return;
+    const std::string note =
+        present::rangeNote(ui::LanguageFromStored(language_), upDown->format(upDown->minimum()).toStdString(),
+                           upDown->format(upDown->maximum()).toStdString());
+    control<QLabel>(QStringLiteral("StatusBarPanel"))->setText(QString::fromStdString(note));
 }
 
 void TFormHlav::FormKeyPress(QWidget* source)
@@ -611,9 +631,14 @@ void TFormHlav::MenuExitClick()
 
 void TFormHlav::Timer1Timer()
 {
+    if (closed_)
+        return;  // a tick behind a box that the shut-down closed
+    ++ticks_;
+    // A tick may run inside a box that an outer tick opened.
+    const bool outer = inTick_;
     inTick_ = true;
     link_->tick();
-    inTick_ = false;
+    inTick_ = outer;
     logs_->ticked();
     statusPresenter_.ticked();
     applyLinkState();
@@ -765,6 +790,7 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     // previous file stays as it was.
     SafeFileWriter file(path.toStdString());
     if (!file.open()) {
+        log::write(log::Area::Ui, "parameter file not saved: " + file.error());
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
                               QString::fromStdString(file.error()));
         return false;
@@ -773,6 +799,7 @@ bool TFormHlav::saveParameterFile(const QString& proposed)
     normalise();
     ShowImage();
     if (!file.write(IgnFileText(image_)) || !file.commit()) {
+        log::write(log::Area::Ui, "parameter file not saved: " + file.error());
         dialogs_->showMessage(this, QString::fromStdString(messages_[Msg::OpenFileError]), Dialogs::Kind::Error,
                               QString::fromStdString(file.error()));
         return false;
@@ -810,6 +837,7 @@ void TFormHlav::LoadSettings()
 
     move(form.left, form.top);
     resize(form.width, form.height);
+    keepOnScreen();
     link_->port().portIndex = form.portIndex();
     link_->port().scanIndex = form.scanIndex();
     language_ = form.languageIndex();
@@ -879,21 +907,22 @@ void TFormHlav::normaliseAndShowImage()
     ShowImage();
 }
 
-void TFormHlav::showMessageBox(const std::string& text)
+void TFormHlav::showMessageBox(const std::string& text, const std::string& detail)
 {
-    const QString message = QString::fromStdString(text);
-    // Qt does not run a timer's handler again while it is still running, so a
-    // box opened inside the tick would stop the ticks until it is closed. The
-    // link is consistent when it asks: the tick ends, then the box opens and
-    // the ticks go on behind it.
+    // Qt does not deliver a timer's event again while its handler runs, so a
+    // box opened inside the tick would stop the ticks until it is closed. A
+    // second timer goes on ticking behind such a box; the link has left its
+    // state consistent before asking and finishes its step once the box is
+    // closed (after the version mismatch: Idle again, countdown 0).
+    std::unique_ptr<QTimer> behindBox;
     if (inTick_) {
-        QTimer::singleShot(0, this, [this, message] {
-            if (!closed_)
-                dialogs_->showMessage(this, message);
-        });
-        return;
+        behindBox = std::make_unique<QTimer>();
+        behindBox->setTimerType(Qt::PreciseTimer);
+        behindBox->setInterval(kTimerMs);
+        connect(behindBox.get(), &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+        behindBox->start();
     }
-    dialogs_->showMessage(this, message);
+    dialogs_->showMessage(this, QString::fromStdString(text), Dialogs::Kind::Error, QString::fromStdString(detail));
 }
 
 void TFormHlav::releaseNoteChanged(bool shown)
@@ -958,6 +987,7 @@ void TFormHlav::showLiveCaptions(Language language)
     livePresenter_.showPlaceholders(present::captionPlaceholders(), messages_, noUnit);
     livePresenter_.showPlaceholders(present::messagePlaceholders(), messages_, noUnit);
     applier_.apply(display_);
+    WindowBuilder::fitToolBar(this);
 }
 
 void TFormHlav::LoadMessages()
@@ -992,7 +1022,11 @@ void TFormHlav::MenuPrintAllClick()
 // header on show.
 class MainPrintWindow : public ui::WidgetPrintWindow {
 public:
-    explicit MainPrintWindow(TFormHlav& window) : WidgetPrintWindow(*window.centralWidget(), {}), window_(window) {}
+    // The client area at its design size, also when the window shows less of it.
+    explicit MainPrintWindow(TFormHlav& window)
+        : WidgetPrintWindow(*requiredControl<QWidget>(&window, QStringLiteral("ClientArea")), {}), window_(window)
+    {
+    }
 
     void setPrinting(bool printing) override { window_.setPrinting(printing); }
     void applyRules() override { window_.ApplyRules(); }
@@ -1006,7 +1040,10 @@ public:
         window_.statusPresenter_.restoreStatusBackground(window_.link_->status());
         window_.presentLink();
     }
-    void setMessageTicks(int ticks) override { window_.link_->status().messageTicks = static_cast<std::uint8_t>(ticks); }
+    void setMessageTicks(int ticks) override
+    {
+        window_.link_->status().messageTicks = static_cast<std::uint8_t>(ticks);
+    }
     void hideProgressGauge() override
     {
         window_.statusPresenter_.hideProgressGauge(window_.link_->status());
@@ -1085,6 +1122,30 @@ void TFormHlav::hideStatus()
     link_->status().setLabelVisible(false);
     link_->status().setGaugeVisible(false);
     presentLink();
+}
+
+void TFormHlav::keepOnScreen()
+{
+    QList<QRect> areas;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        areas << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != primary)
+            areas << screen->availableGeometry();
+    // Before the window is first shown its frame is not known yet; a usual
+    // title bar and border are assumed then.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame = outer != inner ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                                     outer.right() - inner.right(), outer.bottom() - inner.bottom())
+                                          : QMargins(4, 28, 4, 4);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QRect placed = PlaceWindow(QRect(pos(), size()), areas, frame, scrollBar);
+    if (placed.size() != size())
+        resize(placed.size());
+    if (placed.topLeft() != pos())
+        move(placed.topLeft());
 }
 
 void TFormHlav::centreWindow()

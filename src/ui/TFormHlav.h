@@ -43,6 +43,7 @@ namespace tarvel {
 
 class HintHandler;
 class LogController;
+class UpDown;
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
@@ -157,6 +158,8 @@ public:
     LogController& logs() { return *logs_; }
 
     QTimer& timer1() { return timer1_; }
+    // Ticks run so far (those behind a box included).
+    int ticksRun() const { return ticks_; }
     int programmingStarts() const { return programmingStarts_; }
 
 signals:
@@ -167,7 +170,7 @@ signals:
 private:
     // LinkHost: what the device link asks of the window.
     void normaliseAndShowImage() override;
-    void showMessageBox(const std::string& text) override;
+    void showMessageBox(const std::string& text, const std::string& detail) override;
     void releaseNoteChanged(bool shown) override;
     void applyCaptions() override { ApplyCaptions(); }
     bool tpsMapChecked() const override;
@@ -184,6 +187,11 @@ private:
     void BuildUpDownTables();
     void wireControls();
     void centreWindow();
+    // Within the available area of a screen, title bar included.
+    void keepOnScreen();
+    // The status bar names the range of `upDown` while its edit holds a
+    // number outside it.
+    void noteRange(UpDown* upDown);
     void startProgramming();
     bool isMenuShortcut(const QKeySequence& keys) const;
     void restoreSnapshot(const UndoHistory::Snapshot& snapshot);
@@ -263,6 +271,7 @@ private:
     ToolPoint operatingPoint_{};
     int liveTpsMv_ = 0;
     int programmingStarts_ = 0;
+    int ticks_ = 0;
 
     // What the highlight lit last, so that a tick repaints only what moved.
     present::Highlight lit_;

@@ -1,5 +1,7 @@
 #include "WindowBuilder.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -162,10 +165,17 @@ void WindowBuilder::build()
 {
     buildMenus();
 
-    auto* client = new QWidget(window_);
+    // The client area keeps its design size; in a window smaller than that
+    // (a small or high-density screen) it scrolls, in a larger one it grows.
+    auto* scroller = new QScrollArea(window_);
+    scroller->setObjectName(QStringLiteral("ClientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* client = new QWidget(scroller);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setMinimumSize(kClientWidth, kClientHeight - kStatusBarHeight);
-    window_->setCentralWidget(client);
+    scroller->setWidget(client);
+    window_->setCentralWidget(scroller);
 
     buildToolBar(client);
     auto* connection =
@@ -199,9 +209,7 @@ void WindowBuilder::setStartPositions()
     // these show until the image is first shown.
     for (UpDown* upDown : window_->findChildren<UpDown*>())
         upDown->setValue(upDown->minimum());
-    auto start = [this](const QString& name, int value) {
-        requiredControl<UpDown>(window_, name)->setValue(value);
-    };
+    auto start = [this](const QString& name, int value) { requiredControl<UpDown>(window_, name)->setValue(value); };
     struct Start {
         const char* upDown;
         int value;
@@ -328,6 +336,38 @@ void WindowBuilder::buildToolBar(QWidget* client)
     }
 }
 
+void WindowBuilder::fitToolBar(QWidget* window)
+{
+    struct Design {
+        const char* name;
+        int x, width;
+    };
+    constexpr Design kButtons[] = {{"ButtonRead", 230, 57}, {"BitBtnVerify", 296, 65}, {"BitBtnProgram", 370, 81}};
+    constexpr int kGap = 9;         // between two buttons
+    constexpr int kTextPad = 6;     // a button's margin on each side of its text
+    constexpr int kBarWidth = 463;  // the bar's design width, 12 beyond the last button
+    constexpr int kBarEnd = 8;      // a grown bar ends closer, clear of LabelSpojeni at x 480
+    auto* bar = window->findChild<QWidget*>(QStringLiteral("GroupBoxToolBar"));
+    if (!bar)
+        return;
+    int next = 0;
+    for (const Design& design : kButtons) {
+        auto* push = bar->findChild<QPushButton*>(QString::fromLatin1(design.name));
+        if (!push)
+            return;
+        const int need =
+            push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) + 2 * kTextPad;
+        const int x = std::max(design.x, next);
+        const int width = std::max(design.width, need);
+        if (push->geometry() != QRect(x, push->y(), width, push->height()))
+            push->setGeometry(x, push->y(), width, push->height());
+        next = x + width + kGap;
+    }
+    const int barWidth = std::max(kBarWidth, next - kGap + kBarEnd);
+    if (bar->width() != barWidth)
+        bar->resize(barWidth, bar->height());
+}
+
 QWidget* WindowBuilder::buildPageControl(QWidget* client)
 {
     auto* pages = new QTabWidget(client);
@@ -369,6 +409,8 @@ void WindowBuilder::buildMiscTab(QWidget* page)
                           {"UpDownClutchPause", "LabelClutchPause", "Clutch master pause [ms]", 16, 238},
                           {"UpDownPocSynchro", "LabelPocSynchro", "Revolutions without ignition", 16, 281},
                       });
+    // Clear of the "Act. by closing" group at x 216.
+    LabelAutoSizer::setRoom(page->findChild<QLabel*>(QStringLiteral("LabelPocSynchro")), 75, 211);
     const int kompenzX[4] = {296, 368, 432, 504};
     for (int i = 0; i < 4; ++i)
         numeric(page, QStringLiteral("UpDownKompenz%1").arg(i + 1), kompenzX[i], 131, kFieldEditWidth);
@@ -465,7 +507,7 @@ void WindowBuilder::buildBikeTab(QWidget* page)
         HintHandler::setHint(verze, QString::fromLatin1(verzeHint[i]));
         verze->setProperty(HintHandler::kShowHint, true);
     }
-    label(page, QStringLiteral("LabelFile1"), QStringLiteral("File:"), 10, 347);
+    LabelAutoSizer::setRoom(label(page, QStringLiteral("LabelFile1"), QStringLiteral("File:"), 10, 347), 4, 45);
     label(page, QStringLiteral("LabelFile2"), QStringLiteral("----------"), 50, 347);
     label(page, QStringLiteral("LabelPocetProgramovani"), QStringLiteral("Number of Programing= ---"), 10, 369);
 
@@ -487,6 +529,8 @@ void WindowBuilder::buildBikeTab(QWidget* page)
                              {"UpDownPocPalcu", "LabelPocPalcu", "Number of lobe at rotor", 16, 69, 75, 73},
                              {"UpDownPocKanalu", "LabelPocKanalu", "Number of outputs (coils)", 208, 69, 267, 73},
                          });
+    // Clear of the group's right frame.
+    LabelAutoSizer::setRoom(special->findChild<QLabel*>(QStringLiteral("LabelPocKanalu")), 267, 389);
     label(special, QStringLiteral("LabelLobe"), QStringLiteral("Lobe"), 120, 100);
     label(special, QStringLiteral("LabelHrana2"), QStringLiteral("2nd Edge"), 216, 100);
     label(special, QStringLiteral("LabelSnimac2"), QStringLiteral("2nd Pick-up"), 304, 100);
@@ -502,7 +546,10 @@ void WindowBuilder::buildBikeTab(QWidget* page)
         };
         for (const Row& row : {Row{"Zac", "Maximum advance", 19}, Row{"End", "Start advance", 47}}) {
             const QString stem = QStringLiteral("Palec%1%2").arg(c).arg(QLatin1String(row.suffix));
-            label(channel, QStringLiteral("Label") + stem, QString::fromLatin1(row.caption), 15, row.y + 4);
+            // Clear of the group's frame and of the edit at x 120.
+            LabelAutoSizer::setRoom(
+                label(channel, QStringLiteral("Label") + stem, QString::fromLatin1(row.caption), 15, row.y + 4), 4,
+                115);
             numeric(channel, QStringLiteral("UpDown") + stem, 120, row.y, kFieldEditWidth);
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("H2"), QString(), 220, row.y + 2);
             check(channel, QStringLiteral("CheckBox") + stem + QStringLiteral("P2"), QString(), 310, row.y + 2);
@@ -636,6 +683,11 @@ void WindowBuilder::buildLiveColumn(QWidget* client)
         QLabel* l = label(client, QString::fromLatin1(live.name), QString::fromUtf8(live.text), live.x, live.y,
                           live.pixels, live.bold);
         l->setAutoFillBackground(true);
+        // A long value in a long language ("Startovací omezovač = 12000 [RPM]")
+        // moves the label left, towards the page control, rather than over
+        // the window's edge.
+        if (live.x >= kLiveColumnX)
+            LabelAutoSizer::setRoom(l, kLiveColumnX - 11, kClientWidth - 3);
     }
     gauge(client, QStringLiteral("CGaugeRpm"), 676, 72, 250, 15, 100, QColor(255, 0, 255));
     gauge(client, QStringLiteral("CGaugeTps"), 676, 121, 250, 15, 100,

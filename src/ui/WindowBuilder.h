@@ -26,11 +26,16 @@ public:
     static constexpr int kEditHeight = 21;
     static constexpr int kFieldEditWidth = 41;
     static constexpr int kUpDownWidth = 16;
+    static constexpr int kLiveColumnX = 676;
 
     explicit WindowBuilder(QMainWindow* window);
 
     // Creates everything; the window then holds every control by name.
     void build();
+    // Widens a device button of the tool bar whose caption needs more than
+    // its design width (moving the next ones along); called after every
+    // caption change.
+    static void fitToolBar(QWidget* window);
 
 private:
     void buildMenus();

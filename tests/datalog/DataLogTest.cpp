@@ -279,7 +279,7 @@ TEST(Recorder, OneRecordPerAcceptedFrameOfTheSimulatedUnit)
     messages.loadAll(Language::English);
     struct Host : link::LinkHost {
         void normaliseAndShowImage() override {}
-        void showMessageBox(const std::string&) override {}
+        void showMessageBox(const std::string&, const std::string&) override {}
         void releaseNoteChanged(bool) override {}
         void applyCaptions() override {}
         bool tpsMapChecked() const override { return true; }

@@ -465,6 +465,7 @@ TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
     DeviceLink link(image, messages, host, std::move(dev));
     link.choosePort(2);
     EXPECT_EQ(host.boxes, std::vector<std::string>{"Com opening error!"});
+    EXPECT_EQ(host.details, std::vector<std::string>{"/dev/ttyS2: No such device"});  // the device's own reason
     EXPECT_EQ(link.portLabel(), "COM= COM3");
     EXPECT_EQ(device->opened.back(), "/dev/ttyS2");
     EXPECT_EQ(host.checked.back(), 2);

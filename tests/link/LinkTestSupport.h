@@ -22,9 +22,10 @@ public:
         NormaliseImage(image_);
         ++shows;
     }
-    void showMessageBox(const std::string& text) override
+    void showMessageBox(const std::string& text, const std::string& detail) override
     {
         boxes.push_back(text);
+        details.push_back(detail);
         if (insideBox)
             insideBox();
     }
@@ -40,7 +41,8 @@ public:
     void frameSent(const LinkFrame&) override { ++framesSent; }
 
     std::vector<std::string> boxes;
-    std::function<void()> insideBox;  // runs while the "modal box" is open
+    std::vector<std::string> details;  // in step with `boxes`
+    std::function<void()> insideBox;   // runs while the "modal box" is open
     std::vector<bool> releaseNotes;
     int captions = 0;
     int framesSent = 0;
@@ -65,6 +67,7 @@ public:
     }
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
+    std::string lastError() const override { return open_ ? std::string() : opened.back() + ": No such device"; }
     std::optional<std::size_t> queued() override
     {
         if (!open_)

@@ -140,9 +140,9 @@ TEST_F(Device, TicksGoOnWhileABoxOpenedByATickIsOpen)
     unit->unit() = link::SimulatedUnit(link::SimulatedUnitOptions{.formatVersion = 47});
     int ticksWhileShown = -1;
     dialogs->whileShown = [&] {
-        QSignalSpy ticks(&window->timer1(), &QTimer::timeout);
+        const int before = window->ticksRun();
         QTest::qWait(600);
-        ticksWhileShown = static_cast<int>(ticks.count());
+        ticksWhileShown = window->ticksRun() - before;
     };
     trigger(QStringLiteral("MenuRead"));
     window->timer1().start();
@@ -151,6 +151,69 @@ TEST_F(Device, TicksGoOnWhileABoxOpenedByATickIsOpen)
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains(QStringLiteral("47"))) << dialogs->messages[0].toStdString();
     EXPECT_GE(ticksWhileShown, 3);  // about ten in 600 ms; none if the box held the tick up
+}
+
+TEST_F(Device, VersionMismatchBoxLeavesTheEngineIdleWhenItCloses)
+{
+    unit->unit() = link::SimulatedUnit(link::SimulatedUnitOptions{.formatVersion = 47});
+    link::DeviceLink& link = window->deviceLink();
+    const int port = window->portIndex() + 1;
+    bool inside = false;
+    dialogs->whileShown = [&] {
+        inside = true;
+        // Idle while the box is open; the status text still counts down.
+        EXPECT_EQ(link.transferMode(), link::TransferMode::Idle);
+        EXPECT_GT(link.status().messageTicks, 0);
+        // The loader asks for a reset meanwhile: closing the box cancels it.
+        link.loaderMessage(port, link::kLoaderResetRelease);
+        EXPECT_EQ(link.transferMode(), link::TransferMode::ResetRelease);
+    };
+    trigger(QStringLiteral("MenuRead"));
+    for (int i = 0; i < 20 && !inside; ++i) {
+        tick();
+        QApplication::processEvents();  // a box put off until after the tick
+    }
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(link.transferMode(), link::TransferMode::Idle);
+    EXPECT_EQ(link.status().messageTicks, 0);
+    unit->clearCommandsSent();
+    tick(20);
+    for (std::uint8_t command : unit->commandsSent())
+        EXPECT_NE(command, 0x00) << "the cancelled reset went out";
+    EXPECT_TRUE(link.port().attached());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
+    EXPECT_TRUE(find(QStringLiteral("LabelHlaseni"))->isHidden());
+}
+
+// The start-up finds no device behind the port: the box says so, with the
+// device and the reason, and the watchdog keeps trying behind it.
+class UnitPluggedInDuringTheStartUpBox : public WindowFixture {
+protected:
+    void beforeStart() override
+    {
+        unit->onlyPath = "/dev/tarvel-plugged-in-later";
+        dialogs->whileShown = [this] {
+            timerRan = QTest::qWaitFor([this] { return window->ticksRun() > 0; }, 2000);
+            unit->onlyPath.clear();  // plugged in
+            while (unit->opens == 0 && window->ticksRun() < 200)
+                tick();
+            openedOnTick = window->ticksRun();
+            tick(12);
+            framesWhileShown = window->deviceLink().monitorFrames();
+        };
+    }
+    bool timerRan = false;
+    int openedOnTick = 0;
+    std::uint32_t framesWhileShown = 0;
+};
+
+TEST_F(UnitPluggedInDuringTheStartUpBox, IsFoundBeforeTheBoxCloses)
+{
+    ASSERT_EQ(dialogs->messages, QStringList{QStringLiteral("Com opening error!")});
+    EXPECT_EQ(dialogs->messageDetails[0], QStringLiteral("/dev/ttyS0: No such file or directory"));
+    EXPECT_TRUE(timerRan) << "no tick ran behind the box";
+    EXPECT_EQ(openedOnTick, 60);  // the watchdog's first reopen of a silent start
+    EXPECT_GT(framesWhileShown, 0u);
 }
 
 TEST_F(Device, UndoWithProgrammingAfterChangeProgramsTheUnit)

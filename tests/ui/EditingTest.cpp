@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -218,6 +219,39 @@ TEST_F(Editing, PortItemsCarryOneCheckMark)
     EXPECT_EQ(window->portIndex(), 2);
     for (int k = 0; k < 21; ++k)
         EXPECT_EQ(window->tables().portMenuItems[k]->isChecked(), k == 2);
+}
+
+TEST_F(Editing, ANumberOutOfRangeNamesTheRangeInTheStatusBar)
+{
+    auto* panel = find<QLabel>(QStringLiteral("StatusBarPanel"));
+    const struct {
+        std::uint8_t language;
+        const char* note;
+    } cases[] = {
+        {0, "Allowed values: 0 to 60"},
+        {1, "Zulässige Werte: 0 bis 60"},
+        {2, "Valeurs permises : 0 à 60"},
+        {3, "Povolené hodnoty: 0 až 60"},
+    };
+    for (const auto& c : cases) {
+        window->MenuLanguageClick(c.language);
+        panel->clear();
+        QLineEdit* cell = edit(QStringLiteral("Edit50"));
+        cell->setFocus();
+        cell->selectAll();
+        QTest::keyClicks(cell, QStringLiteral("7"));
+        EXPECT_TRUE(panel->text().isEmpty()) << "7 lies in the range";
+        QTest::keyClicks(cell, QStringLiteral("5"));  // 75
+        EXPECT_EQ(panel->text(), QString::fromUtf8(c.note));
+        panel->clear();
+        window->EditGasRpmMinExit();  // left: the old value comes back, the note stays
+        EXPECT_EQ(panel->text(), QString::fromUtf8(c.note));
+        EXPECT_EQ(cell->text(), QString::number(byte(fld::advance)));
+    }
+    // Fields with thousands name their ends as they show them.
+    UpDown* limiter = upDown(QStringLiteral("UpDownOmez2"));
+    typeAndLeave(QStringLiteral("EditOmez2"), QStringLiteral("99999"));
+    EXPECT_TRUE(panel->text().endsWith(limiter->format(limiter->maximum()))) << panel->text().toStdString();
 }
 
 }  // namespace tarvel::test

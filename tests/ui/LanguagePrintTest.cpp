@@ -364,6 +364,17 @@ protected:
     QTabWidget* tabs = nullptr;
 };
 
+TEST_F(Printing, AWindowSmallerThanItsDesignPrintsTheWholeClientArea)
+{
+    // A small screen: the client area scrolls inside the window.
+    window->show();
+    window->resize(600, 400);
+    QApplication::processEvents();
+    trigger(QStringLiteral("MenuPrint"));
+    expectOnePagePerJob(1);
+    EXPECT_EQ(printer->jobs().front().pictureSize, QSize(934, 753));
+}
+
 TEST_F(Printing, PrintIsOneJobOfOnePageAndTheHeaderStaysForTheCountdown)
 {
     tabs->setCurrentIndex(2);

@@ -9,7 +9,18 @@ using Rules = WindowFixture;
 
 namespace {
 constexpr int kSpecialRow = 31;
+
+// The share of a widget's rendered pixels that are pure red.
+double redShare(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+    return double(red) / (image.width() * image.height());
 }
+}  // namespace
 
 TEST_F(Rules, ThrottleMapOffShowsOneRowInThePlaceOfTheFirst)
 {
@@ -189,10 +200,20 @@ TEST_F(Rules, PrintingHidesTheEditingAids)
 
 TEST_F(Rules, SwitchesTurnRedWhenOn)
 {
+    // The whole box, text area included, is red, not only the tick square's
+    // outline; the text and the tick stay readable on it.
+    for (const char* name : {"CheckBoxProgHned", "CheckBoxZakazCteni"}) {
+        QCheckBox* target = box(QString::fromLatin1(name));
+        EXPECT_LT(redShare(target), 0.05) << name;
+        clickBox(QString::fromLatin1(name));
+        EXPECT_EQ(target->palette().color(QPalette::Window), QColor(Qt::red)) << name;
+        EXPECT_GT(redShare(target), 0.6) << name;
+        const QImage image = target->grab().toImage();
+        EXPECT_EQ(image.pixelColor(image.width() - 2, image.height() / 2), QColor(Qt::red)) << name;
+        EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::red)) << name;
+    }
     clickBox(QStringLiteral("CheckBoxProgHned"));
-    EXPECT_EQ(box(QStringLiteral("CheckBoxProgHned"))->palette().color(QPalette::Window), QColor(Qt::red));
-    clickBox(QStringLiteral("CheckBoxZakazCteni"));
-    EXPECT_EQ(box(QStringLiteral("CheckBoxZakazCteni"))->palette().color(QPalette::Window), QColor(Qt::red));
+    EXPECT_LT(redShare(box(QStringLiteral("CheckBoxProgHned"))), 0.05);
     window->setIdentTexts({QStringLiteral("ZEV48"), QStringLiteral(" 5. 1.2009"), QStringLiteral("07:05")});
     window->ApplyRules();
     EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze2"))->text(), QStringLiteral(" 5. 1.2009"));

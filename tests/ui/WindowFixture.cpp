@@ -59,6 +59,7 @@ void WindowFixture::SetUp()
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window->setDialogs(std::move(scripted));
+    beforeStart();
     window->FormCreate(arguments(), folder.path());
     window->timer1().stop();  // the tests drive the window themselves
 }

@@ -48,6 +48,9 @@ protected:
     virtual QStringList arguments() const { return {}; }
     // Files the settings folder holds before the start (name, content).
     virtual void prepareFolder() {}
+    // Runs after the window is built and before its start-up; `unit` and
+    // `dialogs` are set.
+    virtual void beforeStart() {}
     void writeFile(const QString& name, const QByteArray& content) const;
     QByteArray readFile(const QString& name) const;
     // One tick of the window's timer; the simulated unit's clock moves 55 ms.

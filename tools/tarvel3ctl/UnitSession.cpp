@@ -60,8 +60,9 @@ void UnitSession::normaliseAndShowImage()
     NormaliseImage(image_);
 }
 
-void UnitSession::showMessageBox(const std::string& text)
+void UnitSession::showMessageBox(const std::string& text, const std::string&)
 {
+    // The port's detail is printed by openPort's caller, which knows it failed.
     boxShown_ = true;
     std::fprintf(stderr, "%s\n", text.c_str());
 }

@@ -37,7 +37,7 @@ public:
 
     // LinkHost
     void normaliseAndShowImage() override;
-    void showMessageBox(const std::string& text) override;
+    void showMessageBox(const std::string& text, const std::string&) override;
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override;

@@ -1,10 +1,12 @@
 // tarvel3ctl: the command-line companion of Tarvel 3.
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "Commands.h"
+#include "model/LogSink.h"
 
 namespace {
 
@@ -36,7 +38,21 @@ void printHelp(std::FILE* out)
     std::fprintf(out,
                  "\nPORT is COM1..COM20 or a device path.\n"
                  "Exit status: 0 success, 1 failed operation, 2 usage error, 3 the unit had not\n"
-                 "finished saving when program ended (do not disconnect it until it has).\n");
+                 "finished saving when program ended (do not disconnect it until it has).\n"
+                 "TARVEL_LOG=1 in the environment prints why a file, device or socket call failed "
+                 "on standard error.\n");
+}
+
+// TARVEL_LOG=1: the reasons the core reports go to standard error.
+void connectLogToStandardError()
+{
+    const char* wanted = std::getenv("TARVEL_LOG");
+    if (wanted == nullptr || std::strcmp(wanted, "1") != 0)
+        return;
+    tarvel::log::setSink([](tarvel::log::Area area, std::string_view message) {
+        std::fprintf(stderr, "tarvel.%s: %.*s\n", tarvel::log::areaName(area), static_cast<int>(message.size()),
+                     message.data());
+    });
 }
 
 }  // namespace
@@ -46,6 +62,7 @@ int main(int argc, char** argv)
     // Past a file size limit a write fails with EFBIG and is reported, instead
     // of the signal ending the command mid-write.
     std::signal(SIGXFSZ, SIG_IGN);
+    connectLogToStandardError();
     if (argc < 2) {
         printHelp(stderr);
         return tarvel::ctl::kUsage;

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 
+#include "model/LogSink.h"
+
 namespace tarvel::ui {
 
 QUrl ManualOpener::AddressToUrl(const QString& address)
@@ -24,6 +26,9 @@ bool ManualOpener::open(const MessageTable& messages) const
     const QUrl url = AddressToUrl(QString::fromStdString(messages[Msg::ManualUrl]));
     const bool missing = url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile();
     const bool opened = !missing && open_ && open_(url);
+    if (!opened)
+        log::write(log::Area::Ui, "cannot open the manual " + url.toString().toStdString() +
+                                      (missing ? ": no such file" : ": the desktop did not open it"));
     if (!opened && report_)
         report_(QString::fromStdString(messages[Msg::ManualOpenError]));
     return opened;

@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "PageFit.h"
+#include "model/LogSink.h"
 
 namespace tarvel::ui {
 
@@ -69,6 +70,7 @@ bool SystemPagePrinter::finish()
     pages_.clear();
     if (!ok || printer_->printerState() == QPrinter::Error) {
         lastError_ = printer_->outputFileName().isEmpty() ? printer_->printerName() : printer_->outputFileName();
+        log::write(log::Area::Ui, "cannot print: " + lastError_.toStdString() + " failed the job");
         return false;
     }
     return true;

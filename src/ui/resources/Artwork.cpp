@@ -40,9 +40,14 @@ QString glyphName(ToolGlyph glyph)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/tarvel3/icons/tarvel3-%1.png").arg(size), QSize(size, size));
+    // Qt decodes each file as it is added; the program and its window both
+    // ask for the icon at start-up, so it is made once and shared.
+    static const QIcon icon = [] {
+        QIcon made;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            made.addFile(QStringLiteral(":/tarvel3/icons/tarvel3-%1.png").arg(size), QSize(size, size));
+        return made;
+    }();
     return icon;
 }
 

@@ -1,0 +1,82 @@
+// Every failed open, write or socket call of the link reports its reason
+// (errno's text and the path) through the core's log sink.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "../support/LogCapture.h"
+#include "link/LoaderSocket.h"
+#include "link/PosixSerialDevice.h"
+#include "link/PtySimulator.h"
+
+using namespace tarvel;
+using namespace tarvel::link;
+
+namespace {
+std::string errText(int err) { return std::strerror(err); }
+}  // namespace
+
+TEST(LinkLogReasons, FailedSerialOpenLogsPathAndErrnoText)
+{
+    struct Case {
+        const char* path;
+        int err;
+    };
+    const Case cases[] = {
+        {"/dev/tarvel-no-such-port", ENOENT},
+        {"/dev/null", ENOTTY},  // opens, but is no serial device
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        LogCapture log;
+        PosixSerialDevice device;
+        EXPECT_FALSE(device.open(c.path));
+        EXPECT_TRUE(log.has(log::Area::Link, {c.path, errText(c.err)})) << log.dump();
+        EXPECT_EQ(device.lastError().find(errText(c.err)) != std::string::npos, true) << device.lastError();
+    }
+}
+
+TEST(LinkLogReasons, DeviceThatGoesAwayIsLogged)
+{
+    auto sim = std::make_unique<PtySimulator>();
+    std::string error;
+    ASSERT_TRUE(sim->open(&error)) << error;
+    PosixSerialDevice device;
+    ASSERT_TRUE(device.open(sim->slavePath())) << device.lastError();
+    const std::string path = sim->slavePath();
+    LogCapture log;
+    sim.reset();  // the far end goes away
+    EXPECT_FALSE(device.queued().has_value());
+    EXPECT_TRUE(log.has(log::Area::Link, {path})) << log.dump();
+}
+
+TEST(LinkLogReasons, LoaderSocketFailuresLogPathAndErrnoText)
+{
+    const std::filesystem::path missingFolder = "/tmp/tarvel-no-such-folder-" + std::to_string(::getpid());
+    const std::filesystem::path socket = missingFolder / "tarvel3-loader";
+    {
+        LogCapture log;
+        LoaderListener listener;
+        EXPECT_FALSE(listener.listen(socket));
+        EXPECT_TRUE(log.has(log::Area::Link, {socket.string(), errText(ENOENT)})) << log.dump();
+    }
+    {
+        LogCapture log;
+        std::string error;
+        EXPECT_FALSE(sendLoaderMessage(socket, {1, 2}, &error));
+        EXPECT_TRUE(log.has(log::Area::Link, {socket.string(), errText(ENOENT)})) << log.dump();
+        EXPECT_NE(error.find(errText(ENOENT)), std::string::npos) << error;
+    }
+    {
+        LogCapture log;
+        LoaderListener listener;
+        EXPECT_FALSE(listener.listen(std::string(200, 'x')));
+        EXPECT_TRUE(log.has(log::Area::Link, {"too long"})) << log.dump();
+    }
+}
