@@ -24,6 +24,7 @@
 #include "BarGauge.h"
 #include "FileProblem.h"
 #include "HintHandler.h"
+#include "LogController.h"
 #include "QtDialogs.h"
 #include "RequiredControl.h"
 #include "SpinButton.h"
@@ -108,6 +109,9 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     ui::ApplyToolGlyphs(*this);
     setWindowIcon(ui::ProgramIcon());
     pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
+    logs_ = new LogController(this, *link_, paths_.folder);
+    connect(logs_, &LogController::titleNoteChanged, this, &TFormHlav::ComposeTitle);
+    connect(logs_, &LogController::replayChanged, this, &TFormHlav::applyLinkState);
     // "No connection with PC" shows until the watchdog's first tick decides.
     presentLink();
     ComposeTitle();
@@ -174,6 +178,7 @@ void TFormHlav::FormClose()
         return;
     closed_ = true;
     timer1_.stop();
+    logs_->stopRecording();
     link_->closePort();
     ReadControls();
     normalise();
@@ -422,6 +427,12 @@ void TFormHlav::CommitChange()
 void TFormHlav::ApplyRules()
 {
     rules_.apply(image_, RuleInputs{printing(), testMode_, identTexts_});
+    const bool lit = !operatingPoint_.belowMap;
+    link::OperatingPoint op{.opRpmColumn = static_cast<std::uint8_t>(operatingPoint_.rpmColumn),
+                            .opTpsRow = static_cast<std::uint8_t>(operatingPoint_.tpsRow),
+                            .opServoColumn = static_cast<std::uint8_t>(operatingPoint_.servoColumn),
+                            .opBelowMap = operatingPoint_.belowMap};
+    logs_->imageShown(image_, tpsMapa_->isChecked(), printing(), lit ? std::optional(op) : std::nullopt);
 }
 
 void TFormHlav::startProgramming()
@@ -636,6 +647,7 @@ void TFormHlav::Timer1Timer()
     inTick_ = true;
     link_->tick();
     inTick_ = outer;
+    logs_->ticked();
     statusPresenter_.ticked();
     applyLinkState();
     if (tuneTools_)
@@ -644,12 +656,31 @@ void TFormHlav::Timer1Timer()
 
 void TFormHlav::presentLink()
 {
-    if (link_->monitorFrames() != framesShown_) {
-        framesShown_ = link_->monitorFrames();
-        livePresenter_.showSample(link_->liveSample(), image_, messages_);
+    // A replay shows its records as if they came from the unit; live frames
+    // wait, and the last of them is shown again when the replay closes.
+    if (logs_ && logs_->replaying()) {
+        if (logs_->replayRevision() != replayShown_) {
+            replayShown_ = logs_->replayRevision();
+            livePresenter_.setStale(false);
+            livePresenter_.showSample(logs_->replaySample(), image_, messages_);
+        }
+    } else {
+        if (logs_ && logs_->replayRevision() != replayShown_) {
+            replayShown_ = logs_->replayRevision();
+            framesShown_ = link_->monitorFrames() - 1;
+            // No frame yet: the placeholders, as before the replay.
+            if (link_->monitorFrames() == 0) {
+                framesShown_ = 0;
+                showLiveCaptions(ui::LanguageFromStored(language_));
+            }
+        }
+        if (link_->monitorFrames() != framesShown_) {
+            framesShown_ = link_->monitorFrames();
+            livePresenter_.showSample(link_->liveSample(), image_, messages_);
+        }
+        if (link_->connectionLost())
+            livePresenter_.setStale(true);
     }
-    if (link_->connectionLost())
-        livePresenter_.setStale(true);
     statusPresenter_.update(link_->status(), link_->connectionLost());
     applier_.apply(display_);
 }
@@ -658,14 +689,22 @@ void TFormHlav::applyLinkState()
 {
     presentLink();
     liveTpsMv_ = link_->liveValues().liveTpsMv;
-    if (link_->operatingPointRevision() != opRevision_) {
-        opRevision_ = link_->operatingPointRevision();
-        const link::OperatingPoint& op = link_->operatingPoint();
+    const bool replaying = logs_ && logs_->replaying();
+    // The replayed point, found the way the link finds the live one.
+    const link::OperatingPoint op = replaying ? link::computeOperatingPoint(image_, logs_->replayValues().liveRpm,
+                                                                            logs_->replayValues().liveTpsPercent,
+                                                                            tpsMapChecked())
+                                              : link_->operatingPoint();
+    const std::uint32_t opRevision = replaying ? logs_->replayRevision() : link_->operatingPointRevision();
+    if (opRevision != opRevision_ || replaying != opFromReplay_) {
+        opRevision_ = opRevision;
+        opFromReplay_ = replaying;
         operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow,
                                     .rpmColumn = op.opRpmColumn,
                                     .servoColumn = op.opServoColumn,
                                     .belowMap = op.opBelowMap};
         applyHighlight();
+        logs_->pointMoved(op.opBelowMap ? std::nullopt : std::optional(op));
     }
     if (link_->engine().identRevision() != identRevision_) {
         identRevision_ = link_->engine().identRevision();
@@ -939,6 +978,12 @@ void TFormHlav::ApplyCaptions()
     titleSuffix_.clear();
     const Language language = ui::LanguageFromStored(language_);
     ui::ApplyCaptions(*this, language, messages_, currentFileName_);
+    logs_->setLanguage(language);  // composes the title again while a replay runs
+    showLiveCaptions(language);
+}
+
+void TFormHlav::showLiveCaptions(Language language)
+{
     // The live labels with a designed caption show it until the next frame;
     // while no unit is connected the placeholders follow.
     std::vector<present::LiveCaption> captions;
@@ -1052,7 +1097,10 @@ void TFormHlav::MenuContensClick()
 
 void TFormHlav::ComposeTitle()
 {
-    setWindowTitle(ui::ComposeWindowTitle(currentFileName_, titleSuffix_));
+    QString title = ui::ComposeWindowTitle(currentFileName_, titleSuffix_);
+    if (logs_ && logs_->replaying())
+        title += QStringLiteral("   ") + logs_->titleNote();
+    setWindowTitle(title);
 }
 
 void TFormHlav::setCurrentFileName(const QString& path)

@@ -42,6 +42,7 @@ class QTabWidget;
 namespace tarvel {
 
 class HintHandler;
+class LogController;
 class UpDown;
 namespace ui {
 class TuneTools;
@@ -156,6 +157,9 @@ public:
     // touching only the controls whose colour changes.
     void applyHighlight();
 
+    // Recording, replay, charts and the advance curve.
+    LogController& logs() { return *logs_; }
+
     QTimer& timer1() { return timer1_; }
     // Ticks run so far (those behind a box included).
     int ticksRun() const { return ticks_; }
@@ -212,6 +216,8 @@ private:
     // Hands the link's typed state to the presentation layer and applies
     // what changed to the widgets.
     void presentLink();
+    // The designed captions and placeholders of the live column.
+    void showLiveCaptions(Language language);
     friend class MainPrintWindow;
 
     template <typename T = QWidget>
@@ -231,6 +237,9 @@ private:
     ui::TuneTools* tuneTools_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<link::DeviceLink> link_;
+    LogController* logs_ = nullptr;
+    std::uint32_t replayShown_ = 0;
+    bool opFromReplay_ = false;
     present::DisplayState display_;
     present::LivePresenter livePresenter_{display_};
     present::StatusPresenter statusPresenter_{display_};

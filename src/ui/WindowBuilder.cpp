@@ -288,6 +288,16 @@ void WindowBuilder::buildMenus()
     item(tools, "MenuZpet", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     item(tools, "MenuZnovu", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
 
+    QMenu* logs = menu("MenuLog", QStringLiteral("Lo&g"));
+    item(logs, "MenuLogStart", QStringLiteral("Start recording..."));
+    item(logs, "MenuLogStop", QStringLiteral("Stop recording"));
+    item(logs, "MenuLogMarker", QStringLiteral("Marker"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    separator(logs, "N5");
+    item(logs, "MenuLogReplay", QStringLiteral("Open log for replay..."));
+    item(logs, "MenuLogReplayClose", QStringLiteral("Close replay"));
+    separator(logs, "N6");
+    item(logs, "MenuLogCharts", QStringLiteral("Charts..."));
+
     QMenu* language = menu("MenuLanguage", QStringLiteral("&Language"));
     for (auto [name, text] : {std::pair{"MenuEnglish", "&English"}, std::pair{"MenuGerman", "&German"},
                               std::pair{"MenuFrench", "&French"}, std::pair{"MenuCzech", "&Czech"}})

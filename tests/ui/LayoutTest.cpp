@@ -263,6 +263,7 @@ TEST_F(Layout, MenuItemsAndShortcuts)
         {"MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {"MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z)},
         {"MenuContens", QKeySequence(Qt::Key_F1)},
+        {"MenuLogMarker", QKeySequence(Qt::CTRL | Qt::Key_M)},
         {"MenuOpenExeDir", QKeySequence()},
         {"MenuExit", QKeySequence()},
         {"MenuPrintAll", QKeySequence()},
@@ -275,7 +276,8 @@ TEST_F(Layout, MenuItemsAndShortcuts)
     }
     const QStringList menus = {QStringLiteral("MenuFile"),     QStringLiteral("MenuCom"),
                                QStringLiteral("MenuDevice"),   QStringLiteral("MenuTools"),
-                               QStringLiteral("MenuLanguage"), QStringLiteral("MenuHelp")};
+                               QStringLiteral("MenuLog"),      QStringLiteral("MenuLanguage"),
+                               QStringLiteral("MenuHelp")};
     const auto bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), menus.size());
     for (int i = 0; i < menus.size(); ++i)

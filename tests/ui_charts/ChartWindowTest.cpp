@@ -1,0 +1,230 @@
+// The chart window draws the ticked channels with one value axis per unit,
+// thins long logs, moves the cursor by a click and asks the replay to follow;
+// the advance curve follows the image and marks the operating point.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QTest>
+#include <QValueAxis>
+
+#include "../ui_lang/QStringPrinter.h"
+#include "charts/AdvanceCurveChart.h"
+#include "charts/ChannelChart.h"
+#include "charts/ChartView.h"
+#include "charts/ChartWindow.h"
+#include "datalog/MonitorLayout.h"
+#include "model/DefaultSet.h"
+#include "model/FieldTable.h"
+
+using namespace tarvel;
+using namespace tarvel::ui;
+
+namespace {
+
+// `count` records 50 ms apart; the speed climbs with the index.
+std::shared_ptr<datalog::DataLog> rideLog(std::size_t count)
+{
+    auto log = std::make_shared<datalog::DataLog>();
+    log->setFields(datalog::monitorFields());
+    std::vector<std::uint8_t> raw(datalog::monitorRecordLength());
+    for (std::size_t i = 0; i < count; ++i) {
+        datalog::MonitorSample s;
+        s.rpm = static_cast<std::uint16_t>(1000 + i % 9000);
+        s.tpsPercent = static_cast<std::uint8_t>(i % 101);
+        s.supplyMv = 13800;
+        s.advance[0] = static_cast<std::uint8_t>(110 + i % 20);
+        datalog::packMonitorRecord(static_cast<std::uint32_t>(50 * i), s, {}, raw);
+        log->appendRecord(raw);
+    }
+    return log;
+}
+
+QStringList seriesNames(QChart* chart)
+{
+    QStringList out;
+    for (QAbstractSeries* s : chart->series())
+        out << s->name();
+    return out;
+}
+
+QStringList valueAxisTitles(QChart* chart)
+{
+    QStringList out;
+    for (QAbstractAxis* a : chart->axes(Qt::Vertical))
+        out << a->titleText();
+    return out;
+}
+
+}  // namespace
+
+TEST(ChartWindow, DrawsTheTickedChannelsWithOneAxisPerUnit)
+{
+    ChartWindow window;
+    window.resize(1000, 600);
+    window.show();
+    window.showLog(rideLog(2000), QStringLiteral("ride.mlg"));
+    EXPECT_EQ(window.selectedChannels(), (QStringList{"RPM", "TPS", "Advance 1"})) << "the first choice";
+
+    struct Case {
+        QStringList ticked;
+        QStringList axes;
+    };
+    for (const Case& c : {Case{{"RPM"}, {"rpm"}},
+                          Case{{"RPM", "Start Limiter RPM"}, {"rpm"}},
+                          Case{{"RPM", "TPS", "Supply", "Retard", "Advance 1"}, {"rpm", "%", "V", "deg"}},
+                          Case{{"Potak"}, {"-"}},
+                          Case{{}, {}}}) {
+        SCOPED_TRACE(c.ticked.join(QLatin1Char(',')).toStdString());
+        window.selectChannels(c.ticked);
+        QChart* chart = window.channelChart()->chart();
+        EXPECT_EQ(seriesNames(chart), c.ticked);
+        EXPECT_EQ(valueAxisTitles(chart), c.axes);
+        EXPECT_EQ(window.selectedChannels(), c.ticked);
+    }
+    // Ticking in the list draws too.
+    auto* rpm = window.channelList()->findItems(QStringLiteral("RPM [rpm]"), Qt::MatchExactly).value(0);
+    ASSERT_TRUE(rpm);
+    rpm->setCheckState(Qt::Checked);
+    EXPECT_EQ(seriesNames(window.channelChart()->chart()), QStringList{"RPM"});
+}
+
+TEST(ChartWindow, TextsInEachLanguage)
+{
+    ChartWindow window;
+    const QStringList titles{"Charts", "Diagramme", "Graphiques", "Grafy"};
+    const QStringList sources{"Log: a.mlg  (3 records)", "Aufzeichnung: a.mlg  (3 Datensätze)",
+                              "Journal : a.mlg  (3 enregistrements)", "Záznam: a.mlg  (3 záznamů)"};
+    window.showLog(rideLog(3), QStringLiteral("a.mlg"));
+    for (int language = 0; language < 4; ++language) {
+        window.setLanguage(language);
+        EXPECT_EQ(window.windowTitle(), titles[language]);
+        EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("ChartSource"))->text(), sources[language]);
+    }
+    window.showLive();
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("ChartSource"))->text(), QStringLiteral("Živě: posledních 60 s"));
+}
+
+TEST(ChartWindow, LongLogIsThinnedAndZoomShowsMoreDetail)
+{
+    ChannelChart chart;
+    chart.resize(800, 400);
+    chart.show();
+    auto log = rideLog(100000);
+    chart.setLog(log);
+    chart.setChannels({*log->fieldIndex("RPM")});
+    auto* series = qobject_cast<QLineSeries*>(chart.chart()->series().value(0));
+    ASSERT_TRUE(series);
+    EXPECT_LT(series->count(), 5000) << "thinned to the plot width";
+    EXPECT_DOUBLE_EQ(chart.timeAxis()->min(), 0);
+    EXPECT_NEAR(chart.timeAxis()->max(), 4999.95, 1e-3);
+
+    chart.view()->showSpan(100, 110);
+    EXPECT_EQ(series->count(), 202) << "every record of the span and one beyond each end";
+    EXPECT_NEAR(series->at(1).x(), 100, 1e-3);
+    chart.view()->zoomTime(2, 105);
+    EXPECT_DOUBLE_EQ(chart.timeAxis()->min(), 95);
+    EXPECT_DOUBLE_EQ(chart.timeAxis()->max(), 115);
+    chart.view()->zoomTime(1e9, 105);
+    EXPECT_NEAR(chart.timeAxis()->max() - chart.timeAxis()->min(), 4999.95, 1e-3) << "never wider than the log";
+}
+
+TEST(ChartWindow, ClickPlacesTheCursorListsValuesAndAsksTheReplay)
+{
+    ChartWindow window;
+    window.resize(1000, 600);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.showLog(rideLog(200), QStringLiteral("ride.mlg"));
+    window.selectChannels({"RPM", "Supply"});
+    QSignalSpy seek(&window, &ChartWindow::seekRequested);
+
+    ChartView* view = window.channelChart()->view();
+    const QRectF plot = view->chart()->plotArea();
+    const QPoint middle = view->mapFromScene(view->chart()->mapToScene(plot.center()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+    ASSERT_EQ(seek.count(), 1);
+    const double t = seek.at(0).at(0).toDouble();
+    EXPECT_NEAR(t, 4.975, 0.1) << "the middle of 0..9.95 s";
+    EXPECT_TRUE(view->cursorShown());
+    const QString shown = window.cursorLabel()->text();
+    EXPECT_TRUE(shown.contains(QStringLiteral("RPM: 1099 rpm")) || shown.contains(QStringLiteral("RPM: 1098 rpm")))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Supply: 13.800 V"))) << shown.toStdString();
+
+    // A drag zooms to the band instead.
+    const QPoint left = middle - QPoint(100, 0), right = middle + QPoint(100, 0);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, left);
+    QMouseEvent move(QEvent::MouseMove, right, view->viewport()->mapToGlobal(right), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, right);
+    EXPECT_EQ(seek.count(), 1);
+    EXPECT_LT(window.channelChart()->timeAxis()->max() - window.channelChart()->timeAxis()->min(), 9);
+
+    // The replay moving moves the cursor; live charts ask nothing.
+    window.setReplayTime(2.0);
+    EXPECT_DOUBLE_EQ(window.channelChart()->cursorTime(), 2.0);
+    EXPECT_TRUE(window.cursorLabel()->text().contains(QStringLiteral("Time: 2.000 s")));
+}
+
+TEST(ChartWindow, LiveChartKeepsTheLastMinute)
+{
+    ChartWindow window;
+    window.show();
+    ASSERT_TRUE(window.live());
+    const auto start = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
+    datalog::MonitorSample s;
+    for (int i = 0; i <= 3000; ++i) {  // 150 s at 50 ms
+        s.rpm = static_cast<std::uint16_t>(i);
+        window.appendLive(s, {}, start + std::chrono::milliseconds(50 * i));
+    }
+    window.channelChart()->logGrew();
+    const datalog::DataLog* log = window.channelChart()->log();
+    ASSERT_TRUE(log);
+    EXPECT_LE(log->duration(), 2 * ChartWindow::kLiveSeconds + 0.1) << "older records are dropped";
+    EXPECT_NEAR(window.channelChart()->timeAxis()->max(), 150, 1e-3);
+    EXPECT_NEAR(window.channelChart()->timeAxis()->min(), 90, 1e-3);
+    EXPECT_EQ(seriesNames(window.channelChart()->chart()), (QStringList{"RPM", "TPS", "Advance 1"}));
+}
+
+TEST(AdvanceCurveChart, FollowsTheImageAndMarksTheOperatingPoint)
+{
+    ParamImage image{};
+    ApplyDefaultSet(image);
+    const FieldDescriptor* advance = findField("advance");
+    const FieldDescriptor* mapRpm = findField("mapRpm");
+    AdvanceCurveChart chart;
+    chart.setCurve(image, false);
+    ASSERT_EQ(chart.curves().size(), 1);
+    QLineSeries* curve = chart.curves()[0];
+    ASSERT_EQ(curve->count(), 10);
+    for (int r = 0; r < 10; ++r)
+        EXPECT_EQ(curve->at(r), QPointF(mapRpm->controlValue(image, r), advance->controlValue(image, 90 + r)));
+    // A committed change is redrawn.
+    advance->setControlValue(image, 93, advance->controlValue(image, 93) + 4);
+    chart.setCurve(image, false);
+    EXPECT_EQ(curve->at(3).y(), advance->controlValue(image, 93));
+
+    link::OperatingPoint op;
+    op.opBelowMap = false;
+    op.opRpmColumn = 3;
+    chart.setOperatingPoint(op);
+    ASSERT_EQ(chart.marker()->count(), 1);
+    EXPECT_EQ(chart.marker()->at(0), curve->at(3));
+    op.opBelowMap = true;
+    chart.setOperatingPoint(op);
+    EXPECT_EQ(chart.marker()->count(), 0) << "below the map: nothing marked";
+
+    chart.setCurve(image, true);
+    ASSERT_EQ(chart.curves().size(), 10);
+    EXPECT_EQ(chart.curves()[0]->name(), QStringLiteral("0%"));
+    EXPECT_EQ(chart.curves()[9]->name(), QStringLiteral("100%"));
+    op.opBelowMap = false;
+    op.opTpsRow = 4;
+    chart.setOperatingPoint(op);
+    EXPECT_EQ(chart.marker()->at(0), chart.curves()[4]->at(3)) << "the lit row's curve";
+}
