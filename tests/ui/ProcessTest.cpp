@@ -66,17 +66,56 @@ private:
     std::thread line_;
 };
 
+// This machine's environment for a started program, but without the desktop
+// session bus: Qt asks it at start (for a desktop-wide menu and accessibility)
+// and waits for an answer, so a stuck bus on the test machine would hold up
+// the start. A bus that is not there is given up at once.
+QProcessEnvironment programEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/tarvel-test-bus"));
+    return env;
+}
+
 // Runs a short helper program and gives its output without the final line break.
-QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env)
+QString run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env,
+            int timeoutMs = 5000)
 {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
-    process.waitForFinished(5000);
+    process.waitForFinished(timeoutMs);
     QString output = QString::fromUtf8(process.readAllStandardOutput());
     if (output.endsWith(QLatin1Char('\n')))
         output.chop(1);
     return output;
+}
+
+// What is known of a program whose window did not show: its exit or its
+// threads' stacks, its error output, and the windows the X server has.
+QString whyNoWindow(QProcess& program, const QString& xdotool, const QProcessEnvironment& env)
+{
+    QString why;
+    if (program.state() == QProcess::NotRunning) {
+        why += QStringLiteral("ended with status %1\n").arg(program.exitCode());
+    } else {
+        const QString pid = QString::number(program.processId());
+        why += QStringLiteral("still running, waiting in %1\n")
+                   .arg(QString::fromLatin1(read(QStringLiteral("/proc/%1/wchan").arg(pid))));
+        const QString gdb = QStandardPaths::findExecutable(QStringLiteral("gdb"));
+        if (!gdb.isEmpty())
+            why += run(gdb, {QStringLiteral("-batch"), QStringLiteral("-p"), pid, QStringLiteral("-ex"),
+                             QStringLiteral("thread apply all bt 25")},
+                       env, 30000);
+    }
+    why += QStringLiteral("\nerror output:\n") + QString::fromLocal8Bit(program.readAllStandardError());
+    why += QStringLiteral("\nwindows with a name:\n");
+    const QStringList windows = run(xdotool, {QStringLiteral("search"), QStringLiteral("--name"), QString()}, env)
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& id : windows)
+        why += id + QLatin1Char(' ') + run(xdotool, {QStringLiteral("getwindowpid"), id}, env) + QLatin1Char(' ')
+               + run(xdotool, {QStringLiteral("getwindowname"), id}, env) + QLatin1Char('\n');
+    return why;
 }
 
 }  // namespace
@@ -99,7 +138,7 @@ TEST(Process, EndedBySignalSavesSettingsAndStateDump)
         write(dir.filePath(QStringLiteral("_tarvel3")), QByteArray::fromStdString(StateDumpText(image)));
 
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = programEnvironment();
         env.insert(QStringLiteral("TARVEL3_HOME"), home.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
@@ -147,7 +186,7 @@ namespace {
 // unless `runtime` names a folder for it).
 void startProgram(QProcess& program, const QString& home, const QString& runtime = {})
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("TARVEL3_HOME"), home);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     if (runtime.isEmpty())
@@ -282,7 +321,7 @@ TEST(Process, TheDesktopShowsTheWindowTitleAsComposed)
     while (!displayNumber.contains('\n') && server.waitForReadyRead(10000))
         displayNumber += server.readAllStandardOutput();
     ASSERT_TRUE(displayNumber.contains('\n')) << "Xvfb told no display";
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(displayNumber.trimmed()));
 
     UnitOnPty unit;  // behind COM1, so that no "Com opening error!" box comes first
@@ -304,9 +343,16 @@ TEST(Process, TheDesktopShowsTheWindowTitleAsComposed)
     QString window;
     const QStringList search = {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                 pid};
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !(window = run(xdotool, search, env).section(QLatin1Char('\n'), 0, 0)).isEmpty(); }, 60000))
-        << "display " << displayNumber.toStdString() << ": " << program.readAllStandardError().toStdString();
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            if (program.state() == QProcess::NotRunning)
+                return true;
+            window = run(xdotool, search, env).section(QLatin1Char('\n'), 0, 0);
+            return !window.isEmpty();
+        },
+        60000);
+    ASSERT_TRUE(shown && !window.isEmpty()) << "display " << displayNumber.toStdString() << ": "
+                                            << whyNoWindow(program, xdotool, env).toStdString();
     const QString title = run(xdotool, {QStringLiteral("getwindowname"), window}, env);
     EXPECT_EQ(title, QStringLiteral("  Tarvel 3       ")) << title.toStdString();
 
@@ -329,7 +375,7 @@ TEST(Process, CommitsSurviveASigkill)
     ASSERT_TRUE(home.isValid());
     const QDir dir(home.path());
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("TARVEL3_HOME"), home.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
