@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QValueAxis>
 
-#include "../ui_lang/QStringPrinter.h"
+#include "QStringPrinter.h"
 #include "charts/AdvanceCurveChart.h"
 #include "charts/ChannelChart.h"
 #include "charts/ChartView.h"
