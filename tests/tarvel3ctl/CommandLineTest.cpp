@@ -245,7 +245,9 @@ TEST_F(CommandLineTest, UnitLostAfterTheOperationIsReportedAsFailure)
         std::ofstream(ign) << defaults.out;
     }
     {
-        auto sim = std::make_unique<SimulatorProcess>();
+        // A saving that outlasts the test: on a loaded machine the unit could
+        // otherwise finish its 1.5 s before the kill, and the program rightly succeed.
+        auto sim = std::make_unique<SimulatorProcess>(std::vector<std::string>{"--save-ms", "600000"});
         ASSERT_FALSE(sim->path().empty());
         ChildProcess program({kCtl, "program", "--port", sim->path(), ign});
         ASSERT_TRUE(program.waitForOutput("Saving:", kDeadline)) << program.out() << program.err();
