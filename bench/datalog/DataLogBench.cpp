@@ -43,16 +43,16 @@ long maxRssKb()
 }
 
 // Frames of the simulated unit, 330 ms apart as the tick asks for them.
-std::vector<MonitorSample> samples()
+std::vector<link::LiveSample> samples()
 {
     link::SimulatedUnit unit;
-    std::vector<MonitorSample> out;
+    std::vector<link::LiveSample> out;
     for (int i = 0; i < 1000; ++i)
-        out.push_back(MonitorSample::fromFrame(unit.monitorFrame(330 * i).bytes));
+        out.push_back(link::LiveSample::fromFrame(unit.monitorFrame(330 * i).bytes));
     return out;
 }
 
-void recordFigures(const std::string& path, const std::vector<MonitorSample>& s)
+void recordFigures(const std::string& path, const std::vector<link::LiveSample>& s)
 {
     DataLogRecorder rec;
     const auto start = Clock::now();

@@ -8,7 +8,6 @@
 //                                    command line (DEUTSCH, FRANCE, CESKY)
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStyleFactory>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -17,7 +16,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "../../src/app/AppFont.h"
+#include "ProgramLook.h"
 #include "TFormHlav.h"
 #include "compare/TuneTools.h"
 #include "link/SimulatedUnitDevice.h"
@@ -46,11 +45,7 @@ void fillHistory(tarvel::TFormHlav& window)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-    QApplication::setFont(tarvel::AppFont::designFont());
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments = tarvel::bench::UseProgramLook();
     QString show;
     if (arguments.size() >= 2 && arguments[0] == QLatin1String("--show")) {
         show = arguments[1];

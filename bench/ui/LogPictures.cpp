@@ -9,12 +9,11 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "../../src/app/AppFont.h"
+#include "ProgramLook.h"
 #include "LogController.h"
 #include "SyntheticRide.h"
 #include "TFormHlav.h"
@@ -24,11 +23,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-    QApplication::setFont(tarvel::AppFont::designFont());
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments = tarvel::bench::UseProgramLook();
     const QString mode = arguments.isEmpty() ? QStringLiteral("advance") : arguments.takeFirst();
     if (mode == QLatin1String("menu") && arguments.isEmpty())
         arguments << QStringLiteral("DEUTSCH");

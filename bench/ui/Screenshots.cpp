@@ -7,20 +7,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QStyleFactory>
 #include <QTabWidget>
 
-#include "../../src/app/AppFont.h"
+#include "ProgramLook.h"
 #include "TFormHlav.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-    QApplication::setFont(tarvel::AppFont::designFont());
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments = tarvel::bench::UseProgramLook();
     const QString folder = arguments.isEmpty() ? QStringLiteral(".") : arguments.takeFirst();
     QDir().mkpath(folder);
     const bool all = !arguments.isEmpty() && arguments.constFirst() == QLatin1String("--all");

@@ -85,7 +85,7 @@ std::uint64_t DataLogRecorder::elapsedUs(Clock::time_point at) const
     return us > 0 ? static_cast<std::uint64_t>(us) : 0;
 }
 
-bool DataLogRecorder::record(const MonitorSample& sample, const link::OperatingPoint& op, Clock::time_point at)
+bool DataLogRecorder::record(const link::LiveSample& sample, const link::OperatingPoint& op, Clock::time_point at)
 {
     if (fd_ < 0)
         return false;

@@ -4,7 +4,7 @@
 // being written. The format follows the extension: .mlg or .msl.
 //
 // From the tick, after a frame was accepted:
-//   recorder.record(MonitorSample::fromFrame(link.lastMonitorFrame()), link.operatingPoint());
+//   recorder.record(link.liveSample(), link.operatingPoint());
 // A marker: recorder.mark("hill"); frames paused by an operation:
 // recorder.noteGap("Read"). A failed write closes the log; error() says why.
 #pragma once
@@ -18,7 +18,7 @@
 
 #include "datalog/LogEncoder.h"
 #include "datalog/MonitorLayout.h"
-#include "datalog/MonitorSample.h"
+#include "link/LiveSample.h"
 #include "link/OperatingPoint.h"
 
 namespace tarvel::datalog {
@@ -38,7 +38,7 @@ public:
               std::int64_t unixTime = currentUnixTime());
     bool isOpen() const { return fd_ >= 0; }
 
-    bool record(const MonitorSample& sample, const link::OperatingPoint& op, Clock::time_point at = Clock::now());
+    bool record(const link::LiveSample& sample, const link::OperatingPoint& op, Clock::time_point at = Clock::now());
     bool mark(std::string_view text = {}, Clock::time_point at = Clock::now());
     // A marker "Gap: <reason>" where frames pause (a Read, Verify, Program).
     bool noteGap(std::string_view reason, Clock::time_point at = Clock::now());

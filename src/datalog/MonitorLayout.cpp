@@ -32,7 +32,8 @@ T as(I v)
 #define U16F(name, units, member) {name, units, FieldType::U16, 1, 0, 0, [](const R& r) -> I { return r.sample.member; }, [](R& r, I v) { r.sample.member = as<std::uint16_t>(v); }}
 #define U08F(name, units, member) {name, units, FieldType::U08, 1, 0, 0, [](const R& r) -> I { return r.sample.member; }, [](R& r, I v) { r.sample.member = as<std::uint8_t>(v); }}
 #define FLAG(name, member) {name, "", FieldType::U08, 1, 0, 0, [](const R& r) -> I { return r.sample.member ? 1 : 0; }, [](R& r, I v) { r.sample.member = v != 0; }}
-#define ADV(n) {"Advance " #n, "deg", FieldType::U08, 1, -100, 0, [](const R& r) -> I { return r.sample.advance[n - 1]; }, [](R& r, I v) { r.sample.advance[n - 1] = as<std::uint8_t>(v); }}
+// Advance is stored as the frame sends it: degrees + 100.
+#define ADV(n) {"Advance " #n, "deg", FieldType::U08, 1, -100, 0, [](const R& r) -> I { return r.sample.advance[n - 1] + 100; }, [](R& r, I v) { r.sample.advance[n - 1] = as<std::int16_t>(v - 100); }}
 #define MAXADV(n) U16F("Max Advance " #n, "deg", maxAdvance[n - 1])
 #define TEST(n) U16F("Test " #n, "", test[n - 1])
 
@@ -52,20 +53,20 @@ const Column kColumns[] = {
     MAXADV(1), MAXADV(2), MAXADV(3), MAXADV(4),
     U16F("Start Limiter RPM", "rpm", startLimiterRpm),
     U16F("Saving Counter", "", saveCount),
-    FLAG("In Start Limiter", inputs[0]),
-    FLAG("In Tacho Lambda", inputs[1]),
-    FLAG("In Clutch Master", inputs[2]),
-    FLAG("In Motor Off 1", inputs[3]),
-    FLAG("In Motor Off 2", inputs[4]),
-    FLAG("In N2O", inputs[5]),
-    FLAG("Out Limiter", outputs[0]),
-    FLAG("Out Shift Light", outputs[1]),
-    FLAG("Out Start Limiter", outputs[2]),
-    FLAG("Out Tacho", outputs[3]),
-    FLAG("Out Clutch Master", outputs[4]),
-    FLAG("Out Motor Off 1", outputs[5]),
-    FLAG("Out Motor Off 2", outputs[6]),
-    FLAG("Out N2O", outputs[7]),
+    FLAG("In Start Limiter", inStartLimiter),
+    FLAG("In Tacho Lambda", inTachoLambda),
+    FLAG("In Clutch Master", inClutch),
+    FLAG("In Motor Off 1", inBlock1),
+    FLAG("In Motor Off 2", inBlock2),
+    FLAG("In N2O", inN2o),
+    FLAG("Out Limiter", outLimiter),
+    FLAG("Out Shift Light", outShiftLight),
+    FLAG("Out Start Limiter", outStartLimiter),
+    FLAG("Out Tacho", outTacho),
+    FLAG("Out Clutch Master", outClutch),
+    FLAG("Out Motor Off 1", outBlock1),
+    FLAG("Out Motor Off 2", outBlock2),
+    FLAG("Out N2O", outN2o),
     FLAG("Pickup 1 Signal", pickup[0]),
     FLAG("Pickup 2 Signal", pickup[1]),
     FLAG("TPS Error", tpsError),
@@ -130,7 +131,7 @@ std::size_t monitorRecordLength()
     return layout().length;
 }
 
-void packMonitorRecord(std::uint32_t timeMs, const MonitorSample& sample, const link::OperatingPoint& op,
+void packMonitorRecord(std::uint32_t timeMs, const link::LiveSample& sample, const link::OperatingPoint& op,
                        std::span<std::uint8_t> out)
 {
     const auto& fields = layout().fields;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "datalog/LogField.h"
-#include "datalog/MonitorSample.h"
+#include "link/LiveSample.h"
 #include "link/OperatingPoint.h"
 
 namespace tarvel::datalog {
@@ -18,7 +18,7 @@ class DataLog;
 
 struct MonitorRecord {
     double time = 0;  // seconds since the start of the log
-    MonitorSample sample;
+    link::LiveSample sample;
     link::OperatingPoint op;
 };
 
@@ -27,7 +27,7 @@ const std::vector<LogField>& monitorFields();
 std::size_t monitorRecordLength();
 
 // Packs one record; `out` holds monitorRecordLength() bytes.
-void packMonitorRecord(std::uint32_t timeMs, const MonitorSample& sample, const link::OperatingPoint& op,
+void packMonitorRecord(std::uint32_t timeMs, const link::LiveSample& sample, const link::OperatingPoint& op,
                        std::span<std::uint8_t> out);
 
 // Reads the records of any log as MonitorRecords: each monitor field is

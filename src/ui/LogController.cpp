@@ -239,7 +239,7 @@ void LogController::ticked()
         inGap_ = busy;
         if (link_.monitorFrames() != framesRecorded_) {
             framesRecorded_ = link_.monitorFrames();
-            recorder_.record(datalog::MonitorSample::fromFrame(link_.lastMonitorFrame()), link_.operatingPoint(), now);
+            recorder_.record(link_.liveSample(), link_.operatingPoint(), now);
         }
         if (!recorder_.isOpen()) {  // a failed write closed it
             log::write(log::Area::Ui, "recording stopped: " + recorder_.error());
@@ -248,7 +248,7 @@ void LogController::ticked()
     }
     if (charts_ && charts_->live() && link_.monitorFrames() != chartFrames_) {
         chartFrames_ = link_.monitorFrames();
-        charts_->appendLive(datalog::MonitorSample::fromFrame(link_.lastMonitorFrame()), link_.operatingPoint(), now);
+        charts_->appendLive(link_.liveSample(), link_.operatingPoint(), now);
     }
     if (replay_) {
         const std::uint32_t before = replay_->revision();

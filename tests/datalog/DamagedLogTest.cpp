@@ -29,7 +29,7 @@ std::string goodLog(const char* name)
     DataLogRecorder rec;
     EXPECT_TRUE(rec.open(path, Clock::time_point{}, 0));
     for (int i = 0; i < kRecords; ++i) {
-        MonitorSample s;
+        link::LiveSample s;
         s.rpm = static_cast<std::uint16_t>(1000 + i);
         rec.record(s, {}, Clock::time_point{} + std::chrono::milliseconds(330 * i));
         if (i == 4)

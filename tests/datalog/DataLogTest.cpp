@@ -41,7 +41,7 @@ std::vector<MonitorRecord> edgeRecords()
     std::vector<MonitorRecord> out;
     for (int i = 0; i < 6; ++i) {
         MonitorRecord r;
-        MonitorSample& s = r.sample;
+        link::LiveSample& s = r.sample;
         const bool high = i % 2 == 1;
         s.rpm = high ? 65535 : static_cast<std::uint16_t>(i * 1234);
         s.tpsPercent = high ? 255 : static_cast<std::uint8_t>(i * 20);
@@ -53,15 +53,18 @@ std::vector<MonitorRecord> edgeRecords()
         s.potak = static_cast<std::uint16_t>(5000 - i);
         s.n2oPercent = static_cast<std::uint8_t>(i * 7);
         s.retard = static_cast<std::uint8_t>(i);
-        s.advance = {0, 100, 255, static_cast<std::uint8_t>(130 + i)};
+        s.advance = {-100, 0, 155, static_cast<std::int16_t>(30 + i)};  // the frame's bytes 0, 100, 255
         s.maxAdvance = {0, 42, 65535, static_cast<std::uint16_t>(i)};
         s.startLimiterRpm = 4000;
         s.saveCount = static_cast<std::uint16_t>(414 - i);
         s.programCount = static_cast<std::uint16_t>(i + 3);
-        for (std::size_t k = 0; k < 6; ++k)
-            s.inputs[k] = ((i + static_cast<int>(k)) % 2) != 0;
-        for (std::size_t k = 0; k < 8; ++k)
-            s.outputs[k] = ((i + static_cast<int>(k)) % 3) == 0;
+        int k = 0;
+        for (bool* input : {&s.inStartLimiter, &s.inTachoLambda, &s.inClutch, &s.inBlock1, &s.inBlock2, &s.inN2o})
+            *input = (i + k++) % 2 != 0;
+        k = 0;
+        for (bool* output : {&s.outLimiter, &s.outShiftLight, &s.outStartLimiter, &s.outTacho, &s.outClutch,
+                             &s.outBlock1, &s.outBlock2, &s.outN2o})
+            *output = (i + k++) % 3 == 0;
         s.pickup = {high, !high};
         s.tpsError = i == 2;
         s.servoOk = i != 3;
@@ -305,7 +308,7 @@ TEST(Recorder, OneRecordPerAcceptedFrameOfTheSimulatedUnit)
             seen = link.monitorFrames();
             frames.push_back(link.lastMonitorFrame());
             points.push_back(link.operatingPoint());
-            ASSERT_TRUE(rec.record(MonitorSample::fromFrame(link.lastMonitorFrame()), link.operatingPoint(),
+            ASSERT_TRUE(rec.record(link.liveSample(), link.operatingPoint(),
                                    start + std::chrono::milliseconds(unit->nowMs)));
         }
     }
@@ -320,7 +323,7 @@ TEST(Recorder, OneRecordPerAcceptedFrameOfTheSimulatedUnit)
     const MonitorLogView view(log);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const MonitorRecord r = view.record(i);
-        EXPECT_EQ(r.sample, MonitorSample::fromFrame(frames[i])) << i;
+        EXPECT_EQ(r.sample, link::LiveSample::fromFrame(frames[i])) << i;
         EXPECT_EQ(r.op, points[i]) << i;
         if (i > 0) {
             EXPECT_GT(r.time, view.record(i - 1).time) << i;

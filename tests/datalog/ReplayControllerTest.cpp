@@ -22,7 +22,7 @@ DataLog monitorLog(std::size_t count, std::uint32_t firstMs = 0)
     log.setFields(monitorFields());
     std::vector<std::uint8_t> raw(monitorRecordLength());
     for (std::size_t i = 0; i < count; ++i) {
-        MonitorSample s;
+        tarvel::link::LiveSample s;
         s.rpm = static_cast<std::uint16_t>(100 * i);
         packMonitorRecord(firstMs + static_cast<std::uint32_t>(100 * i), s, {}, raw);
         log.appendRecord(raw);
@@ -119,7 +119,7 @@ TEST(ReplayController, EmptyLogDoesNothing)
     replay.seekTime(5);
     EXPECT_FALSE(replay.tick(t0 + 1s));
     EXPECT_EQ(replay.position(), 0u);
-    EXPECT_EQ(replay.current().sample, MonitorSample{});
+    EXPECT_EQ(replay.current().sample, tarvel::link::LiveSample{});
 }
 
 TEST(LogStatusText, StatusLinesInEachLanguage)

@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "../support/LogCapture.h"
+#include "LogCapture.h"
 #include "link/LoaderSocket.h"
 #include "link/PosixSerialDevice.h"
 #include "link/PtySimulator.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "../support/LogCapture.h"
+#include "LogCapture.h"
 #include "TempFolder.h"
 #include "model/ParamImage.h"
 #include "store/AppPaths.h"

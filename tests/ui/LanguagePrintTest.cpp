@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 
+#include "ShownCaption.h"
 #include "WindowFixture.h"
 #include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
@@ -46,36 +47,6 @@ protected:
             window->Timer1Timer();
     }
     bool connectionLabelShown() const { return !find(QStringLiteral("LabelSpojeni"))->isHidden(); }
-
-    // The row's text as its target shows it: a label without a buddy shows no
-    // accelerator marker.
-    QString expectedText(const ui::CaptionRow& row, Language language) const
-    {
-        const QString text = QString::fromStdString(row.composed(language));
-        auto* label = qobject_cast<QLabel*>(window->findChild<QObject*>(q(row.target)));
-        return row.kind == ui::CaptionKind::Caption && label && !label->buddy() ? ui::WithoutAccelerator(text) : text;
-    }
-    // What the user sees of a row's target.
-    QString shownText(const ui::CaptionRow& row) const
-    {
-        QObject* target = window->findChild<QObject*>(q(row.target));
-        if (row.kind == ui::CaptionKind::Hint)
-            return target->property(ui::kHintProperty).toString();
-        if (row.kind == ui::CaptionKind::ListRow)
-            return qobject_cast<QComboBox*>(target)->itemText(row.listRow);
-        if (auto* item = qobject_cast<QAction*>(target))
-            return item->text();
-        if (auto* menu = qobject_cast<QMenu*>(target))
-            return menu->title();
-        if (auto* group = qobject_cast<QGroupBox*>(target))
-            return group->title();
-        if (auto* button = qobject_cast<QAbstractButton*>(target))
-            return button->text();
-        if (auto* label = qobject_cast<QLabel*>(target))
-            return label->text();
-        auto* tabs = find<QTabWidget>(QStringLiteral("PageControl1"));
-        return tabs->tabText(tabs->indexOf(qobject_cast<QWidget*>(target)));
-    }
 };
 
 TEST_F(Languages, EveryTargetOfTheTablesIsAControlMenuItemOrListRowOfTheWindow)
@@ -92,7 +63,7 @@ TEST_F(Languages, EveryTargetOfTheTablesIsAControlMenuItemOrListRowOfTheWindow)
     for (Language language : {Language::German, Language::French, Language::Czech, Language::English}) {
         choose(language);
         for (const ui::CaptionRow& row : ui::captionRows())
-            EXPECT_EQ(shownText(row), expectedText(row, language))
+            EXPECT_EQ(ui::test::shownCaption(*window, row), ui::test::expectedCaption(*window, row, language))
                 << row.target << " row " << row.listRow << " in language " << static_cast<int>(language);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("  Tarvel 3       "));
         for (int i = 0; i < kLanguageCount; ++i)

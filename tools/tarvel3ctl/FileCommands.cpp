@@ -4,10 +4,9 @@
 #include <string>
 
 #include "Commands.h"
-#include "model/Messages.h"
+#include "ParamFiles.h"
 #include "model/Normalise.h"
 #include "model/StartupImage.h"
-#include "store/IgnFileReader.h"
 #include "store/IgnFileWriter.h"
 
 namespace tarvel::ctl {
@@ -18,17 +17,6 @@ int usage(const char* line)
 {
     std::fprintf(stderr, "usage: tarvel3ctl %s\n", line);
     return kUsage;
-}
-
-// The message, then the detail (the path and the system's reason) when there is one.
-int failure(Msg message, const std::string& detail = {})
-{
-    MessageTable messages;
-    messages.loadMessages(Language::English);
-    std::fprintf(stderr, "%s\n", messages[message].c_str());
-    if (!detail.empty())
-        std::fprintf(stderr, "%s\n", detail.c_str());
-    return kFailed;
 }
 
 // A decimal byte value, nothing else.
@@ -78,15 +66,8 @@ int cmdNormalise(const Args& args)
     if (args.size() != 1 || args[0].empty() || (args[0].size() > 1 && args[0][0] == '-'))
         return usage("normalise FILE");
     ParamImage image = StartupImage();
-    std::string detail;
-    switch (LoadIgnFile(args[0], image, &detail)) {
-        case IgnLoadResult::OpenError:
-            return failure(Msg::OpenFileError, detail);
-        case IgnLoadResult::UnmatchedVersion:
-            return failure(Msg::UnmatchedIgnFile);
-        case IgnLoadResult::Loaded:
-            break;
-    }
+    if (!LoadParamFile(args[0], image))
+        return kFailed;
     NormaliseImage(image);
     return writeIgn(image);
 }

@@ -26,7 +26,7 @@ bool MonitorRecording::open(const std::string& path)
 void MonitorRecording::record(const link::DeviceLink& link)
 {
     if (recorder_.isOpen() &&
-        recorder_.record(datalog::MonitorSample::fromFrame(link.lastMonitorFrame()), link.operatingPoint()))
+        recorder_.record(link.liveSample(), link.operatingPoint()))
         return;
     if (!reported_ && !recorder_.error().empty()) {
         std::fprintf(stderr, "recording stopped: %s\n", recorder_.error().c_str());

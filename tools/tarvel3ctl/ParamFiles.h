@@ -1,4 +1,5 @@
-// The .ign parameter files the unit commands read and write.
+// The .ign parameter files the commands read and write, with their problems
+// told on standard error in the program's words.
 #pragma once
 
 #include <string>
@@ -7,12 +8,12 @@
 
 namespace tarvel::ctl {
 
-enum class ParamFileResult { Ok, OpenError, VersionMismatch, WriteError };
-
 // Reads FILE over `image` (fields the file does not name keep their values).
-// On OpenError `detail` gets the path and the system's reason.
-ParamFileResult LoadParamFile(const std::string& path, ParamImage& image, std::string* detail = nullptr);
-// Writes the image as an .ign file; the previous file stays intact on failure.
-ParamFileResult SaveParamFile(const std::string& path, const ParamImage& image, std::string* error = nullptr);
+// False after telling why: the open error with the path and the system's
+// reason, or the unmatched version.
+bool LoadParamFile(const std::string& path, ParamImage& image);
+// Writes the image as an .ign file; the previous file stays intact on
+// failure, which is told with its reason.
+bool SaveParamFile(const std::string& path, const ParamImage& image);
 
 }  // namespace tarvel::ctl

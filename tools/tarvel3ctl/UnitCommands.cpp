@@ -12,7 +12,6 @@
 #include "link/LoaderSocket.h"
 #include "link/PtySimulator.h"
 #include "link/SimulatedUnit.h"
-#include "model/Messages.h"
 #include "model/Normalise.h"
 #include "model/StartupImage.h"
 #include "present/LivePresenter.h"
@@ -60,38 +59,13 @@ bool portAndFile(const Args& args, std::string& port, std::string& file)
     return !port.empty() && !file.empty();
 }
 
-void reportFile(ParamFileResult r, const std::string& detail)
-{
-    MessageTable m;
-    m.loadAll(Language::English);
-    switch (r) {
-        case ParamFileResult::OpenError:
-            std::fprintf(stderr, "%s\n", m[Msg::OpenFileError].c_str());
-            if (!detail.empty())
-                std::fprintf(stderr, "%s\n", detail.c_str());
-            break;
-        case ParamFileResult::VersionMismatch:
-            std::fprintf(stderr, "%s\n", m[Msg::UnmatchedIgnFile].c_str());
-            break;
-        case ParamFileResult::WriteError:
-            std::fprintf(stderr, "%s\n", detail.c_str());
-            break;
-        case ParamFileResult::Ok:
-            break;
-    }
-}
-
 // The file's parameters over the start-up image, normalised, as the program
 // would send them.
 std::optional<ParamImage> imageFromFile(const std::string& path)
 {
     ParamImage image = StartupImage();
-    std::string detail;
-    const ParamFileResult r = LoadParamFile(path, image, &detail);
-    if (r != ParamFileResult::Ok) {
-        reportFile(r, detail);
+    if (!LoadParamFile(path, image))
         return std::nullopt;
-    }
     NormaliseImage(image);
     return image;
 }
@@ -150,13 +124,7 @@ int cmdRead(const Args& args)
     session.link().startRead();
     if (!session.runOperation())
         return kFailed;
-    std::string error;
-    const ParamFileResult r = SaveParamFile(file, image, &error);
-    if (r != ParamFileResult::Ok) {
-        reportFile(r, error);
-        return kFailed;
-    }
-    return kOk;
+    return SaveParamFile(file, image) ? kOk : kFailed;
 }
 
 int cmdProgram(const Args& args)

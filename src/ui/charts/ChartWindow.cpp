@@ -177,7 +177,7 @@ void ChartWindow::showLive()
     liveRedraw_->start();
 }
 
-void ChartWindow::appendLive(const datalog::MonitorSample& sample, const link::OperatingPoint& op,
+void ChartWindow::appendLive(const link::LiveSample& sample, const link::OperatingPoint& op,
                              std::chrono::steady_clock::time_point at)
 {
     if (!live_)

@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "datalog/DataLog.h"
-#include "datalog/MonitorSample.h"
+#include "link/LiveSample.h"
 #include "link/OperatingPoint.h"
 #include "model/ParamImage.h"
 
@@ -39,7 +39,7 @@ public:
     // Live data: the samples handed to appendLive(), the last 60 s.
     void showLive();
     // Time 0 of the live chart is the first sample appended after showLive().
-    void appendLive(const datalog::MonitorSample& sample, const link::OperatingPoint& op,
+    void appendLive(const link::LiveSample& sample, const link::OperatingPoint& op,
                     std::chrono::steady_clock::time_point at = std::chrono::steady_clock::now());
     // A whole log, `name` shown above the chart.
     void showLog(std::shared_ptr<const datalog::DataLog> log, const QString& name);

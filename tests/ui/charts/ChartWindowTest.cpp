@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QValueAxis>
 
-#include "../ui_lang/QStringPrinter.h"
+#include "QStringPrinter.h"
 #include "charts/AdvanceCurveChart.h"
 #include "charts/ChannelChart.h"
 #include "charts/ChartView.h"
@@ -32,11 +32,11 @@ std::shared_ptr<datalog::DataLog> rideLog(std::size_t count)
     log->setFields(datalog::monitorFields());
     std::vector<std::uint8_t> raw(datalog::monitorRecordLength());
     for (std::size_t i = 0; i < count; ++i) {
-        datalog::MonitorSample s;
+        link::LiveSample s;
         s.rpm = static_cast<std::uint16_t>(1000 + i % 9000);
         s.tpsPercent = static_cast<std::uint8_t>(i % 101);
         s.supplyMv = 13800;
-        s.advance[0] = static_cast<std::uint8_t>(110 + i % 20);
+        s.advance[0] = static_cast<std::int16_t>(10 + i % 20);
         datalog::packMonitorRecord(static_cast<std::uint32_t>(50 * i), s, {}, raw);
         log->appendRecord(raw);
     }
@@ -177,7 +177,7 @@ TEST(ChartWindow, LiveChartKeepsTheLastMinute)
     window.show();
     ASSERT_TRUE(window.live());
     const auto start = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
-    datalog::MonitorSample s;
+    link::LiveSample s;
     for (int i = 0; i <= 3000; ++i) {  // 150 s at 50 ms
         s.rpm = static_cast<std::uint16_t>(i);
         window.appendLive(s, {}, start + std::chrono::milliseconds(50 * i));

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 
 #include "QStringPrinter.h"
+#include "ShownCaption.h"
 #include "StandInWindow.h"
 #include "model/Messages.h"
 #include "ui/lang/CaptionWriter.h"
@@ -25,47 +26,9 @@
 
 using namespace tarvel;
 using namespace tarvel::ui;
-using tarvel::ui::test::StandInWindow;
+using namespace tarvel::ui::test;
 
 namespace {
-
-QString q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// What the user sees of a row's target after the captions were applied.
-QString shownText(const StandInWindow& window, const CaptionRow& row)
-{
-    QObject* target = window.findChild<QObject*>(q(row.target));
-    if (row.kind == CaptionKind::Hint)
-        return target->property(kHintProperty).toString();
-    if (row.kind == CaptionKind::ListRow)
-        return qobject_cast<QComboBox*>(target)->itemText(row.listRow);
-    if (auto* action = qobject_cast<QAction*>(target))
-        return action->text();
-    if (auto* menu = qobject_cast<QMenu*>(target))
-        return menu->title();
-    if (auto* group = qobject_cast<QGroupBox*>(target))
-        return group->title();
-    if (auto* button = qobject_cast<QAbstractButton*>(target))
-        return button->text();
-    if (auto* label = qobject_cast<QLabel*>(target))
-        return label->text();
-    auto* page = qobject_cast<QWidget*>(target);
-    return window.pages->tabText(window.pages->indexOf(page));
-}
-
-// The row's text as its target shows it: a label without a buddy shows no
-// accelerator marker.
-QString expectedText(const StandInWindow& window, const CaptionRow& row, Language language)
-{
-    const QString text = QString::fromStdString(row.composed(language));
-    auto* label = qobject_cast<QLabel*>(window.findChild<QObject*>(q(row.target)));
-    if (row.kind == CaptionKind::Caption && label && !label->buddy())
-        return WithoutAccelerator(text);
-    return text;
-}
 
 class ApplyCaptionsTest : public ::testing::Test {
 protected:
@@ -86,7 +49,7 @@ TEST_F(ApplyCaptionsTest, EveryRowReachesItsTargetInEveryLanguage)
         const auto language = static_cast<Language>(lang);
         apply(language);
         for (const CaptionRow& row : captionRows())
-            EXPECT_EQ(shownText(window, row), expectedText(window, row, language))
+            EXPECT_EQ(shownCaption(window, row), expectedCaption(window, row, language))
                 << row.target << " in language " << lang;
     }
 }

@@ -10,7 +10,7 @@
 
 #include <sys/types.h>
 
-namespace tarvel::link::test {
+namespace tarvel::ctl::test {
 
 class ChildProcess {
 public:
@@ -45,4 +45,4 @@ private:
     std::optional<int> status_;
 };
 
-}  // namespace tarvel::link::test
+}  // namespace tarvel::ctl::test

@@ -1,35 +1,16 @@
 // tarvel3ctl diff on two files: the report lines, the summary and the exit
 // status diff(1) users expect.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
+#include "CtlRun.h"
 #include "TempFolder.h"
 #include "model/StartupImage.h"
 #include "store/IgnFileWriter.h"
 
 using namespace tarvel;
-
-namespace {
-
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CtlRun diff(const TempFolder& folder, const std::string& args)
-{
-    const std::string out = folder.path("stdout");
-    const std::string err = folder.path("stderr");
-    const std::string command = std::string(TARVEL3CTL) + " diff " + args + " >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-}
-
-}  // namespace
+using namespace tarvel::ctl::test;
 
 TEST(Tarvel3ctlDiff, PrintsOneLinePerFieldAndASummary)
 {
@@ -44,7 +25,7 @@ TEST(Tarvel3ctlDiff, PrintsOneLinePerFieldAndASummary)
     writeFile(folder.path("a.ign"), IgnFileText(a));
     writeFile(folder.path("b.ign"), IgnFileText(b));
 
-    const CtlRun run = diff(folder, folder.path("a.ign") + " " + folder.path("b.ign"));
+    const CtlResult run = runCtlLine("diff " + folder.path("a.ign") + " " + folder.path("b.ign"));
     EXPECT_EQ(run.status, 1);
     const std::string expected =
         "limiter  10000  11500\n"
@@ -62,7 +43,7 @@ TEST(Tarvel3ctlDiff, PrintsOneLinePerFieldAndASummary)
     EXPECT_EQ(run.err, "");
 
     // The other way round swaps the columns.
-    const CtlRun back = diff(folder, folder.path("b.ign") + " " + folder.path("a.ign"));
+    const CtlResult back = runCtlLine("diff " + folder.path("b.ign") + " " + folder.path("a.ign"));
     EXPECT_EQ(back.status, 1);
     EXPECT_EQ(back.out.substr(0, back.out.find('\n')), "limiter  11500  10000");
 }
@@ -80,7 +61,7 @@ TEST(Tarvel3ctlDiff, EqualAfterNormalisationIsEqual)
     ParamImage c = StartupImage();
     c[fld::gas1] = c[fld::gas2];
     writeFile(folder.path("c.ign"), IgnFileText(c));
-    const CtlRun run = diff(folder, folder.path("c.ign") + " " + folder.path("b.ign"));
+    const CtlResult run = runCtlLine("diff " + folder.path("c.ign") + " " + folder.path("b.ign"));
     EXPECT_EQ(run.out, "no fields differ\n");
     EXPECT_EQ(run.status, 0);
 }
@@ -107,7 +88,7 @@ TEST(Tarvel3ctlDiff, TroubleIsStatusTwo)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
-        const CtlRun run = diff(folder, c.args);
+        const CtlResult run = runCtlLine("diff " + c.args);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, c.err);

@@ -11,62 +11,17 @@
 #include <unistd.h>
 
 #include "ChildProcess.h"
+#include "CtlRun.h"
+#include "FolderTest.h"
+#include "SimulatorProcess.h"
 
-using namespace tarvel::link::test;
+using namespace tarvel::ctl::test;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kCtl = TARVEL3CTL_PATH;
-constexpr auto kDeadline = 30s;
-
-struct Simulator {
-    explicit Simulator(std::vector<std::string> switches = {})
-    {
-        std::vector<std::string> argv{kCtl, "simulate"};
-        argv.insert(argv.end(), switches.begin(), switches.end());
-        proc = std::make_unique<ChildProcess>(argv);
-        if (auto line = proc->firstLine(kDeadline))
-            path = *line;
-    }
-    ~Simulator()
-    {
-        proc->signal(SIGTERM);
-        proc->wait(kDeadline);
-    }
-    std::unique_ptr<ChildProcess> proc;
-    std::string path;
-};
-
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result run(std::vector<std::string> args)
-{
-    args.insert(args.begin(), kCtl);
-    ChildProcess p(args);
-    Result r;
-    r.status = p.wait(kDeadline).value_or(-1);
-    r.out = p.out();
-    r.err = p.err();
-    return r;
-}
-
-class DiffPortTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("tarvel-diff-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string file(const char* name) const { return (dir / name).string(); }
-    fs::path dir;
-};
+class DiffPortTest : public FolderTest {};
 
 std::string readAll(const std::string& path)
 {
@@ -91,18 +46,18 @@ void replaceFirstNumber(const std::string& from, const std::string& to, const st
 
 TEST_F(DiffPortTest, UnitAgainstFileGivesTheReportOnStandardOutput)
 {
-    Simulator sim;
-    ASSERT_FALSE(sim.path.empty());
+    SimulatorProcess sim;
+    ASSERT_FALSE(sim.path().empty());
     const std::string unit = file("unit.ign");
-    ASSERT_EQ(run({"read", "--port", sim.path, unit}).status, 0);
+    ASSERT_EQ(runCtl({"read", "--port", sim.path(), unit}).status, 0);
 
-    Result r = run({"diff", "--port", sim.path, unit});
+    CtlResult r = runCtl({"diff", "--port", sim.path(), unit});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "no fields differ\n");
     EXPECT_NE(r.err.find("Verify:: OK"), std::string::npos) << r.err;  // progress kept off the report
 
     replaceFirstNumber(unit, file("edited.ign"), "BASE_ADV", "7");
-    r = run({"diff", file("edited.ign"), "--port", sim.path});
+    r = runCtl({"diff", file("edited.ign"), "--port", sim.path()});
     EXPECT_EQ(r.status, 1) << r.err;
     const std::string first = r.out.substr(0, r.out.find('\n'));
     EXPECT_TRUE(first.starts_with("BASE_ADV  7  ")) << r.out;
@@ -111,23 +66,23 @@ TEST_F(DiffPortTest, UnitAgainstFileGivesTheReportOnStandardOutput)
 
 TEST_F(DiffPortTest, DamagedFramesAreFetchedAgain)
 {
-    Simulator plain;
-    ASSERT_FALSE(plain.path.empty());
+    SimulatorProcess plain;
+    ASSERT_FALSE(plain.path().empty());
     const std::string unit = file("unit.ign");
-    ASSERT_EQ(run({"read", "--port", plain.path, unit}).status, 0);
-    Simulator sim({"--corrupt-every", "3"});
-    ASSERT_FALSE(sim.path.empty());
-    const Result r = run({"diff", unit, "--port", sim.path});
+    ASSERT_EQ(runCtl({"read", "--port", plain.path(), unit}).status, 0);
+    SimulatorProcess sim({"--corrupt-every", "3"});
+    ASSERT_FALSE(sim.path().empty());
+    const CtlResult r = runCtl({"diff", unit, "--port", sim.path()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "no fields differ\n");
 }
 
 TEST_F(DiffPortTest, AUnitThatCannotBeReadIsStatusTwo)
 {
-    Simulator noReading({"--no-reading"});
-    Simulator old({"--version", "47"});
-    ASSERT_FALSE(noReading.path.empty());
-    ASSERT_FALSE(old.path.empty());
+    SimulatorProcess noReading({"--no-reading"});
+    SimulatorProcess old({"--version", "47"});
+    ASSERT_FALSE(noReading.path().empty());
+    ASSERT_FALSE(old.path().empty());
     const std::string unit = file("unit.ign");
     std::ofstream(unit) << "KORVANEX_KEY 48\r\n";
     struct Case {
@@ -135,13 +90,13 @@ TEST_F(DiffPortTest, AUnitThatCannotBeReadIsStatusTwo)
         const char* err;
     };
     const Case cases[] = {
-        {noReading.path, "No reading!"},
-        {old.path, "PC-48, IGN-47"},
+        {noReading.path(), "No reading!"},
+        {old.path(), "PC-48, IGN-47"},
         {file("no-such-port"), "Com opening error!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.port);
-        const Result r = run({"diff", "--port", c.port, unit});
+        const CtlResult r = runCtl({"diff", "--port", c.port, unit});
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;

@@ -13,64 +13,19 @@
 #include <unistd.h>
 
 #include "ChildProcess.h"
+#include "CtlRun.h"
+#include "FolderTest.h"
+#include "SimulatorProcess.h"
 #include "link/LoaderSocket.h"
 
 using namespace tarvel::link;
-using namespace tarvel::link::test;
+using namespace tarvel::ctl::test;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kCtl = TARVEL3CTL_PATH;
-constexpr auto kDeadline = 30s;  // far beyond any operation, for a loaded machine
-
-struct Simulator {
-    explicit Simulator(std::vector<std::string> switches = {})
-    {
-        std::vector<std::string> argv{kCtl, "simulate"};
-        argv.insert(argv.end(), switches.begin(), switches.end());
-        proc = std::make_unique<ChildProcess>(argv);
-        if (auto line = proc->firstLine(kDeadline))
-            path = *line;
-    }
-    ~Simulator()
-    {
-        proc->signal(SIGTERM);
-        proc->wait(kDeadline);
-    }
-    std::unique_ptr<ChildProcess> proc;
-    std::string path;
-};
-
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result run(std::vector<std::string> args)
-{
-    args.insert(args.begin(), kCtl);
-    ChildProcess p(args);
-    Result r;
-    r.status = p.wait(kDeadline).value_or(-1);
-    r.out = p.out();
-    r.err = p.err();
-    return r;
-}
-
-class CommandLineTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("tarvel-ctl-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string file(const char* name) const { return (dir / name).string(); }
-    fs::path dir;
-};
+class CommandLineTest : public FolderTest {};
 
 // CPU seconds a process has used so far.
 double cpuSeconds(pid_t pid)
@@ -94,10 +49,10 @@ double cpuSeconds(pid_t pid)
 
 TEST_F(CommandLineTest, MonitorPrintsLiveLinesForTwoClientsInTurn)
 {
-    Simulator sim;
-    ASSERT_FALSE(sim.path.empty());
+    SimulatorProcess sim;
+    ASSERT_FALSE(sim.path().empty());
     for (int client = 0; client < 2; ++client) {
-        const Result r = run({"monitor", "--port", sim.path, "--frames", "3"});
+        const CtlResult r = runCtl({"monitor", "--port", sim.path(), "--frames", "3"});
         EXPECT_EQ(r.status, 0) << r.err;
         int lines = 0;
         for (std::size_t at = 0; (at = r.out.find("RPM = ", at)) != std::string::npos; ++at)
@@ -105,27 +60,27 @@ TEST_F(CommandLineTest, MonitorPrintsLiveLinesForTwoClientsInTurn)
         EXPECT_EQ(lines, 3) << r.out;
     }
     // Nobody attached now: the simulator must sleep, not spin.
-    const double before = cpuSeconds(sim.proc->pid());
+    const double before = cpuSeconds(sim.process().pid());
     std::this_thread::sleep_for(600ms);
-    EXPECT_LT(cpuSeconds(sim.proc->pid()) - before, 0.3);
+    EXPECT_LT(cpuSeconds(sim.process().pid()) - before, 0.3);
 }
 
 TEST_F(CommandLineTest, ReadProgramAndVerifyRoundTrip)
 {
-    Simulator sim;
-    ASSERT_FALSE(sim.path.empty());
+    SimulatorProcess sim;
+    ASSERT_FALSE(sim.path().empty());
     const std::string ign = file("unit.ign");
-    Result r = run({"read", "--port", sim.path, ign});
+    CtlResult r = runCtl({"read", "--port", sim.path(), ign});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Read:"), std::string::npos);
     EXPECT_NE(r.out.find("Verify:: OK"), std::string::npos);
     ASSERT_TRUE(fs::exists(ign));
 
-    r = run({"program", "--port", sim.path, ign});
+    r = runCtl({"program", "--port", sim.path(), ign});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Program device:: OK"), std::string::npos) << r.out;
 
-    r = run({"verify", "--port", sim.path, ign});
+    r = runCtl({"verify", "--port", sim.path(), ign});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Verify:: OK"), std::string::npos);
 }
@@ -135,12 +90,12 @@ TEST_F(CommandLineTest, ReadProgramAndVerifyRoundTrip)
 // it ended with 0 and "Saving:" as its last line.
 TEST_F(CommandLineTest, ProgramNeverSaysSuccessWhileTheUnitStillSaves)
 {
-    Simulator sim({"--save-ms", "600000"});
-    ASSERT_FALSE(sim.path.empty());
+    SimulatorProcess sim({"--save-ms", "600000"});
+    ASSERT_FALSE(sim.path().empty());
     const std::string ign = file("unit.ign");
-    ASSERT_EQ(run({"read", "--port", sim.path, ign}).status, 0);
+    ASSERT_EQ(runCtl({"read", "--port", sim.path(), ign}).status, 0);
 
-    const Result r = run({"program", "--port", sim.path, ign});
+    const CtlResult r = runCtl({"program", "--port", sim.path(), ign});
     EXPECT_EQ(r.status, 3) << r.out << r.err;
     EXPECT_TRUE(r.out.ends_with("Saving:\n")) << r.out;
     const std::string last = "The unit has not reported the end of its saving: do not disconnect it until it has finished.\n";
@@ -153,9 +108,9 @@ TEST_F(CommandLineTest, ProgramNeverSaysSuccessWhileTheUnitStillSaves)
 // temporary file is left.
 TEST_F(CommandLineTest, ReadUnderAFileSizeLimitFailsCleanly)
 {
-    Simulator sim;
-    ASSERT_FALSE(sim.path.empty());
-    ChildProcess p({"/bin/sh", "-c", "ulimit -f 1; exec " + kCtl + " read --port " + sim.path + " " + file("unit.ign")});
+    SimulatorProcess sim;
+    ASSERT_FALSE(sim.path().empty());
+    ChildProcess p({"/bin/sh", "-c", "ulimit -f 1; exec " + kCtl + " read --port " + sim.path() + " " + file("unit.ign")});
     const auto status = p.wait(kDeadline);
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 1) << p.err();
@@ -167,13 +122,13 @@ TEST_F(CommandLineTest, ReadUnderAFileSizeLimitFailsCleanly)
 // and the reason, nothing blocks and nothing is created elsewhere.
 TEST_F(CommandLineTest, ReadRefusesFifosAndDanglingLinks)
 {
-    Simulator sim;
-    ASSERT_FALSE(sim.path.empty());
+    SimulatorProcess sim;
+    ASSERT_FALSE(sim.path().empty());
     ASSERT_EQ(::mkfifo(file("fifo.ign").c_str(), 0644), 0);
     fs::create_directory(dir / "elsewhere");
     fs::create_symlink(dir / "elsewhere" / "new.ign", dir / "dangling.ign");
     for (const char* name : {"fifo.ign", "dangling.ign"}) {
-        const Result r = run({"read", "--port", sim.path, file(name)});
+        const CtlResult r = runCtl({"read", "--port", sim.path(), file(name)});
         EXPECT_EQ(r.status, 1) << name << ": " << r.err;
         EXPECT_NE(r.err.find(file(name) + ": "), std::string::npos) << r.err;
     }
@@ -191,9 +146,9 @@ void readWithFaults(const std::vector<FaultCase>& cases, const std::string& file
 {
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.switches[0]);
-        Simulator sim(c.switches);
-        ASSERT_FALSE(sim.path.empty());
-        const Result r = run({"read", "--port", sim.path, file});
+        SimulatorProcess sim(c.switches);
+        ASSERT_FALSE(sim.path().empty());
+        const CtlResult r = runCtl({"read", "--port", sim.path(), file});
         EXPECT_EQ(r.status, c.status) << r.out << r.err;
         EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.text), std::string::npos) << r.out << r.err;
     }
@@ -201,9 +156,9 @@ void readWithFaults(const std::vector<FaultCase>& cases, const std::string& file
 
 TEST_F(CommandLineTest, MonitorOfAUnitOfAnotherFormatVersionWarns)
 {
-    Simulator sim({"--version", "47"});
-    ASSERT_FALSE(sim.path.empty());
-    const Result r = run({"monitor", "--port", sim.path, "--frames", "1"});
+    SimulatorProcess sim({"--version", "47"});
+    ASSERT_FALSE(sim.path().empty());
+    const CtlResult r = runCtl({"monitor", "--port", sim.path(), "--frames", "1"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("RPM = "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Unmatched version of PC and Ignition programs!  PC-48, IGN-47"), std::string::npos) << r.out;
@@ -233,9 +188,9 @@ TEST_F(CommandLineTest, FaultSwitchesUnderProgramVerifyAndMonitor)
 {
     const std::string ign = file("unit.ign");
     {
-        Simulator sim;
-        ASSERT_FALSE(sim.path.empty());
-        ASSERT_EQ(run({"read", "--port", sim.path, ign}).status, 0);
+        SimulatorProcess sim;
+        ASSERT_FALSE(sim.path().empty());
+        ASSERT_EQ(runCtl({"read", "--port", sim.path(), ign}).status, 0);
     }
     struct Case {
         std::vector<std::string> switches;
@@ -252,13 +207,13 @@ TEST_F(CommandLineTest, FaultSwitchesUnderProgramVerifyAndMonitor)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command[0] + " " + c.switches[0]);
-        Simulator sim(c.switches);
-        ASSERT_FALSE(sim.path.empty());
+        SimulatorProcess sim(c.switches);
+        ASSERT_FALSE(sim.path().empty());
         std::vector<std::string> args = c.command;
-        args.insert(args.begin() + 1, {"--port", sim.path});
+        args.insert(args.begin() + 1, {"--port", sim.path()});
         if (c.command[0] != "monitor")
             args.push_back(ign);
-        const Result r = run(args);
+        const CtlResult r = runCtl(args);
         EXPECT_EQ(r.status, c.status) << r.out << r.err;
         EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.text), std::string::npos) << r.out << r.err;
     }
@@ -266,11 +221,11 @@ TEST_F(CommandLineTest, FaultSwitchesUnderProgramVerifyAndMonitor)
 
 TEST_F(CommandLineTest, SimulatorKilledMidOperationGivesTheErrorText)
 {
-    auto sim = std::make_unique<Simulator>(std::vector<std::string>{"--delay", "150"});
-    ASSERT_FALSE(sim->path.empty());
-    ChildProcess read({kCtl, "read", "--port", sim->path, file("killed.ign")});
+    auto sim = std::make_unique<SimulatorProcess>(std::vector<std::string>{"--delay", "150"});
+    ASSERT_FALSE(sim->path().empty());
+    ChildProcess read({kCtl, "read", "--port", sim->path(), file("killed.ign")});
     ASSERT_TRUE(read.waitForOutput("Read:", kDeadline));
-    sim->proc->signal(SIGKILL);
+    sim->process().signal(SIGKILL);
     const auto status = read.wait(kDeadline);
     ASSERT_TRUE(status) << "read hung after the unit went away";
     EXPECT_EQ(*status, 1);
@@ -285,27 +240,29 @@ TEST_F(CommandLineTest, UnitLostAfterTheOperationIsReportedAsFailure)
 {
     const std::string ign = file("defaults.ign");
     {
-        const Result defaults = run({"defaults"});
+        const CtlResult defaults = runCtl({"defaults"});
         ASSERT_EQ(defaults.status, 0);
         std::ofstream(ign) << defaults.out;
     }
     {
-        auto sim = std::make_unique<Simulator>();
-        ASSERT_FALSE(sim->path.empty());
-        ChildProcess program({kCtl, "program", "--port", sim->path, ign});
+        // A saving that outlasts the test: on a loaded machine the unit could
+        // otherwise finish its 1.5 s before the kill, and the program rightly succeed.
+        auto sim = std::make_unique<SimulatorProcess>(std::vector<std::string>{"--save-ms", "600000"});
+        ASSERT_FALSE(sim->path().empty());
+        ChildProcess program({kCtl, "program", "--port", sim->path(), ign});
         ASSERT_TRUE(program.waitForOutput("Saving:", kDeadline)) << program.out() << program.err();
-        sim->proc->signal(SIGKILL);
+        sim->process().signal(SIGKILL);
         const auto status = program.wait(kDeadline);
         ASSERT_TRUE(status) << "program hung after the unit went away";
         EXPECT_EQ(*status, 1) << program.out();
         EXPECT_NE(program.err().find("No connection with PC"), std::string::npos) << program.err();
     }
     {
-        auto sim = std::make_unique<Simulator>();
-        ASSERT_FALSE(sim->path.empty());
-        ChildProcess monitor({kCtl, "monitor", "--port", sim->path});
+        auto sim = std::make_unique<SimulatorProcess>();
+        ASSERT_FALSE(sim->path().empty());
+        ChildProcess monitor({kCtl, "monitor", "--port", sim->path()});
         ASSERT_TRUE(monitor.waitForOutput("RPM = ", kDeadline));
-        sim->proc->signal(SIGKILL);
+        sim->process().signal(SIGKILL);
         const auto status = monitor.wait(kDeadline);
         ASSERT_TRUE(status) << "monitor hung after the unit went away";
         EXPECT_EQ(*status, 1);
@@ -315,26 +272,26 @@ TEST_F(CommandLineTest, UnitLostAfterTheOperationIsReportedAsFailure)
 
 TEST_F(CommandLineTest, PortsThatDoNotOpenAndUsageErrors)
 {
-    Result r = run({"read", "--port", "/dev/tarvel-no-such-port", file("x.ign")});
+    CtlResult r = runCtl({"read", "--port", "/dev/tarvel-no-such-port", file("x.ign")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Com opening error!"), std::string::npos);
     EXPECT_NE(r.err.find("/dev/tarvel-no-such-port: No such file or directory"), std::string::npos) << r.err;
-    EXPECT_EQ(run({"monitor", "--port", "/dev/null", "--frames", "1"}).status, 1);
-    EXPECT_EQ(run({"read", file("x.ign")}).status, 2);
-    EXPECT_EQ(run({"monitor", "--port", "COM3", "--frames", "0"}).status, 2);
-    EXPECT_EQ(run({"simulate", "--drop-every", "x"}).status, 2);
-    EXPECT_EQ(run({"loader-message", "3"}).status, 2);
+    EXPECT_EQ(runCtl({"monitor", "--port", "/dev/null", "--frames", "1"}).status, 1);
+    EXPECT_EQ(runCtl({"read", file("x.ign")}).status, 2);
+    EXPECT_EQ(runCtl({"monitor", "--port", "COM3", "--frames", "0"}).status, 2);
+    EXPECT_EQ(runCtl({"simulate", "--drop-every", "x"}).status, 2);
+    EXPECT_EQ(runCtl({"loader-message", "3"}).status, 2);
 }
 
 TEST_F(CommandLineTest, LoaderMessageReachesTheListener)
 {
     const fs::path socket = dir / "tarvel3-loader";
-    Result r = run({"loader-message", "3", "0x7FFFFFA2", "--socket", socket.string()});
+    CtlResult r = runCtl({"loader-message", "3", "0x7FFFFFA2", "--socket", socket.string()});
     EXPECT_EQ(r.status, 1);  // nobody listens yet
 
     LoaderListener listener;
     ASSERT_TRUE(listener.listen(socket)) << listener.error();
-    r = run({"loader-message", "3", "0x7FFFFFA2", "--socket", socket.string()});
+    r = runCtl({"loader-message", "3", "0x7FFFFFA2", "--socket", socket.string()});
     EXPECT_EQ(r.status, 0) << r.err;
     const auto m = listener.receive();
     ASSERT_TRUE(m);

@@ -2,49 +2,29 @@
 // then log info and log export on the result.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
 
-#include "ChildProcess.h"
+#include "CtlRun.h"
+#include "SimulatorProcess.h"
 #include "TempFolder.h"
 #include "datalog/LogFile.h"
 #include "datalog/MonitorLayout.h"
 
 using namespace tarvel::datalog;
-using tarvel::link::test::ChildProcess;
+using namespace tarvel::ctl::test;
 using namespace std::chrono_literals;
 
 namespace {
 
-const std::string kCtl = TARVEL3CTL_PATH;
-constexpr auto kDeadline = 30s;
-
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result run(std::vector<std::string> args)
-{
-    args.insert(args.begin(), kCtl);
-    ChildProcess p(args);
-    Result r;
-    r.status = p.wait(kDeadline).value_or(-1);
-    r.out = p.out();
-    r.err = p.err();
-    return r;
-}
-
 TEST(LogCommand, MonitorRecordsEveryPrintedFrameAndTheLogConverts)
 {
     TempFolder dir;
-    ChildProcess sim({kCtl, "simulate", "--corrupt-every", "5"});
-    const auto pty = sim.firstLine(kDeadline);
-    ASSERT_TRUE(pty);
+    SimulatorProcess sim({"--corrupt-every", "5"});
+    ASSERT_FALSE(sim.path().empty());
     for (const char* name : {"ride.mlg", "ride.msl"}) {
         SCOPED_TRACE(name);
         const std::string log = dir.path(name);
-        const Result m = run({"monitor", "--port", *pty, "--frames", "8", "--log", log});
+        const CtlResult m = runCtl({"monitor", "--port", sim.path(), "--frames", "8", "--log", log});
         ASSERT_EQ(m.status, 0) << m.err;
         EXPECT_EQ(std::count(m.out.begin(), m.out.end(), '\n'), 8);
         EXPECT_NE(m.err.find(": 8 records"), std::string::npos) << m.err;
@@ -71,7 +51,7 @@ TEST(LogCommand, MonitorRecordsEveryPrintedFrameAndTheLogConverts)
             }
         }
 
-        const Result info = run({"log", "info", log});
+        const CtlResult info = runCtl({"log", "info", log});
         ASSERT_EQ(info.status, 0) << info.err;
         EXPECT_NE(info.out.find("Records: 8\n"), std::string::npos) << info.out;
         EXPECT_NE(info.out.find("Fields: " + std::to_string(monitorFields().size()) + "\n"), std::string::npos);
@@ -79,7 +59,7 @@ TEST(LogCommand, MonitorRecordsEveryPrintedFrameAndTheLogConverts)
         EXPECT_NE(info.out.find("Duration: "), std::string::npos);
 
         for (const char* to : {"out.mlg", "out.msl", "out.csv"}) {
-            const Result e = run({"log", "export", log, dir.path(to)});
+            const CtlResult e = runCtl({"log", "export", log, dir.path(to)});
             ASSERT_EQ(e.status, 0) << e.err;
             EXPECT_NE(e.out.find(": 8 records"), std::string::npos) << e.out;
         }
@@ -92,8 +72,6 @@ TEST(LogCommand, MonitorRecordsEveryPrintedFrameAndTheLogConverts)
         std::getline(csv, header);
         EXPECT_EQ(header.rfind("Time [s],RPM [rpm],", 0), 0u);
     }
-    sim.signal(SIGTERM);
-    sim.wait(kDeadline);
 }
 
 TEST(LogCommand, DamagedAndWrongInputGetAClearMessage)
@@ -117,7 +95,7 @@ TEST(LogCommand, DamagedAndWrongInputGetAClearMessage)
         {{"monitor", "--port", "/dev/null", "--log"}, 2, "usage: tarvel3ctl monitor"},
     };
     for (const Case& c : cases) {
-        const Result r = run(c.args);
+        const CtlResult r = runCtl(c.args);
         EXPECT_EQ(r.status, c.status) << c.args[1];
         EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
     }

@@ -7,41 +7,22 @@
 #include <cstdlib>
 #include <string>
 
+#include "CtlRun.h"
 #include "TempFolder.h"
 #include "model/StartupImage.h"
 #include "store/IgnFileWriter.h"
 
 using namespace tarvel;
-
-namespace {
-
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CtlRun ctl(const TempFolder& folder, const std::string& args)
-{
-    const std::string out = folder.path("stdout");
-    const std::string err = folder.path("stderr");
-    // A command that hangs is killed and counts as a failure, not a hung test.
-    const std::string command = "timeout -k 5 30 " + std::string(TARVEL3CTL) + " " + args + " >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-}
-
-}  // namespace
+using namespace tarvel::ctl::test;
 
 TEST(Tarvel3ctl, DefaultsWritesTheStartupFile)
 {
-    TempFolder folder;
-    CtlRun run = ctl(folder, "defaults");
+    CtlResult run = runCtlLine("defaults");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IgnFileText(StartupImage()));
     EXPECT_EQ(run.err, "");
 
-    run = ctl(folder, "defaults --bike 19");
+    run = runCtlLine("defaults --bike 19");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IgnFileText(StartupImage(19)));
     EXPECT_NE(run.out.find("SERVO_ENABLE    1"), std::string::npos);
@@ -58,7 +39,7 @@ TEST(Tarvel3ctl, NormaliseReadsOverTheStartupImage)
     expected[fld::bikeCode] = 23;  // only the code: the file carries no preset
     for (int i = 0; i < 2; ++i)
         expected[fld::mapRpm + i] = static_cast<std::uint8_t>(i + 3);
-    const CtlRun run = ctl(folder, "normalise " + folder.path("in.ign"));
+    const CtlResult run = runCtlLine("normalise " + folder.path("in.ign"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, IgnFileText(expected));
     EXPECT_EQ(run.err, "");
@@ -89,7 +70,7 @@ TEST(Tarvel3ctl, Failures)
         {"nonsense", 2, ""},
     };
     for (const Case& c : cases) {
-        const CtlRun run = ctl(folder, c.args);
+        const CtlResult run = runCtlLine(c.args);
         EXPECT_EQ(run.status, c.status) << c.args;
         EXPECT_EQ(run.out, "") << c.args;
         if (!c.err.empty())
@@ -101,8 +82,7 @@ TEST(Tarvel3ctl, Failures)
 
 TEST(Tarvel3ctl, HelpListsTheCommands)
 {
-    TempFolder folder;
-    const CtlRun run = ctl(folder, "--help");
+    const CtlResult run = runCtlLine("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("defaults [--bike CODE]"), std::string::npos);
     EXPECT_NE(run.out.find("normalise FILE"), std::string::npos);
@@ -110,7 +90,7 @@ TEST(Tarvel3ctl, HelpListsTheCommands)
 
 TEST(Tarvel3ctl, FullStandardOutputIsAFailure)
 {
-    const std::string command = std::string(TARVEL3CTL) + " defaults >/dev/full 2>/dev/null";
+    const std::string command = kCtl + " defaults >/dev/full 2>/dev/null";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
 }
@@ -120,7 +100,7 @@ TEST(Tarvel3ctl, FullStandardOutputIsAFailure)
 TEST(Tarvel3ctl, FileSizeLimitIsAFailureNotASignal)
 {
     TempFolder folder;
-    const std::string command = "ulimit -f 1; exec " + std::string(TARVEL3CTL) + " defaults >" +
+    const std::string command = "ulimit -f 1; exec " + kCtl + " defaults >" +
                                 folder.path("out.ign") + " 2>" + folder.path("err");
     const int raw = std::system(("sh -c '" + command + "'").c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);

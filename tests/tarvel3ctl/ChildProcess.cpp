@@ -10,7 +10,7 @@
 
 extern char** environ;
 
-namespace tarvel::link::test {
+namespace tarvel::ctl::test {
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -120,4 +120,4 @@ void ChildProcess::signal(int sig)
         ::kill(pid_, sig);
 }
 
-}  // namespace tarvel::link::test
+}  // namespace tarvel::ctl::test
