@@ -3,21 +3,25 @@
 // frames did (and keeps live frames off it until it closes), the Log menu in
 // every language, and the advance curve that a print leaves out.
 #include <QAction>
+#include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
+#include <QTimer>
 
 #include <set>
 
 #include "LogController.h"
 #include "WindowFixture.h"
 #include "charts/AdvanceCurveChart.h"
+#include "datalog/DataLogRecorder.h"
 #include "datalog/LogFile.h"
 #include "datalog/ReplayController.h"
-#include "print/PagePrinter.h"
 #include "present/DisplayState.h"
+#include "print/PagePrinter.h"
 
 namespace tarvel::test {
 
@@ -213,6 +217,45 @@ TEST_F(Logs, LogMenuInEachLanguage)
     for (QAction* a : window->menuBar()->actions())
         order << a->objectName();
     EXPECT_EQ(order.indexOf(QStringLiteral("MenuLogItem")), order.indexOf(QStringLiteral("MenuToolsItem")) + 1);
+}
+
+TEST_F(Logs, DialogsAndComplaintsSpeakTheWindowsLanguage)
+{
+    window->MenuLanguageClick(1);
+    writeFile(QStringLiteral("junk.mlg"), QByteArray("not a log at all"));
+    openPath = path("junk.mlg");
+    trigger(QStringLiteral("MenuLogReplay"));
+    savePath = path("no-such-folder/ride.mlg");
+    trigger(QStringLiteral("MenuLogStart"));
+    datalog::DataLogRecorder empty;  // a log without a record
+    ASSERT_TRUE(empty.open(path("empty.mlg").toStdString()));
+    ASSERT_TRUE(empty.close());
+    window->MenuLanguageClick(3);
+    openPath = path("empty.mlg");
+    trigger(QStringLiteral("MenuLogReplay"));
+    ASSERT_EQ(complaints.size(), 3);
+    EXPECT_TRUE(
+        complaints[0].startsWith(QStringLiteral("Die Aufzeichnung konnte nicht zur Wiedergabe geöffnet werden. ")))
+        << complaints[0].toStdString();
+    EXPECT_TRUE(complaints[1].startsWith(QStringLiteral("Die Aufzeichnung konnte nicht gestartet werden. ")))
+        << complaints[1].toStdString();
+    EXPECT_TRUE(complaints[2].startsWith(QStringLiteral("Záznam se nepodařilo otevřít k přehrávání. ")))
+        << complaints[2].toStdString();
+    EXPECT_TRUE(complaints[2].endsWith(QStringLiteral("empty.mlg: žádné záznamy"))) << complaints[2].toStdString();
+
+    // The marker's box: its title and the line above the text, then Cancel.
+    window->MenuLanguageClick(2);
+    QString title, prompt;
+    QTimer::singleShot(0, window.get(), [&] {
+        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            prompt = box->labelText();
+            box->reject();
+        }
+    });
+    trigger(QStringLiteral("MenuLogMarker"));
+    EXPECT_EQ(title, QStringLiteral("Marqueur"));
+    EXPECT_EQ(prompt, QStringLiteral("Texte du marqueur :"));
 }
 
 namespace {
