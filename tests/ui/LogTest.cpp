@@ -14,6 +14,7 @@
 
 #include <set>
 
+#include "BarGauge.h"
 #include "LogController.h"
 #include "WindowFixture.h"
 #include "charts/AdvanceCurveChart.h"
@@ -256,6 +257,93 @@ TEST_F(Logs, DialogsAndComplaintsSpeakTheWindowsLanguage)
     trigger(QStringLiteral("MenuLogMarker"));
     EXPECT_EQ(title, QStringLiteral("Marqueur"));
     EXPECT_EQ(prompt, QStringLiteral("Texte du marqueur :"));
+}
+
+// With no unit on the port, a replay closed leaves the live column as it was
+// before it: the designed and placeholder texts, the designed colours and
+// hidden warnings; nothing of the replayed values stays.
+class LogsWithoutUnit : public Logs {
+protected:
+    void beforeStart() override { unit->unplugged = true; }
+
+    struct Look {
+        QStringList labels;
+        QList<int> gauges;
+        bool operator==(const Look&) const = default;
+    };
+    Look look() const
+    {
+        Look l;
+        for (int i = 0; i < present::kControlCount; ++i) {
+            const auto id = static_cast<present::ControlId>(i);
+            if (id == present::ControlId::LabelHlaseni || id == present::ControlId::LabelSpojeni ||
+                id == present::ControlId::CGaugeProgram)
+                continue;
+            const QString name = QString::fromLatin1(present::objectName(id).data());
+            if (present::isGauge(id)) {
+                l.gauges << find<BarGauge>(name)->progress();
+                continue;
+            }
+            auto* label = find<QLabel>(name);
+            l.labels << QStringLiteral("%1 '%2' %3 %4 %5")
+                            .arg(name, label->text(), label->palette().color(QPalette::Window).name(),
+                                 label->palette().color(QPalette::Active, QPalette::WindowText).name())
+                            .arg(label->isHidden());
+        }
+        return l;
+    }
+};
+
+TEST_F(LogsWithoutUnit, ClosingAReplayShowsTheLiveColumnAsBeforeIt)
+{
+    tick(31);
+    ASSERT_EQ(window->deviceLink().monitorFrames(), 0u);
+    window->MenuLanguageClick(1);
+    tick(2);
+    const Look before = look();
+
+    // A record that lights everything the live column can show.
+    datalog::MonitorSample s;
+    s.rpm = 9100;
+    s.tpsPercent = 55;
+    s.supplyMv = 6000;
+    s.lambdaMv = 800;
+    s.potak = 2000;
+    s.outputs = {true, true, true, true, true, true, true, true};
+    s.inputs = {true, true, true, true, true, true};
+    s.pickup = {true, true};
+    s.dataError = true;
+    s.formatVersion = 47;
+    s.advance = {130, 130, 130, 130};
+    s.test = {1, 2, 3, 4, 5, 6, 7, 8};
+    datalog::DataLogRecorder recorder;
+    const QString log = path("lit.mlg");
+    ASSERT_TRUE(recorder.open(log.toStdString()));
+    ASSERT_TRUE(recorder.record(s, {}));
+    ASSERT_TRUE(recorder.close());
+
+    ASSERT_TRUE(logs().openReplay(log)) << complaints.join('\n').toStdString();
+    tick(2);
+    const Look replayed = look();
+    ASSERT_NE(replayed.labels, before.labels);
+    ASSERT_NE(replayed.gauges, before.gauges);
+    trigger(QStringLiteral("MenuLogReplayClose"));
+    tick(2);
+    const Look after = look();
+    EXPECT_EQ(after.labels, before.labels);
+    EXPECT_EQ(after.gauges, before.gauges);
+
+    // A language chosen while the replay ran: the placeholders in it, the rest as designed.
+    ASSERT_TRUE(logs().openReplay(log));
+    tick(2);
+    window->MenuLanguageClick(3);
+    trigger(QStringLiteral("MenuLogReplayClose"));
+    tick(2);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelAdvance1"))->text(), QStringLiteral("Předstih 1 = --- [°]"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelRpm"))->text(), QStringLiteral("RPM = ---"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelTest3"))->text(), QStringLiteral("Test3 = ---"));
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelEeDataErr"))->isHidden());
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelVersion"))->isHidden());
 }
 
 namespace {
