@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "charts/ChartView.h"
+#include "charts/CurvePalette.h"
 #include "datalog/MinMaxDecimator.h"
 
 namespace tarvel::ui {
@@ -128,6 +129,7 @@ void ChannelChart::rebuild()
         auto* series = new QLineSeries();
         series->setName(QString::fromStdString(field.name));
         chart_->addSeries(series);
+        series->setColor(curveColour(series_.size()));  // over the theme's five
         series->attachAxis(timeAxis_);
         series->attachAxis(axis);
         series_.push_back(series);
