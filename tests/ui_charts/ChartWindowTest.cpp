@@ -97,6 +97,29 @@ TEST(ChartWindow, DrawsTheTickedChannelsWithOneAxisPerUnit)
     EXPECT_EQ(seriesNames(window.channelChart()->chart()), QStringList{"RPM"});
 }
 
+TEST(ChartWindow, PercentAxisSpansTheDataWithinZeroToHundred)
+{
+    ChartWindow window;
+    window.resize(1000, 600);
+    window.showLog(rideLog(300), QStringLiteral("ride.mlg"));
+    struct Case {
+        QStringList ticked;
+        double min, max;
+    };
+    // TPS climbs 0..100 in the ride; N2O stays at 0.
+    for (const Case& c : {Case{{"TPS"}, 0, 100}, Case{{"N2O"}, 0, 10}, Case{{"TPS", "N2O"}, 0, 100}}) {
+        SCOPED_TRACE(c.ticked.join(QLatin1Char(',')).toStdString());
+        window.selectChannels(c.ticked);
+        const QList<QAbstractAxis*> axes = window.channelChart()->chart()->axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 1);
+        auto* axis = qobject_cast<QValueAxis*>(axes[0]);
+        ASSERT_TRUE(axis);
+        EXPECT_EQ(axis->titleText(), QStringLiteral("%"));
+        EXPECT_DOUBLE_EQ(axis->min(), c.min);
+        EXPECT_DOUBLE_EQ(axis->max(), c.max);
+    }
+}
+
 TEST(ChartWindow, EveryChannelHasAColourOfItsOwn)
 {
     ChartWindow window;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "charts/AxisRange.h"
 #include "charts/ChartView.h"
 #include "charts/CurvePalette.h"
 #include "datalog/MinMaxDecimator.h"
@@ -136,6 +137,16 @@ void ChannelChart::rebuild()
     }
     for (auto& [units, axis] : axes) {
         auto [lo, hi] = ranges[units];
+        if (units == "%") {
+            // Whole percent ticks over the data, never past 0..100.
+            const AxisRange range = percentAxisRange(lo, hi);
+            axis->setRange(range.min, range.max);
+            axis->setTickType(QValueAxis::TicksDynamic);
+            axis->setTickAnchor(0);
+            axis->setTickInterval(range.step);
+            axis->setLabelFormat(QStringLiteral("%d"));
+            continue;
+        }
         if (!std::isfinite(lo))
             lo = 0, hi = 1;
         const double pad = hi > lo ? (hi - lo) * 0.05 : 1;
