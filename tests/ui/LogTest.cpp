@@ -267,8 +267,8 @@ protected:
     void beforeStart() override { unit->unplugged = true; }
 
     struct Look {
-        QStringList labels;
-        QList<int> gauges;
+        std::vector<std::string> labels;  // readable when a test fails
+        std::vector<int> gauges;
         bool operator==(const Look&) const = default;
     };
     Look look() const
@@ -281,14 +281,15 @@ protected:
                 continue;
             const QString name = QString::fromLatin1(present::objectName(id).data());
             if (present::isGauge(id)) {
-                l.gauges << find<BarGauge>(name)->progress();
+                l.gauges.push_back(find<BarGauge>(name)->progress());
                 continue;
             }
             auto* label = find<QLabel>(name);
-            l.labels << QStringLiteral("%1 '%2' %3 %4 %5")
-                            .arg(name, label->text(), label->palette().color(QPalette::Window).name(),
-                                 label->palette().color(QPalette::Active, QPalette::WindowText).name())
-                            .arg(label->isHidden());
+            l.labels.push_back(QStringLiteral("%1 '%2' %3 %4 %5")
+                                   .arg(name, label->text(), label->palette().color(QPalette::Window).name(),
+                                        label->palette().color(QPalette::Active, QPalette::WindowText).name())
+                                   .arg(label->isHidden())
+                                   .toStdString());
         }
         return l;
     }
@@ -339,9 +340,9 @@ TEST_F(LogsWithoutUnit, ClosingAReplayShowsTheLiveColumnAsBeforeIt)
     window->MenuLanguageClick(3);
     trigger(QStringLiteral("MenuLogReplayClose"));
     tick(2);
-    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelAdvance1"))->text(), QStringLiteral("Předstih 1 = --- [°]"));
-    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelRpm"))->text(), QStringLiteral("RPM = ---"));
-    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelTest3"))->text(), QStringLiteral("Test3 = ---"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelAdvance1"))->text().toStdString(), "Předstih 1 = --- [°]");
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelRpm"))->text().toStdString(), "RPM = ---");
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelTest3"))->text().toStdString(), "Test3 = ---");
     EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelEeDataErr"))->isHidden());
     EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelVersion"))->isHidden());
 }
