@@ -139,9 +139,13 @@ TEST(ChartWindow, TextsInEachLanguage)
     const QStringList titles{"Charts", "Diagramme", "Graphiques", "Grafy"};
     const QStringList sources{"Log: a.mlg  (3 records)", "Aufzeichnung: a.mlg  (3 Datensätze)",
                               "Journal : a.mlg  (3 enregistrements)", "Záznam: a.mlg  (3 záznamů)"};
+    const QStringList times{"Time: 0.050 s", "Zeit: 0.050 s", "Temps: 0.050 s", "Čas: 0.050 s"};
     window.showLog(rideLog(3), QStringLiteral("a.mlg"));
+    window.channelChart()->setCursorTime(0.05);
     for (int language = 0; language < 4; ++language) {
         window.setLanguage(language);
+        EXPECT_EQ(window.channelChart()->cursorValues().value(0).toStdString(), times[language].toStdString());
+        EXPECT_TRUE(window.cursorLabel()->text().startsWith(times[language])) << language;
         EXPECT_EQ(window.windowTitle(), titles[language]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("ChartSource"))->text(), sources[language]);
     }

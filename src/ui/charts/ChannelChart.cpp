@@ -203,7 +203,7 @@ QStringList ChannelChart::cursorValues() const
     // Times are whole milliseconds scaled as a float: a record due at the
     // cursor counts as reached.
     const std::size_t index = log_->indexAtTime(at + 1e-4);
-    out << QStringLiteral("Time: %1 s").arg(log_->time(index), 0, 'f', 3);
+    out << QStringLiteral("%1: %2 s").arg(timeWord_).arg(log_->time(index), 0, 'f', 3);
     for (std::size_t f : channels_) {
         const datalog::LogField& field = log_->fields()[f];
         out << QStringLiteral("%1: %2 %3")
