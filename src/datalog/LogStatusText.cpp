@@ -22,7 +22,32 @@ constexpr Texts kRecords{"records", "Datensätze", "enregistrements", "záznamů
 constexpr Texts kReplay{"REPLAY", "WIEDERGABE", "RELECTURE", "PŘEHRÁVÁNÍ"};
 constexpr Texts kPaused{"paused", "angehalten", "en pause", "pozastaveno"};
 
+// In the order of LogText.
+constexpr std::array<Texts, static_cast<std::size_t>(LogText::Count)> kLogTexts{{
+    {"Start recording", "Aufzeichnung starten", "Démarrer l'enregistrement", "Spustit záznam"},
+    {"Open log for replay", "Aufzeichnung wiedergeben", "Ouvrir un journal pour relecture", "Přehrát záznam"},
+    {"Logs", "Aufzeichnungen", "Journaux", "Záznamy"},
+    {"Marker", "Markierung", "Marqueur", "Značka"},
+    {"Text of the marker:", "Text der Markierung:", "Texte du marqueur :", "Text značky:"},
+    {"The log could not be started.", "Die Aufzeichnung konnte nicht gestartet werden.",
+     "Le journal n'a pas pu être démarré.", "Záznam se nepodařilo spustit."},
+    {"The log was not written completely.", "Die Aufzeichnung wurde nicht vollständig geschrieben.",
+     "Le journal n'a pas été écrit entièrement.", "Záznam nebyl zapsán celý."},
+    {"The log was stopped: it could not be written.",
+     "Die Aufzeichnung wurde beendet: sie konnte nicht geschrieben werden.",
+     "Le journal a été arrêté : il n'a pas pu être écrit.", "Záznam byl zastaven: nepodařilo se jej zapsat."},
+    {"The log could not be opened for replay.", "Die Aufzeichnung konnte nicht zur Wiedergabe geöffnet werden.",
+     "Le journal n'a pas pu être ouvert pour la relecture.", "Záznam se nepodařilo otevřít k přehrávání."},
+    {"no records", "keine Datensätze", "aucun enregistrement", "žádné záznamy"},
+}};
+
 }  // namespace
+
+std::string_view logText(LogText id, Language language)
+{
+    const auto i = static_cast<std::size_t>(id);
+    return i < kLogTexts.size() ? pick(kLogTexts[i], language) : std::string_view();
+}
 
 std::string clockText(double seconds)
 {

@@ -1,6 +1,7 @@
 // The texts the window shows about data logs, in the four languages: the
 // status line while recording or replaying, the note in the title while a
-// replay runs, and the default name of a new log.
+// replay runs, the titles and messages of the Log menu's dialogs, and the
+// default name of a new log.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,22 @@
 #include "model/Messages.h"
 
 namespace tarvel::datalog {
+
+enum class LogText : unsigned char {
+    RecordDialogTitle,  // the file dialog of a new recording
+    ReplayDialogTitle,  // the file dialog of a replay
+    FileFilter,         // "Logs": the file dialogs' filter, before " (*.mlg *.msl)"
+    MarkerTitle,
+    MarkerPrompt,  // the label above the marker's text
+    StartFailed,
+    NotWrittenCompletely,
+    StoppedUnwritable,
+    ReplayFailed,
+    NoRecords,  // the reason when a readable log holds no record
+    Count
+};
+
+std::string_view logText(LogText id, Language language);
 
 // "12:05" below an hour, "1:02:05" from an hour on.
 std::string clockText(double seconds);

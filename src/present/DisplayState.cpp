@@ -80,4 +80,17 @@ void DisplayState::setProgress(ControlId id, int progress)
         bump(id).progress = progress;
 }
 
+void DisplayState::reset(ControlId id)
+{
+    const DisplayEntry& e = entries_[indexOf(id)];
+    if (e.textSet || !e.text.empty() || e.colour != Colour::Default || e.greyed || e.progress != 0) {
+        DisplayEntry& m = bump(id);
+        m.text.clear();
+        m.textSet = false;
+        m.colour = Colour::Default;
+        m.greyed = false;
+        m.progress = 0;
+    }
+}
+
 }  // namespace tarvel::present

@@ -21,8 +21,8 @@ enum class Shown : std::uint8_t { Keep, Yes, No };
 
 struct DisplayEntry {
     std::string text;
-    bool textSet = false;  // false: the control keeps its designed text
-    Colour colour = Colour::Default;
+    bool textSet = false;             // false: the control shows its designed text
+    Colour colour = Colour::Default;  // Default: its designed background
     Shown visible = Shown::Keep;
     bool greyed = false;  // stale: drawn in the greyed text colour
     int maximum = 100;    // gauges
@@ -47,6 +47,9 @@ public:
     // The progress stays within 0..maximum.
     void setMaximum(ControlId id, int maximum);
     void setProgress(ControlId id, int progress);
+    // Back to the design: the designed text and background, not greyed, a
+    // gauge at 0. Visibility and a gauge's maximum stay.
+    void reset(ControlId id);
 
 private:
     DisplayEntry& bump(ControlId id);

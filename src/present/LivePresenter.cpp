@@ -230,6 +230,21 @@ void LivePresenter::showSample(const link::LiveSample& s, const ParamImage& imag
     setStale(false);
 }
 
+void LivePresenter::showNoSample()
+{
+    stale_ = false;
+    valueColour_.fill(Colour::Default);
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto id = static_cast<ControlId>(i);
+        if (isLiveValue(id))
+            display_.reset(id);
+    }
+    for (ControlId warning : {ControlId::LabelVersion, ControlId::LabelEeDataErr}) {
+        display_.reset(warning);
+        display_.setVisible(warning, false);
+    }
+}
+
 void LivePresenter::setStale(bool stale)
 {
     stale_ = stale;

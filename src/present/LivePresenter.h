@@ -42,6 +42,11 @@ public:
 
     // A fresh sample: every live label and gauge shows it, ungreyed.
     void showSample(const link::LiveSample& sample, const ParamImage& image, const MessageTable& messages);
+    // No sample any more (a replay closed before the unit sent one): every
+    // live label and gauge goes back to its design and the warnings hide, as
+    // before the first sample; captions and placeholders follow from their
+    // own calls.
+    void showNoSample();
     // The unit stopped answering: the values stay, greyed, until the next sample.
     void setStale(bool stale);
     bool stale() const { return stale_; }

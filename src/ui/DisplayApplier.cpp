@@ -61,6 +61,9 @@ DisplayApplier::DisplayApplier(QWidget* window)
             QLabel* label = requiredControl<QLabel>(window, qname);
             labels_[static_cast<std::size_t>(i)] = label;
             labelText_[static_cast<std::size_t>(i)] = label->palette().color(QPalette::Active, QPalette::WindowText);
+            designedText_[static_cast<std::size_t>(i)] = label->text();
+            designedBackground_[static_cast<std::size_t>(i)] = label->palette().color(QPalette::Window);
+            designedFill_[static_cast<std::size_t>(i)] = label->autoFillBackground();
         }
     }
     invalidate();
@@ -107,13 +110,24 @@ void DisplayApplier::apply(const present::DisplayState& state)
             continue;
         }
         QLabel* label = labels_[static_cast<std::size_t>(i)];
-        if (e.textSet) {
-            const QString shown = QString::fromStdString(e.text);
+        const auto l = static_cast<std::size_t>(i);
+        // An entry set back to its design (a replay closed before any frame)
+        // shows the designed text and background again; one never set leaves
+        // the label as it is.
+        if (e.textSet || textWritten_[l]) {
+            const QString shown = e.textSet ? QString::fromStdString(e.text) : designedText_[l];
             if (label->text() != shown)
                 label->setText(shown);
+            textWritten_[l] = e.textSet;
         }
-        if (e.colour != present::Colour::Default)
+        if (e.colour != present::Colour::Default) {
             paint(label, colourOf(e.colour, label));
+            painted_[l] = true;
+        } else if (painted_[l]) {
+            paint(label, designedBackground_[l]);
+            label->setAutoFillBackground(designedFill_[l]);
+            painted_[l] = false;
+        }
         paintText(label, e.greyed ? greyText(label) : labelText_[static_cast<std::size_t>(i)]);
         setVisible(label, e.visible);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -36,6 +37,13 @@ private:
     std::array<QLabel*, present::kFirstGauge> labels_{};
     std::array<BarGauge*, present::kControlCount - present::kFirstGauge> gauges_{};
     std::array<QColor, present::kFirstGauge> labelText_{};  // as designed, for the ungreyed look
+    // As designed, for an entry set back to its design.
+    std::array<QString, present::kFirstGauge> designedText_{};
+    std::array<QColor, present::kFirstGauge> designedBackground_{};
+    std::array<bool, present::kFirstGauge> designedFill_{};
+    // Whether the text and background now drawn came from the state.
+    std::array<bool, present::kFirstGauge> textWritten_{};
+    std::array<bool, present::kFirstGauge> painted_{};
     std::array<QColor, present::kControlCount - present::kFirstGauge> gaugeFore_{};
     std::array<std::uint32_t, present::kControlCount> applied_{};
     std::uint32_t revision_ = kNever;

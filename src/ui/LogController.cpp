@@ -51,10 +51,10 @@ const char* operationName(link::TransferMode mode)
 LogController::LogController(QWidget* window, link::DeviceLink& link, std::string settingsFolder)
     : QObject(window), window_(window), link_(link), settingsFolder_(std::move(settingsFolder))
 {
-    chooseFile_ = [](QWidget* parent, bool save, const QString& proposed) {
-        const QString filter = QStringLiteral("Logs (*.mlg *.msl)");
-        return save ? QFileDialog::getSaveFileName(parent, QString(), proposed, filter)
-                    : QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
+    chooseFile_ = [this](QWidget* parent, bool save, const QString& proposed) {
+        const QString filter = text(datalog::LogText::FileFilter) + QStringLiteral(" (*.mlg *.msl)");
+        return save ? QFileDialog::getSaveFileName(parent, text(datalog::LogText::RecordDialogTitle), proposed, filter)
+                    : QFileDialog::getOpenFileName(parent, text(datalog::LogText::ReplayDialogTitle), proposed, filter);
     };
     complain_ = [this](const QString& text, const QString& detail) {
         QMessageBox box(QMessageBox::Warning, window_->windowTitle(), text, QMessageBox::Ok, window_);
@@ -97,10 +97,11 @@ void LogController::buildMenu()
     on("MenuLogStop", [this] { stopRecording(); });
     on("MenuLogMarker", [this] {
         bool ok = false;
-        const QString text = QInputDialog::getText(window_, QString(), QStringLiteral("Marker"), QLineEdit::Normal,
-                                                   QString(), &ok);
+        const QString marker =
+            QInputDialog::getText(window_, text(datalog::LogText::MarkerTitle), text(datalog::LogText::MarkerPrompt),
+                                  QLineEdit::Normal, QString(), &ok);
         if (ok)
-            mark(text);
+            mark(marker);
     });
     on("MenuLogReplay", [this] { chooseAndReplay(); });
     on("MenuLogReplayClose", [this] { closeReplay(); });
@@ -181,6 +182,12 @@ void LogController::complain(const QString& text, const QString& detail)
         complain_(text, detail);
 }
 
+QString LogController::text(datalog::LogText id) const
+{
+    const std::string_view t = datalog::logText(id, language_);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
 // ---- Recording ---------------------------------------------------------------
 
 QString LogController::proposedLogPath() const
@@ -202,7 +209,7 @@ bool LogController::startRecording(const QString& path)
     stopRecording();
     recordingStart_ = now_();
     if (!recorder_.open(path.toStdString(), recordingStart_)) {
-        complain(QStringLiteral("The log could not be started."), fromUtf8(recorder_.error()));
+        complain(text(datalog::LogText::StartFailed), fromUtf8(recorder_.error()));
         updateStatus();
         return false;
     }
@@ -218,7 +225,7 @@ void LogController::stopRecording()
     if (!recorder_.isOpen())
         return;
     if (!recorder_.close())
-        complain(QStringLiteral("The log was not written completely."), fromUtf8(recorder_.error()));
+        complain(text(datalog::LogText::NotWrittenCompletely), fromUtf8(recorder_.error()));
     updateStatus();
 }
 
@@ -243,7 +250,7 @@ void LogController::ticked()
         }
         if (!recorder_.isOpen()) {  // a failed write closed it
             log::write(log::Area::Ui, "recording stopped: " + recorder_.error());
-            complain(QStringLiteral("The log was stopped: it could not be written."), fromUtf8(recorder_.error()));
+            complain(text(datalog::LogText::StoppedUnwritable), fromUtf8(recorder_.error()));
         }
     }
     if (charts_ && charts_->live() && link_.monitorFrames() != chartFrames_) {
@@ -273,9 +280,12 @@ bool LogController::openReplay(const QString& path)
 {
     datalog::DataLog log = datalog::readLogFile(path.toStdString());
     if (!log.report.opened || log.recordCount() == 0) {
-        complain(QStringLiteral("The log could not be opened for replay."),
-                 path + QStringLiteral(": ") +
-                     fromUtf8(log.report.message.empty() ? std::string("no records") : log.report.message));
+        const std::string& why = log.report.message;
+        log::write(log::Area::Ui, "no replay of " + path.toStdString() + ": " + (why.empty() ? "no records" : why));
+        // The reader's reasons mostly name the file already.
+        const QString reason = why.empty() ? text(datalog::LogText::NoRecords) : fromUtf8(why);
+        complain(text(datalog::LogText::ReplayFailed),
+                 reason.startsWith(path) ? reason : path + QStringLiteral(": ") + reason);
         return false;
     }
     if (!log.report.message.empty())

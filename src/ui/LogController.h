@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "datalog/DataLogRecorder.h"
+#include "datalog/LogStatusText.h"
 #include "datalog/ReplayController.h"
 #include "link/DeviceLink.h"
 #include "link/LiveSample.h"
@@ -113,6 +114,8 @@ private:
     void decodeReplay();
     void updateStatus();
     void complain(const QString& text, const QString& detail);
+    // A text of the Log menu's dialogs in the current language.
+    QString text(datalog::LogText id) const;
 
     QWidget* window_;
     link::DeviceLink& link_;

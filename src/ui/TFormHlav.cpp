@@ -668,9 +668,11 @@ void TFormHlav::presentLink()
         if (logs_ && logs_->replayRevision() != replayShown_) {
             replayShown_ = logs_->replayRevision();
             framesShown_ = link_->monitorFrames() - 1;
-            // No frame yet: the placeholders, as before the replay.
+            // No frame yet: the design, captions and placeholders, as before
+            // the replay; nothing replayed stays.
             if (link_->monitorFrames() == 0) {
                 framesShown_ = 0;
+                livePresenter_.showNoSample();
                 showLiveCaptions(ui::LanguageFromStored(language_));
             }
         }

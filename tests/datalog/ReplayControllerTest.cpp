@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "datalog/LogStatusText.h"
 #include "datalog/MinMaxDecimator.h"
@@ -145,6 +146,28 @@ TEST(LogStatusText, StatusLinesInEachLanguage)
     EXPECT_EQ(replayStatus(tarvel::Language::English, "a.msl", 0, 0, 1, false), "REPLAY a.msl  00:00 / 00:00  1x  paused");
     EXPECT_EQ(clockText(-5), "00:00");
     EXPECT_EQ(defaultLogName(0).size(), std::string("1970-01-01_00-00-00.mlg").size());
+}
+
+// Every dialog text of the Log menu is there in every language, each its own
+// (a row left out would shift every later text onto the wrong dialog).
+TEST(LogStatusText, DialogTextsInEachLanguage)
+{
+    using tarvel::Language;
+    for (int l = 0; l < tarvel::kLanguageCount; ++l) {
+        const auto language = static_cast<Language>(l);
+        std::set<std::string_view> seen;
+        for (int i = 0; i < static_cast<int>(LogText::Count); ++i) {
+            const std::string_view text = logText(static_cast<LogText>(i), language);
+            EXPECT_FALSE(text.empty()) << l << "/" << i;
+            EXPECT_TRUE(seen.insert(text).second) << l << "/" << i << " " << text;
+            if (language != Language::English) {
+                EXPECT_NE(text, logText(static_cast<LogText>(i), Language::English)) << l << "/" << i;
+            }
+        }
+    }
+    EXPECT_EQ(logText(LogText::StartFailed, Language::German), "Die Aufzeichnung konnte nicht gestartet werden.");
+    EXPECT_EQ(logText(LogText::NoRecords, Language::Czech), "žádné záznamy");
+    EXPECT_EQ(logText(LogText::Count, Language::English), "");
 }
 
 TEST(MinMaxDecimator, KeepsEachBucketsExtremesAndTheEdges)

@@ -356,6 +356,99 @@ TEST_F(LivePresenterTest, TheNextFrameWritesOverCaptionsAndPlaceholders)
     EXPECT_EQ(label(ControlId::LabelMonPilotLight).text, pilot);
 }
 
+// A replay closed before the unit sent a frame: whatever the replayed sample
+// lit, the live column is back to what it showed before, with no unit.
+TEST_F(LivePresenterTest, NoSampleBringsBackTheLookBeforeTheFirstSample)
+{
+    struct Case {
+        const char* name;
+        void (*prepare)(LinkFrame& frame, ParamImage& image);
+    };
+    const Case cases[] = {
+        {"plain values",
+         [](LinkFrame& f, ParamImage&) {
+             f.bytes[mon::rpm] = 0x40;
+             f.bytes[mon::tpsPercent] = 30;
+         }},
+        {"limiter and shift light",
+         [](LinkFrame& f, ParamImage&) {
+             f.bytes[mon::rpm + 1] = 0x30;
+             f.bytes[mon::outLimiter] = 1;
+             f.bytes[mon::outShiftLight] = 1;
+         }},
+        {"inputs, outputs and pick-ups",
+         [](LinkFrame& f, ParamImage&) {
+             for (int at : {mon::inClutch, mon::inBlock1, mon::inN2o, mon::outN2o, mon::outBlock2, mon::pickup1})
+                 f.bytes[at] = 1;
+         }},
+        {"warnings",
+         [](LinkFrame& f, ParamImage&) {
+             f.bytes[mon::formatVersion] = 47;
+             f.bytes[mon::dataError] = 1;
+         }},
+        {"throttle sensor error",
+         [](LinkFrame& f, ParamImage& image) {
+             f.bytes[mon::tpsError] = 1;
+             image[fld::tpsMap] = 1;
+         }},
+        {"four advance lines, one past its maximum",
+         [](LinkFrame& f, ParamImage& image) {
+             image[fld::bikeCode] = kSpecialBikeCode;
+             f.bytes[mon::advance + 1] = 130;
+             f.bytes[mon::maxAdvance + 2] = 25;
+         }},
+        {"pick-up error",
+         [](LinkFrame& f, ParamImage& image) {
+             image[fld::revsWithoutIgnition] = 4;
+             image[fld::lobeCount] = 2;
+             f.bytes[mon::checkA] = 3;
+             f.bytes[mon::checkB] = 9;
+         }},
+    };
+    auto look = [](const DisplayState& d) {
+        std::vector<std::string> out;
+        for (int i = 0; i < kControlCount; ++i) {
+            const DisplayEntry& e = d[static_cast<ControlId>(i)];
+            out.push_back(std::string(objectName(static_cast<ControlId>(i))) + " " + std::to_string(e.textSet) + "'" +
+                          e.text + "' c" + std::to_string(static_cast<int>(e.colour)) + " g" +
+                          std::to_string(e.greyed) + " p" + std::to_string(e.progress) + " s" +
+                          std::to_string(e.isShown()));
+        }
+        return out;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkFrame f = frame;
+        ParamImage shownImage = image;
+        c.prepare(f, shownImage);
+        f.seal();
+        ASSERT_TRUE(decoder.decode(f.bytes));
+
+        DisplayState shown;
+        LivePresenter live(shown);
+        // No unit: the values greyed, the placeholders written.
+        auto noUnit = [&] {
+            live.setStale(true);
+            live.showPlaceholders(captionPlaceholders(), messages, true);
+            live.showPlaceholders(messagePlaceholders(), messages, true);
+        };
+        noUnit();
+        const std::vector<std::string> before = look(shown);
+
+        live.showSample(decoder.sample(), shownImage, messages);
+        ASSERT_NE(look(shown), before);
+        live.setStale(true);
+        live.showNoSample();
+        noUnit();
+        EXPECT_EQ(look(shown), before);
+
+        // The next sample is shown in full again.
+        live.showSample(decoder.sample(), shownImage, messages);
+        EXPECT_FALSE(shown[ControlId::LabelRpm].greyed);
+        EXPECT_TRUE(shown[ControlId::LabelRpm].textSet);
+    }
+}
+
 TEST_F(LivePresenterTest, MonitorLineIsTheMainValuesAndTheWarnings)
 {
     set16(mon::rpm, 4200);

@@ -3,21 +3,26 @@
 // frames did (and keeps live frames off it until it closes), the Log menu in
 // every language, and the advance curve that a print leaves out.
 #include <QAction>
+#include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
+#include <QTimer>
 
 #include <set>
 
+#include "BarGauge.h"
 #include "LogController.h"
 #include "WindowFixture.h"
 #include "charts/AdvanceCurveChart.h"
+#include "datalog/DataLogRecorder.h"
 #include "datalog/LogFile.h"
 #include "datalog/ReplayController.h"
-#include "print/PagePrinter.h"
 #include "present/DisplayState.h"
+#include "print/PagePrinter.h"
 
 namespace tarvel::test {
 
@@ -213,6 +218,133 @@ TEST_F(Logs, LogMenuInEachLanguage)
     for (QAction* a : window->menuBar()->actions())
         order << a->objectName();
     EXPECT_EQ(order.indexOf(QStringLiteral("MenuLogItem")), order.indexOf(QStringLiteral("MenuToolsItem")) + 1);
+}
+
+TEST_F(Logs, DialogsAndComplaintsSpeakTheWindowsLanguage)
+{
+    window->MenuLanguageClick(1);
+    writeFile(QStringLiteral("junk.mlg"), QByteArray("not a log at all"));
+    openPath = path("junk.mlg");
+    trigger(QStringLiteral("MenuLogReplay"));
+    savePath = path("no-such-folder/ride.mlg");
+    trigger(QStringLiteral("MenuLogStart"));
+    datalog::DataLogRecorder empty;  // a log without a record
+    ASSERT_TRUE(empty.open(path("empty.mlg").toStdString()));
+    ASSERT_TRUE(empty.close());
+    window->MenuLanguageClick(3);
+    openPath = path("empty.mlg");
+    trigger(QStringLiteral("MenuLogReplay"));
+    ASSERT_EQ(complaints.size(), 3);
+    EXPECT_TRUE(
+        complaints[0].startsWith(QStringLiteral("Die Aufzeichnung konnte nicht zur Wiedergabe geöffnet werden. ")))
+        << complaints[0].toStdString();
+    EXPECT_TRUE(complaints[1].startsWith(QStringLiteral("Die Aufzeichnung konnte nicht gestartet werden. ")))
+        << complaints[1].toStdString();
+    EXPECT_TRUE(complaints[2].startsWith(QStringLiteral("Záznam se nepodařilo otevřít k přehrávání. ")))
+        << complaints[2].toStdString();
+    EXPECT_TRUE(complaints[2].endsWith(QStringLiteral("empty.mlg: žádné záznamy"))) << complaints[2].toStdString();
+
+    // The marker's box: its title and the line above the text, then Cancel.
+    window->MenuLanguageClick(2);
+    QString title, prompt;
+    QTimer::singleShot(0, window.get(), [&] {
+        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            prompt = box->labelText();
+            box->reject();
+        }
+    });
+    trigger(QStringLiteral("MenuLogMarker"));
+    EXPECT_EQ(title, QStringLiteral("Marqueur"));
+    EXPECT_EQ(prompt, QStringLiteral("Texte du marqueur :"));
+}
+
+// With no unit on the port, a replay closed leaves the live column as it was
+// before it: the designed and placeholder texts, the designed colours and
+// hidden warnings; nothing of the replayed values stays.
+class LogsWithoutUnit : public Logs {
+protected:
+    void beforeStart() override { unit->unplugged = true; }
+
+    struct Look {
+        std::vector<std::string> labels;  // readable when a test fails
+        std::vector<int> gauges;
+        bool operator==(const Look&) const = default;
+    };
+    Look look() const
+    {
+        Look l;
+        for (int i = 0; i < present::kControlCount; ++i) {
+            const auto id = static_cast<present::ControlId>(i);
+            if (id == present::ControlId::LabelHlaseni || id == present::ControlId::LabelSpojeni ||
+                id == present::ControlId::CGaugeProgram)
+                continue;
+            const QString name = QString::fromLatin1(present::objectName(id).data());
+            if (present::isGauge(id)) {
+                l.gauges.push_back(find<BarGauge>(name)->progress());
+                continue;
+            }
+            auto* label = find<QLabel>(name);
+            l.labels.push_back(QStringLiteral("%1 '%2' %3 %4 %5")
+                                   .arg(name, label->text(), label->palette().color(QPalette::Window).name(),
+                                        label->palette().color(QPalette::Active, QPalette::WindowText).name())
+                                   .arg(label->isHidden())
+                                   .toStdString());
+        }
+        return l;
+    }
+};
+
+TEST_F(LogsWithoutUnit, ClosingAReplayShowsTheLiveColumnAsBeforeIt)
+{
+    tick(31);
+    ASSERT_EQ(window->deviceLink().monitorFrames(), 0u);
+    window->MenuLanguageClick(1);
+    tick(2);
+    const Look before = look();
+
+    // A record that lights everything the live column can show.
+    datalog::MonitorSample s;
+    s.rpm = 9100;
+    s.tpsPercent = 55;
+    s.supplyMv = 6000;
+    s.lambdaMv = 800;
+    s.potak = 2000;
+    s.outputs = {true, true, true, true, true, true, true, true};
+    s.inputs = {true, true, true, true, true, true};
+    s.pickup = {true, true};
+    s.dataError = true;
+    s.formatVersion = 47;
+    s.advance = {130, 130, 130, 130};
+    s.test = {1, 2, 3, 4, 5, 6, 7, 8};
+    datalog::DataLogRecorder recorder;
+    const QString log = path("lit.mlg");
+    ASSERT_TRUE(recorder.open(log.toStdString()));
+    ASSERT_TRUE(recorder.record(s, {}));
+    ASSERT_TRUE(recorder.close());
+
+    ASSERT_TRUE(logs().openReplay(log)) << complaints.join('\n').toStdString();
+    tick(2);
+    const Look replayed = look();
+    ASSERT_NE(replayed.labels, before.labels);
+    ASSERT_NE(replayed.gauges, before.gauges);
+    trigger(QStringLiteral("MenuLogReplayClose"));
+    tick(2);
+    const Look after = look();
+    EXPECT_EQ(after.labels, before.labels);
+    EXPECT_EQ(after.gauges, before.gauges);
+
+    // A language chosen while the replay ran: the placeholders in it, the rest as designed.
+    ASSERT_TRUE(logs().openReplay(log));
+    tick(2);
+    window->MenuLanguageClick(3);
+    trigger(QStringLiteral("MenuLogReplayClose"));
+    tick(2);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelAdvance1"))->text().toStdString(), "Předstih 1 = --- [°]");
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelRpm"))->text().toStdString(), "RPM = ---");
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelTest3"))->text().toStdString(), "Test3 = ---");
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelEeDataErr"))->isHidden());
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("LabelVersion"))->isHidden());
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "charts/CurvePalette.h"
 #include "model/FieldTable.h"
 
 namespace tarvel::ui {
@@ -44,7 +45,7 @@ AdvanceCurveChart::AdvanceCurveChart(QWidget* parent) : QChartView(parent)
     c->addAxis(advanceAxis_, Qt::AlignLeft);
     marker_ = new QScatterSeries();
     marker_->setName(QStringLiteral("●"));
-    marker_->setColor(QColor(0, 255, 0));  // the lime of the lit map cell
+    marker_->setColor(operatingPointColour());
     marker_->setBorderColor(Qt::black);
     marker_->setMarkerSize(11);
     c->addSeries(marker_);
@@ -73,6 +74,7 @@ void AdvanceCurveChart::setCurve(const ParamImage& image, bool allRows)
             const int row = allRows ? i : 9;
             s->setName(QStringLiteral("%1%").arg(kTpsBreakpoints[static_cast<std::size_t>(row)]));
             chart()->addSeries(s);
+            s->setColor(curveColour(static_cast<std::size_t>(i)));  // over the theme's five
             s->attachAxis(speedAxis_);
             s->attachAxis(advanceAxis_);
             curves_.push_back(s);

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "charts/AxisRange.h"
 #include "charts/ChartView.h"
+#include "charts/CurvePalette.h"
 #include "datalog/MinMaxDecimator.h"
 
 namespace tarvel::ui {
@@ -128,12 +130,23 @@ void ChannelChart::rebuild()
         auto* series = new QLineSeries();
         series->setName(QString::fromStdString(field.name));
         chart_->addSeries(series);
+        series->setColor(curveColour(series_.size()));  // over the theme's five
         series->attachAxis(timeAxis_);
         series->attachAxis(axis);
         series_.push_back(series);
     }
     for (auto& [units, axis] : axes) {
         auto [lo, hi] = ranges[units];
+        if (units == "%") {
+            // Whole percent ticks over the data, never past 0..100.
+            const AxisRange range = percentAxisRange(lo, hi);
+            axis->setRange(range.min, range.max);
+            axis->setTickType(QValueAxis::TicksDynamic);
+            axis->setTickAnchor(0);
+            axis->setTickInterval(range.step);
+            axis->setLabelFormat(QStringLiteral("%d"));
+            continue;
+        }
         if (!std::isfinite(lo))
             lo = 0, hi = 1;
         const double pad = hi > lo ? (hi - lo) * 0.05 : 1;
@@ -190,7 +203,7 @@ QStringList ChannelChart::cursorValues() const
     // Times are whole milliseconds scaled as a float: a record due at the
     // cursor counts as reached.
     const std::size_t index = log_->indexAtTime(at + 1e-4);
-    out << QStringLiteral("Time: %1 s").arg(log_->time(index), 0, 'f', 3);
+    out << QStringLiteral("%1: %2 s").arg(timeWord_).arg(log_->time(index), 0, 'f', 3);
     for (std::size_t f : channels_) {
         const datalog::LogField& field = log_->fields()[f];
         out << QStringLiteral("%1: %2 %3")

@@ -49,6 +49,8 @@ public:
     double cursorTime() const;
     // "RPM: 4500 rpm" for each channel at the cursor (the record at or before it).
     QStringList cursorValues() const;
+    // The word before the cursor's time ("Time: 2.000 s"), in the window's language.
+    void setTimeWord(const QString& word) { timeWord_ = word; }
 
     // Points handed to the chart at the last drawing, all series together.
     std::size_t pointsDrawn() const { return pointsDrawn_; }
@@ -73,6 +75,7 @@ private:
     double follow_ = 0;
     bool drawing_ = false;
     std::size_t pointsDrawn_ = 0;
+    QString timeWord_ = QStringLiteral("Time");
 };
 
 }  // namespace tarvel::ui

@@ -24,6 +24,7 @@ const char* const kChannels[] = {"Channels", "Kanäle", "Canaux", "Kanály"};
 const char* const kCurves[] = {"Advance curves", "Zündkurven", "Courbes d'avance", "Křivky předstihu"};
 const char* const kLive[] = {"Live: the last %1 s", "Live: die letzten %1 s", "En direct : les %1 dernières s",
                              "Živě: posledních %1 s"};
+const char* const kTime[] = {"Time", "Zeit", "Temps", "Čas"};
 const char* const kLog[] = {"Log: %1  (%2 records)", "Aufzeichnung: %1  (%2 Datensätze)",
                             "Journal : %1  (%2 enregistrements)", "Záznam: %1  (%2 záznamů)"};
 
@@ -110,6 +111,8 @@ void ChartWindow::showTexts()
     tabs_->setTabText(0, text(kChannels));
     tabs_->setTabText(1, text(kCurves));
     source_->setText(live_ ? text(kLive).arg(kLiveSeconds) : text(kLog).arg(logName_).arg(logRecords_));
+    chart_->setTimeWord(text(kTime));
+    showCursorValues();
 }
 
 void ChartWindow::fillChannelList()

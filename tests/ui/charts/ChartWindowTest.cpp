@@ -3,10 +3,14 @@
 // the advance curve follows the image and marks the operating point.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QScatterSeries>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QValueAxis>
@@ -16,6 +20,7 @@
 #include "charts/ChannelChart.h"
 #include "charts/ChartView.h"
 #include "charts/ChartWindow.h"
+#include "charts/CurvePalette.h"
 #include "datalog/MonitorLayout.h"
 #include "model/DefaultSet.h"
 #include "model/FieldTable.h"
@@ -92,15 +97,55 @@ TEST(ChartWindow, DrawsTheTickedChannelsWithOneAxisPerUnit)
     EXPECT_EQ(seriesNames(window.channelChart()->chart()), QStringList{"RPM"});
 }
 
+TEST(ChartWindow, PercentAxisSpansTheDataWithinZeroToHundred)
+{
+    ChartWindow window;
+    window.resize(1000, 600);
+    window.showLog(rideLog(300), QStringLiteral("ride.mlg"));
+    struct Case {
+        QStringList ticked;
+        double min, max;
+    };
+    // TPS climbs 0..100 in the ride; N2O stays at 0.
+    for (const Case& c : {Case{{"TPS"}, 0, 100}, Case{{"N2O"}, 0, 10}, Case{{"TPS", "N2O"}, 0, 100}}) {
+        SCOPED_TRACE(c.ticked.join(QLatin1Char(',')).toStdString());
+        window.selectChannels(c.ticked);
+        const QList<QAbstractAxis*> axes = window.channelChart()->chart()->axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 1);
+        auto* axis = qobject_cast<QValueAxis*>(axes[0]);
+        ASSERT_TRUE(axis);
+        EXPECT_EQ(axis->titleText(), QStringLiteral("%"));
+        EXPECT_DOUBLE_EQ(axis->min(), c.min);
+        EXPECT_DOUBLE_EQ(axis->max(), c.max);
+    }
+}
+
+TEST(ChartWindow, EveryChannelHasAColourOfItsOwn)
+{
+    ChartWindow window;
+    window.showLog(rideLog(50), QStringLiteral("ride.mlg"));
+    const QStringList twelve{"RPM",           "TPS",   "TPS Voltage", "Supply", "Lambda",    "Servo Measured",
+                             "Servo Desired", "Potak", "N2O",         "Retard", "Advance 1", "Advance 2"};
+    window.selectChannels(twelve);
+    QSet<QRgb> colours;
+    for (QAbstractSeries* s : window.channelChart()->chart()->series())
+        colours.insert(qobject_cast<QLineSeries*>(s)->color().rgb());
+    EXPECT_EQ(colours.size(), twelve.size());
+}
+
 TEST(ChartWindow, TextsInEachLanguage)
 {
     ChartWindow window;
     const QStringList titles{"Charts", "Diagramme", "Graphiques", "Grafy"};
     const QStringList sources{"Log: a.mlg  (3 records)", "Aufzeichnung: a.mlg  (3 Datensätze)",
                               "Journal : a.mlg  (3 enregistrements)", "Záznam: a.mlg  (3 záznamů)"};
+    const QStringList times{"Time: 0.050 s", "Zeit: 0.050 s", "Temps: 0.050 s", "Čas: 0.050 s"};
     window.showLog(rideLog(3), QStringLiteral("a.mlg"));
+    window.channelChart()->setCursorTime(0.05);
     for (int language = 0; language < 4; ++language) {
         window.setLanguage(language);
+        EXPECT_EQ(window.channelChart()->cursorValues().value(0).toStdString(), times[language].toStdString());
+        EXPECT_TRUE(window.cursorLabel()->text().startsWith(times[language])) << language;
         EXPECT_EQ(window.windowTitle(), titles[language]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("ChartSource"))->text(), sources[language]);
     }
@@ -227,4 +272,49 @@ TEST(AdvanceCurveChart, FollowsTheImageAndMarksTheOperatingPoint)
     op.opTpsRow = 4;
     chart.setOperatingPoint(op);
     EXPECT_EQ(chart.marker()->at(0), chart.curves()[4]->at(3)) << "the lit row's curve";
+}
+
+namespace {
+
+// CIE Lab of an sRGB colour, for the distance the eye sees.
+std::array<double, 3> lab(const QColor& c)
+{
+    auto linear = [](double v) { return v > 0.04045 ? std::pow((v + 0.055) / 1.055, 2.4) : v / 12.92; };
+    const double r = linear(c.redF()), g = linear(c.greenF()), b = linear(c.blueF());
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+double distance(const QColor& a, const QColor& b)
+{
+    const auto p = lab(a), q = lab(b);
+    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+}
+
+}  // namespace
+
+TEST(AdvanceCurveChart, TenRowsTenDistinguishableColoursNoneLikeTheOperatingPoint)
+{
+    ASSERT_GE(curvePaletteSize(), 10u);
+    for (std::size_t i = 0; i < curvePaletteSize(); ++i) {
+        EXPECT_GT(distance(curveColour(i), operatingPointColour()), 40) << i;
+        for (std::size_t k = 0; k < i; ++k)
+            EXPECT_GT(distance(curveColour(i), curveColour(k)), 25) << i << " and " << k;
+    }
+
+    ParamImage image{};
+    ApplyDefaultSet(image);
+    AdvanceCurveChart chart;
+    chart.setCurve(image, true);
+    ASSERT_EQ(chart.curves().size(), 10);
+    EXPECT_EQ(chart.marker()->color(), operatingPointColour());
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(chart.curves()[i]->color(), curveColour(static_cast<std::size_t>(i)))
+            << chart.curves()[i]->name().toStdString();
+    chart.setCurve(image, false);
+    chart.setCurve(image, true);  // drawn anew: the same colours
+    EXPECT_EQ(chart.curves()[9]->color(), curveColour(9));
 }
