@@ -270,7 +270,11 @@ void LogController::ticked()
 
 void LogController::chooseAndReplay()
 {
-    const QString proposed = QDir(fromUtf8(settingsFolder_)).filePath(QStringLiteral("logs"));
+    // The dialog opens in the logs folder; before the first recording made it,
+    // in the settings folder (a missing folder would be offered as a file name).
+    const QDir settings(fromUtf8(settingsFolder_));
+    const QString logs = settings.filePath(QStringLiteral("logs"));
+    const QString proposed = QFileInfo(logs).isDir() ? logs : settings.path();
     const QString path = chooseFile_ ? chooseFile_(window_, false, proposed) : QString();
     if (!path.isEmpty())
         openReplay(path);

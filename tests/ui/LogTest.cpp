@@ -4,6 +4,7 @@
 // every language, and the advance curve that a print leaves out.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineSeries>
@@ -113,6 +114,17 @@ TEST_F(Logs, RecordingWritesOneRecordPerAcceptedFrameAndNotesTheGapAcrossRead)
     EXPECT_EQ(log.markers[1].text, "hill");
     EXPECT_GT(log.markers[0].beforeRecord, 5u);
     EXPECT_LT(log.markers[0].beforeRecord, frames);
+}
+
+// The replay dialog opens in the logs folder, and before any recording made
+// that folder in the settings folder, not on a file named "logs".
+TEST_F(Logs, ReplayDialogOpensInTheLogsFolderOnceItExists)
+{
+    trigger(QStringLiteral("MenuLogReplay"));  // cancelled: openPath is empty
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("logs")));
+    trigger(QStringLiteral("MenuLogReplay"));
+    EXPECT_EQ(proposals, (QStringList{folder.path(), folder.path() + QStringLiteral("/logs")}));
+    EXPECT_TRUE(complaints.isEmpty()) << complaints.join('\n').toStdString();
 }
 
 TEST_F(Logs, ReplayDrivesTheLiveColumnAndHighlightAsTheLiveFramesDid)
@@ -304,18 +316,20 @@ TEST_F(LogsWithoutUnit, ClosingAReplayShowsTheLiveColumnAsBeforeIt)
     const Look before = look();
 
     // A record that lights everything the live column can show.
-    datalog::MonitorSample s;
+    link::LiveSample s;
     s.rpm = 9100;
     s.tpsPercent = 55;
     s.supplyMv = 6000;
     s.lambdaMv = 800;
     s.potak = 2000;
-    s.outputs = {true, true, true, true, true, true, true, true};
-    s.inputs = {true, true, true, true, true, true};
+    s.outLimiter = s.outShiftLight = s.outStartLimiter = s.outTacho = true;
+    s.outClutch = s.outBlock1 = s.outBlock2 = s.outN2o = true;
+    s.inStartLimiter = s.inTachoLambda = s.inClutch = true;
+    s.inBlock1 = s.inBlock2 = s.inN2o = true;
     s.pickup = {true, true};
     s.dataError = true;
     s.formatVersion = 47;
-    s.advance = {130, 130, 130, 130};
+    s.advance = {30, 30, 30, 30};
     s.test = {1, 2, 3, 4, 5, 6, 7, 8};
     datalog::DataLogRecorder recorder;
     const QString log = path("lit.mlg");
