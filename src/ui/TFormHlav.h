@@ -15,10 +15,12 @@
 
 #include "ControlBinding.h"
 #include "ControlTables.h"
+#include "WindowControls.h"
 #include "Dialogs.h"
 #include "EnablingRules.h"
 #include "DisplayApplier.h"
 #include "about/ManualOpener.h"
+#include "lang/LanguageCaptions.h"
 #include "link/DeviceLink.h"
 #include "link/LinkHost.h"
 #include "link/LoaderSocket.h"
@@ -45,6 +47,8 @@ class HintHandler;
 class LogController;
 class UpDown;
 namespace ui {
+class CaptionWriter;
+class FieldPlaces;
 class TuneTools;
 }
 
@@ -115,7 +119,11 @@ public:
 
     // State.
     ParamImage& image() { return image_; }
-    const ControlTables& tables() const { return tables_; }
+    const ControlTables& tables() const { return controls_.tables; }
+    // Every control the program touches, as the builder resolved them.
+    const WindowControls& controls() const { return controls_; }
+    // Where each field's control sits and what its label says (for the comparison).
+    const ui::FieldPlaces& fieldPlaces() const { return *fieldPlaces_; }
     const MessageTable& messages() const { return messages_; }
     const UndoHistory& undoHistory() const { return undo_; }
     std::uint8_t language() const { return language_; }
@@ -188,8 +196,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildEditTables();
-    void BuildUpDownTables();
+    void BuildPortMenu();
+    ui::LanguageItems languageItems() const;
     void wireControls();
     void centreWindow();
     // Within the available area of a screen, title bar included.
@@ -220,13 +228,12 @@ private:
     void showLiveCaptions(Language language);
     friend class MainPrintWindow;
 
-    template <typename T = QWidget>
-    T* control(const QString& name) const;
-
     ParamImage image_{};
     UndoHistory undo_;
     MessageTable messages_;
-    ControlTables tables_;
+    WindowControls controls_;
+    std::unique_ptr<ui::CaptionWriter> captions_;
+    std::unique_ptr<ui::FieldPlaces> fieldPlaces_;
     ControlBinding binding_;
     EnablingRules rules_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -250,14 +257,6 @@ private:
     QSocketNotifier* loaderNotifier_ = nullptr;
     std::uint32_t opRevision_ = 0;
     std::uint32_t identRevision_ = 0;
-
-    QTabWidget* pages_ = nullptr;
-    QCheckBox* progHned_ = nullptr;
-    QCheckBox* ignAll_ = nullptr;
-    QCheckBox* servoAll_ = nullptr;
-    QCheckBox* tpsMapa_ = nullptr;
-    QComboBox* bikeList_ = nullptr;
-    QComboBox* synchroList_ = nullptr;
 
     bool showingImage_ = false;
     bool inTick_ = false;
