@@ -366,13 +366,13 @@ void TFormHlav::CommitChange()
 
 void TFormHlav::ApplyRules()
 {
-    rules_.apply(image_, RuleInputs{printing(), testMode_, identTexts_});
-    const bool lit = !operatingPoint_.belowMap;
-    link::OperatingPoint op{.opRpmColumn = static_cast<std::uint8_t>(operatingPoint_.rpmColumn),
-                            .opTpsRow = static_cast<std::uint8_t>(operatingPoint_.tpsRow),
-                            .opServoColumn = static_cast<std::uint8_t>(operatingPoint_.servoColumn),
-                            .opBelowMap = operatingPoint_.belowMap};
-    logs_->imageShown(image_, controls_.CheckBoxTpsMapa->isChecked(), printing(), lit ? std::optional(op) : std::nullopt);
+    const link::IdentTexts& ident = link_->identTexts();
+    rules_.apply(image_, RuleInputs{printing(), testMode_,
+                                    {QString::fromStdString(ident.firmware), QString::fromStdString(ident.date),
+                                     QString::fromStdString(ident.time)}});
+    const link::OperatingPoint op = shownPoint();
+    logs_->imageShown(image_, controls_.CheckBoxTpsMapa->isChecked(), printing(),
+                      op.opBelowMap ? std::nullopt : std::optional(op));
 }
 
 void TFormHlav::startProgramming()
@@ -503,7 +503,7 @@ void TFormHlav::BitBtnAdvMinusClick()
 {
     ReadControls();
     normalise();
-    StepAdvance(image_, -1, controls_.CheckBoxIgnAll->isChecked(), operatingPoint_);
+    StepAdvance(image_, -1, controls_.CheckBoxIgnAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
@@ -511,33 +511,33 @@ void TFormHlav::BitBtnAdvPlusClick()
 {
     ReadControls();
     normalise();
-    StepAdvance(image_, +1, controls_.CheckBoxIgnAll->isChecked(), operatingPoint_);
+    StepAdvance(image_, +1, controls_.CheckBoxIgnAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
 void TFormHlav::BitBtnServoMinusClick()
 {
     ReadControls();
-    StepServo(image_, -1, controls_.CheckBoxServoAll->isChecked(), operatingPoint_);
+    StepServo(image_, -1, controls_.CheckBoxServoAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
 void TFormHlav::BitBtnServoPlusClick()
 {
     ReadControls();
-    StepServo(image_, +1, controls_.CheckBoxServoAll->isChecked(), operatingPoint_);
+    StepServo(image_, +1, controls_.CheckBoxServoAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
 void TFormHlav::BitBtnTps0Click()
 {
-    if (CaptureTps0(image_, liveTpsMv_))
+    if (CaptureTps0(image_, link_->liveValues().liveTpsMv))
         CommitChange();
 }
 
 void TFormHlav::BitBtnTps100Click()
 {
-    if (CaptureTps100(image_, liveTpsMv_))
+    if (CaptureTps100(image_, link_->liveValues().liveTpsMv))
         CommitChange();
 }
 
@@ -628,29 +628,21 @@ void TFormHlav::presentLink()
 void TFormHlav::applyLinkState()
 {
     presentLink();
-    liveTpsMv_ = link_->liveValues().liveTpsMv;
     const bool replaying = logs_ && logs_->replaying();
-    // The replayed point, found the way the link finds the live one.
-    const link::OperatingPoint op = replaying ? link::computeOperatingPoint(image_, logs_->replayValues().liveRpm,
-                                                                            logs_->replayValues().liveTpsPercent,
-                                                                            tpsMapChecked())
-                                              : link_->operatingPoint();
     const std::uint32_t opRevision = replaying ? logs_->replayRevision() : link_->operatingPointRevision();
     if (opRevision != opRevision_ || replaying != opFromReplay_) {
         opRevision_ = opRevision;
         opFromReplay_ = replaying;
-        operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow,
-                                    .rpmColumn = op.opRpmColumn,
-                                    .servoColumn = op.opServoColumn,
-                                    .belowMap = op.opBelowMap};
         applyHighlight();
+        const link::OperatingPoint op = shownPoint();
         logs_->pointMoved(op.opBelowMap ? std::nullopt : std::optional(op));
+    } else if (replaying) {
+        // The replayed point follows an edit of the axes as the live one does.
+        applyHighlight();
     }
+    // The rules show the unit's identification texts.
     if (link_->engine().identRevision() != identRevision_) {
         identRevision_ = link_->engine().identRevision();
-        const link::IdentTexts& texts = link_->identTexts();
-        identTexts_ = {QString::fromStdString(texts.firmware), QString::fromStdString(texts.date),
-                       QString::fromStdString(texts.time)};
         ApplyRules();
     }
 }
@@ -1119,9 +1111,25 @@ void TFormHlav::centreWindow()
     move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
 }
 
+link::OperatingPoint TFormHlav::shownPoint() const
+{
+    // A replay's point is found the way the link finds the live one.
+    if (logs_ && logs_->replaying())
+        return link::computeOperatingPoint(image_, logs_->replayValues().liveRpm, logs_->replayValues().liveTpsPercent,
+                                           tpsMapChecked());
+    return link_->operatingPoint();
+}
+
+ToolPoint TFormHlav::operatingPoint() const
+{
+    const link::OperatingPoint op = shownPoint();
+    return ToolPoint{
+        .tpsRow = op.opTpsRow, .rpmColumn = op.opRpmColumn, .servoColumn = op.opServoColumn, .belowMap = op.opBelowMap};
+}
+
 void TFormHlav::applyHighlight()
 {
-    const present::Highlight lit = present::highlightOf(operatingPoint_);
+    const present::Highlight lit = present::highlightOf(operatingPoint());
     auto repaint = [](QWidget* w, QPalette::ColorRole role, bool on) {
         if (!w)
             return;

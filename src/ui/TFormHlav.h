@@ -146,8 +146,6 @@ public:
     const QString& lastFilePath() const { return lastFilePath_; }
     const QString& exeDirFile() const { return exeDirFile_; }
     void setTitleSuffix(const QString& suffix);
-    void setIdentTexts(const std::array<QString, 3>& texts) { identTexts_ = texts; }
-    const std::array<QString, 3>& identTexts() const { return identTexts_; }
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the print commands send their pages (the default printer unless set).
     void setPagePrinter(std::unique_ptr<ui::PagePrinter> printer);
@@ -157,10 +155,9 @@ public:
     void setAboutBox(QDialog* about) { about_ = about; }
     Dialogs& dialogs() { return *dialogs_; }
 
-    // Live values that the tools and the highlight read.
-    void setOperatingPoint(const ToolPoint& point) { operatingPoint_ = point; }
-    const ToolPoint& operatingPoint() const { return operatingPoint_; }
-    void setLiveTpsMv(int mv) { liveTpsMv_ = mv; }
+    // The operating point the tools and the highlight use: the link's, or
+    // while a replay runs the replayed one.
+    ToolPoint operatingPoint() const;
     // Lights the map cell, axis edits and row label of the operating point,
     // touching only the controls whose colour changes.
     void applyHighlight();
@@ -224,6 +221,7 @@ private:
     // Hands the link's typed state to the presentation layer and applies
     // what changed to the widgets.
     void presentLink();
+    link::OperatingPoint shownPoint() const;
     // The designed captions and placeholders of the live column.
     void showLiveCaptions(Language language);
     friend class MainPrintWindow;
@@ -271,10 +269,7 @@ private:
     QString saveDialogFile_;
     QString exeDirFile_;
     QString titleSuffix_;
-    std::array<QString, 3> identTexts_;
 
-    ToolPoint operatingPoint_{};
-    int liveTpsMv_ = 0;
     int programmingStarts_ = 0;
     int ticks_ = 0;
 
