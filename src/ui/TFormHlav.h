@@ -247,7 +247,7 @@ private:
     bool opFromReplay_ = false;
     present::DisplayState display_;
     present::LivePresenter livePresenter_{display_};
-    present::StatusPresenter statusPresenter_{display_};
+    present::StatusPresenter statusPresenter_{display_, messages_};
     DisplayApplier applier_;
     std::uint32_t framesShown_ = 0;
     AppPaths paths_;

@@ -138,9 +138,8 @@ void TuneTools::watchProgram()
         programWatched_ = false;  // failed, or another operation took over
         return;
     }
-    // The unit saves before the result shows; the record waits for ": OK".
-    const std::string ok = window_.messages()[Msg::ProgramDevice] + ": OK";
-    if (link.status().text() != ok)
+    // The unit saves before the result shows; the record waits for its OK.
+    if (link.status().note() != link::StatusNote::ProgramOk)
         return;
     programWatched_ = false;
     recordProgram();
