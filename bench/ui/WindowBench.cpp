@@ -83,8 +83,7 @@ void BM_HighlightMove(benchmark::State& state)
         holdEngineAt(w, (step / 10) % 10, step % 10);
         const auto start = std::chrono::steady_clock::now();
         w.applyHighlight();
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         ++step;
     }
     w.controls().CheckBoxTpsMapa->setChecked(false);

@@ -157,7 +157,7 @@ const QMetaObject& WindowControls::typeOf(WindowControl id)
 {
     switch (id) {
 #define TARVEL_CONTROL_TYPE(type, name) \
-    case WindowControl::name:         \
+    case WindowControl::name:           \
         return type::staticMetaObject;
         TARVEL_WINDOW_CONTROLS(TARVEL_CONTROL_TYPE)
 #undef TARVEL_CONTROL_TYPE

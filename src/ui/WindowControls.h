@@ -113,7 +113,10 @@ struct WindowControls {
     // The live column and the status area, as the presentation layer names them.
     std::array<QLabel*, present::kFirstGauge> liveLabels{};
     std::array<BarGauge*, present::kControlCount - present::kFirstGauge> liveGauges{};
-    QLabel* label(present::ControlId id) const { return liveLabels[present::indexOf(id)]; }
+    QLabel* label(present::ControlId id) const
+    {
+        return liveLabels[present::indexOf(id)];
+    }
     BarGauge* gauge(present::ControlId id) const;
 
     // The spin buttons under the ten speed columns of the map.

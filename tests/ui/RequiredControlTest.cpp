@@ -101,12 +101,13 @@ TEST(WindowControls, AControlTheBuilderCannotFindStopsTheStart)
     };
     // One of each part of the registry: a named control, a live label, a
     // gauge, a table entry, a spin button and a field control.
-    for (const Case& c : {Case{"CheckBoxProgHned", "CheckBoxProgHnde", "no control CheckBoxProgHned of type QCheckBox"},
-                          Case{"LabelTpsMon", "LabelTpsMonn", "no control LabelTpsMon of type QLabel"},
-                          Case{"CGaugeProgram", "CGaugeProgam", "no control CGaugeProgram of type tarvel::BarGauge"},
-                          Case{"Edit140", "Edit1400", "no control Edit140 of type QLineEdit"},
-                          Case{"CSpinButton7", "CSpinButon7", "no control CSpinButton7 of type tarvel::SpinButton"},
-                          Case{"UpDownRpmKorekce", "UpDownRpmKorekc", "no control UpDownRpmKorekce of type tarvel::UpDown"}}) {
+    for (const Case& c :
+         {Case{"CheckBoxProgHned", "CheckBoxProgHnde", "no control CheckBoxProgHned of type QCheckBox"},
+          Case{"LabelTpsMon", "LabelTpsMonn", "no control LabelTpsMon of type QLabel"},
+          Case{"CGaugeProgram", "CGaugeProgam", "no control CGaugeProgram of type tarvel::BarGauge"},
+          Case{"Edit140", "Edit1400", "no control Edit140 of type QLineEdit"},
+          Case{"CSpinButton7", "CSpinButon7", "no control CSpinButton7 of type tarvel::SpinButton"},
+          Case{"UpDownRpmKorekce", "UpDownRpmKorekc", "no control UpDownRpmKorekce of type tarvel::UpDown"}}) {
         QMainWindow window;
         WindowBuilder(&window).build();
         window.findChild<QObject*>(QString::fromLatin1(c.name))->setObjectName(QString::fromLatin1(c.renamedTo));
