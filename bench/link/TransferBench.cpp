@@ -11,6 +11,7 @@
 #include "link/DeviceLink.h"
 #include "link/PtySimulator.h"
 #include "model/StartupImage.h"
+#include "present/StatusPresenter.h"
 
 using namespace tarvel;
 using namespace tarvel::link;
@@ -91,7 +92,8 @@ int main(int argc, char** argv)
                     firstAt = ticks;
             }
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-            const std::string& status = link.status().text();
+            const std::string status =
+                present::StatusPresenter::textOf(link.status().note(), link.status().noteMessage(), messages);
             failures += status.ends_with(": OK") ? 0 : 1;
             std::printf("%-8s %5d %12d %12d %10.0f  %s\n", op.name, round, ticks, ticks - firstAt, ms, status.c_str());
             // Let the unit finish saving, so the next result is not "Saving:".

@@ -11,6 +11,7 @@
 
 #include "ProgramLook.h"
 #include "TFormHlav.h"
+#include "link/SimulatedUnitDevice.h"
 
 int main(int argc, char* argv[])
 {
@@ -22,9 +23,27 @@ int main(int argc, char* argv[])
     if (all)
         arguments.removeFirst();
 
-    tarvel::TFormHlav window;
-    window.FormCreate(arguments, QApplication::applicationDirPath());
+    // With --all a simulated unit answers, held at one speed and throttle:
+    // its identification and the lit operating point are on the pictures.
+    std::unique_ptr<tarvel::link::SimulatedUnitDevice> device;
+    tarvel::link::SimulatedUnitDevice* unit = nullptr;
     if (all) {
+        device = std::make_unique<tarvel::link::SimulatedUnitDevice>();
+        unit = device.get();
+    }
+    tarvel::TFormHlav window(nullptr, std::move(device));
+    window.FormCreate(arguments, QApplication::applicationDirPath());
+    auto tick = [&window, &unit] {
+        unit->nowMs += tarvel::TFormHlav::kTimerMs;
+        window.Timer1Timer();
+    };
+    if (all) {
+        window.timer1().stop();
+        tarvel::ParamImage unitPages{};
+        window.deviceLink().startReadInto(unitPages);
+        using Result = tarvel::link::TransferEngine::ReadIntoResult;
+        for (int i = 0; i < 400 && window.deviceLink().engine().readIntoResult() == Result::Running; ++i)
+            tick();
         tarvel::ParamImage& image = window.image();
         image[tarvel::fld::bikeCode] = tarvel::kSpecialBikeCode;
         image[tarvel::fld::syncMode] = 4;
@@ -34,14 +53,20 @@ int main(int argc, char* argv[])
         image[tarvel::fld::n2oEnable] = 1;
         image[tarvel::fld::noReading] = 1;
         window.setTestMode(true);
-        window.setIdentTexts({QStringLiteral("ZEV48"), QStringLiteral(" 5. 1.2009"), QStringLiteral("07:05")});
         window.ShowImage();
         for (const char* name :
              {"LabelTest1", "LabelTest8", "LabelEeDataErr", "LabelVersion", "LabelHlaseni", "CGaugeProgram"})
             if (QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name)))
                 w->show();
-        window.setOperatingPoint(tarvel::ToolPoint{.tpsRow = 4, .rpmColumn = 5, .servoColumn = 3, .belowMap = false});
-        window.applyHighlight();
+        // Map column 5, throttle row 4 (20 %).
+        unit->unit().options().heldRpm = image[tarvel::fld::mapRpm + 5] * 100;
+        const tarvel::ParamImage& stored = unit->unit().stored();
+        const int tps0Mv = stored[tarvel::fld::tps0] * 10;
+        const int tps100Mv = stored[tarvel::fld::tps100] * 10 + 2500;
+        unit->unit().options().heldTpsMv = tps0Mv + (tps100Mv - tps0Mv) * tarvel::kTpsBreakpoints[4] / 100;
+        const auto frames = window.deviceLink().monitorFrames();
+        for (int i = 0; i < 20 && window.deviceLink().monitorFrames() == frames; ++i)
+            tick();
     }
     window.show();
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));

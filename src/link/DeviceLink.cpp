@@ -13,7 +13,7 @@ DeviceLink::DeviceLink(ParamImage& image, const MessageTable& messages, LinkHost
       host_(host),
       device_(device ? std::move(device) : std::make_unique<PosixSerialDevice>()),
       port_(*device_),
-      engine_(image, messages, status_, *this)
+      engine_(image, status_, *this)
 {
 }
 

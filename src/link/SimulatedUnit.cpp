@@ -158,11 +158,16 @@ LinkFrame SimulatedUnit::monitorFrame(std::int64_t nowMs) const
     const int limiterRpm = p[fld::limiter] > 0 ? p[fld::limiter] * 100 : 10000;
     const int low = std::max(0, p[fld::mapRpm] * 100 - 500);
     const int high = std::max(low + 1000, limiterRpm + 300);
-    const int rpm = low + static_cast<int>((high - low) * triangle(t, kSweepMs));
-    const int tps = static_cast<int>(100 * triangle(t + 1500, kThrottleMs));
+    const int rpm =
+        options_.heldRpm >= 0 ? options_.heldRpm : low + static_cast<int>((high - low) * triangle(t, kSweepMs));
     const int tps0Mv = p[fld::tps0] * 10;
     const int tps100Mv = p[fld::tps100] * 10 + 2500;
-    const int tpsMv = tps0Mv + (tps100Mv - tps0Mv) * tps / 100;
+    int tps = static_cast<int>(100 * triangle(t + 1500, kThrottleMs));
+    int tpsMv = tps0Mv + (tps100Mv - tps0Mv) * tps / 100;
+    if (options_.heldTpsMv >= 0) {
+        tpsMv = options_.heldTpsMv;
+        tps = tps100Mv > tps0Mv ? std::clamp(100 * (tpsMv - tps0Mv) / (tps100Mv - tps0Mv), 0, 100) : 0;
+    }
 
     // Inputs close one after another for a few seconds each.
     auto input = [&](int k) { return (t / 2500 + k) % 7 == 0; };

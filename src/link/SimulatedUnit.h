@@ -26,6 +26,9 @@ struct SimulatedUnitOptions {
     int delayMs = 0;                    // how late answers go out (applied by the line runner)
     int saveMs = 1500;                  // how long the saving after a programming lasts
     bool dataError = false;             // the live data reports a programmed data error
+    // The engine held at one speed and throttle instead of sweeping (-1: sweeps).
+    int heldRpm = -1;
+    int heldTpsMv = -1;
 };
 
 class SimulatedUnit {

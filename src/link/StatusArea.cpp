@@ -4,10 +4,12 @@
 
 namespace tarvel::link {
 
-void StatusArea::setText(std::string_view text)
+void StatusArea::setNote(StatusNote note, Msg message)
 {
-    if (text_ != text) {
-        text_ = text;
+    ++noteSerial_;
+    if (note_ != note || noteMessage_ != message) {
+        note_ = note;
+        noteMessage_ = message;
         changed();
     }
 }

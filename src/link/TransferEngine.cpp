@@ -16,13 +16,12 @@ constexpr std::uint8_t kVerifyFirst = 0x41;
 constexpr std::uint8_t kVerifyLast = 0x42;
 constexpr std::uint8_t kReadFirst = 0x40;
 constexpr int kNoReadingByte = fld::noReading;  // not compared by a verification
-constexpr const char* kOkSuffix = ": OK";
 }  // namespace
 
-void TransferEngine::showNormal(const std::string& text)
+void TransferEngine::showNormal(StatusNote note, Msg message)
 {
     status_.setColour(LinkColour::Normal);
-    status_.setText(text);
+    status_.setNote(note, message);
     status_.messageTicks = kMessageTicks;
 }
 
@@ -33,7 +32,7 @@ void TransferEngine::start(TransferMode mode, std::uint8_t command, Msg text)
     mode_ = mode;
     pageCommand_ = command;
     retryCount_ = 0;
-    showNormal(messages_[text]);
+    showNormal(StatusNote::Started, text);
     status_.setLabelVisible(true);
     status_.setGaugeProgress(0);
     status_.setGaugeVisible(true);
@@ -109,7 +108,7 @@ void TransferEngine::switchToVerify()
     pageCommand_ = kVerifyFirst;
     retryCount_ = 1;
     sendPage();
-    showNormal(messages_[Msg::Verify] + ":");
+    showNormal(StatusNote::Verifying);
     status_.setLabelVisible(true);
     status_.setGaugeProgress(0);
 }
@@ -119,7 +118,7 @@ void TransferEngine::fail(Msg text)
     if (mode_ == TransferMode::Verify)
         okPending_ = false;
     status_.setColour(LinkColour::Red);
-    status_.setText(messages_[text]);
+    status_.setNote(StatusNote::Failed, text);
     status_.messageTicks = kMessageTicks;
     mode_ = TransferMode::Idle;
     endReadInto(false);
@@ -176,7 +175,7 @@ void TransferEngine::onReply(BlockView block)
                 }
                 if (!ident_.readingPermitted()) {
                     status_.setColour(LinkColour::Red);
-                    status_.setText(messages_[Msg::NoReading]);
+                    status_.setNote(StatusNote::Failed, Msg::NoReading);
                     status_.messageTicks = kMessageTicks;
                     mode_ = TransferMode::Idle;
                     if (target_ != nullptr)
@@ -226,7 +225,7 @@ void TransferEngine::onReply(BlockView block)
                 sendPage();
             } else {
                 status_.setGaugeProgress(status_.gaugeMax());
-                showNormal(messages_[Msg::Verify] + kOkSuffix);
+                showNormal(StatusNote::VerifyOk);
                 mode_ = TransferMode::Idle;
                 endReadInto(true);
             }
@@ -274,7 +273,7 @@ void TransferEngine::onTick(std::uint16_t unitSaveCount)
                 ticksSinceSend_ = 0;
                 if (++retryCount_ > kMaxResetSends) {
                     status_.setColour(LinkColour::Red);
-                    status_.setText(kResetErrorText);
+                    status_.setNote(StatusNote::ResetError);
                     status_.messageTicks = kMessageTicks;
                     hooks_.releasePort();
                     mode_ = TransferMode::Idle;
@@ -290,13 +289,13 @@ void TransferEngine::onTick(std::uint16_t unitSaveCount)
                 hooks_.sendFrame(LinkFrame::monitorRequest());
             }
             if (unitSaveCount > 0) {
-                showNormal(messages_[Msg::Saving]);
+                showNormal(StatusNote::Saving);
                 status_.setGaugeMax(100);
                 status_.setGaugeProgress(100 * (kSaveCountStart - unitSaveCount) / kSaveCountStart);
             } else {
                 status_.setGaugeMax(2);
                 if (okPending_) {
-                    status_.setText(messages_[Msg::ProgramDevice] + kOkSuffix);
+                    status_.setNote(StatusNote::ProgramOk);
                     status_.setGaugeProgress(status_.gaugeMax());
                 }
             }

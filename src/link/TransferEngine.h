@@ -2,7 +2,8 @@
 // unit to the firmware loader (reset and release), one page frame at a time on
 // the 55 ms tick. A page is sent at most five times, 4 ticks apart; a good
 // reply moves on to the next page in the same tick. Progress and results go
-// to the status area.
+// to the status area as typed notes (no words: those are the presentation
+// layer's).
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,6 @@
 #include "link/LinkFrame.h"
 #include "link/StatusArea.h"
 #include "link/TransferMode.h"
-#include "model/Messages.h"
 #include "model/ParamImage.h"
 
 namespace tarvel::link {
@@ -38,8 +38,7 @@ public:
         ~Hooks() = default;
     };
 
-    TransferEngine(ParamImage& image, const MessageTable& messages, StatusArea& status, Hooks& hooks)
-        : image_(image), messages_(messages), status_(status), hooks_(hooks)
+    TransferEngine(ParamImage& image, StatusArea& status, Hooks& hooks) : image_(image), status_(status), hooks_(hooks)
     {
     }
 
@@ -86,7 +85,7 @@ private:
     void versionMismatch(bool showImage);
     void rebuildIdentTexts();
     bool pageMatches(BlockView block, int page, bool skipNoReading) const;
-    void showNormal(const std::string& text);
+    void showNormal(StatusNote note, Msg message = Msg{});
     // The image the running operation reads into and verifies against.
     ParamImage& work() { return target_ != nullptr ? *target_ : image_; }
     const ParamImage& work() const { return target_ != nullptr ? *target_ : image_; }
@@ -95,7 +94,6 @@ private:
     void endReadInto(bool ok);
 
     ParamImage& image_;
-    const MessageTable& messages_;
     StatusArea& status_;
     Hooks& hooks_;
 

@@ -1,20 +1,30 @@
 // The status area (LabelHlaseni and the transfer gauge CGaugeProgram), the
 // connection label LabelSpojeni, the print header and the printing flag. The
-// transfer engine writes its progress and outcome into the link's status
-// area; the print header goes there too, so that the status countdown keeps
-// it on show like any other message.
+// transfer engine reports its progress and outcome as typed notes in the
+// link's status area; the words for them are decided here, in the language
+// in force when the note was given. The print header goes into the status
+// area too, so that the status countdown keeps it on show like any other
+// message.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "link/StatusArea.h"
+#include "model/Messages.h"
 #include "present/DisplayState.h"
 
 namespace tarvel::present {
 
 class StatusPresenter {
 public:
-    explicit StatusPresenter(DisplayState& display) : display_(display) {}
+    // `messages` is the window's table (it changes with the language) and
+    // must outlive the presenter.
+    StatusPresenter(DisplayState& display, const MessageTable& messages) : display_(display), messages_(messages) {}
+
+    // The words of a note other than the print header ("Program device:",
+    // "Verify:: OK", "Read error!", ...).
+    static std::string textOf(link::StatusNote note, Msg message, const MessageTable& messages);
 
     // After every tick (and every command that touched the status area).
     void update(const link::StatusArea& status, bool connectionLost);
@@ -35,6 +45,10 @@ public:
 
 private:
     DisplayState& display_;
+    const MessageTable& messages_;
+    std::string header_;
+    std::string text_;
+    std::uint32_t wordedSerial_ = 0;  // the note serial text_ was worded for
     bool printing_ = false;
     bool headerHidesConnection_ = false;
 };

@@ -4,38 +4,11 @@
 #include <QComboBox>
 #include <QWidget>
 
-#include "RequiredControl.h"
 #include "UpDown.h"
 
 namespace tarvel {
 
-void ControlBinding::attach(QWidget* root)
-{
-    entries_.clear();
-    for (const FieldDescriptor& field : fieldTable()) {
-        if (field.kind == ControlKind::None)
-            continue;
-        for (int element = 0; element < field.count; ++element) {
-            const QString name = QString::fromStdString(field.controlName(element));
-            Entry entry{FieldControl{&field, element}};
-            switch (field.kind) {
-                case ControlKind::UpDown:
-                    entry.upDown = requiredControl<UpDown>(root, name);
-                    break;
-                case ControlKind::CheckBox:
-                case ControlKind::ClosingBit:
-                    entry.box = requiredControl<QCheckBox>(root, name);
-                    break;
-                default:
-                    entry.list = requiredControl<QComboBox>(root, name);
-                    break;
-            }
-            entries_.push_back(entry);
-        }
-    }
-}
-
-int ControlBinding::valueOf(const Entry& entry)
+int ControlBinding::valueOf(const FieldWidget& entry)
 {
     if (entry.upDown)
         return entry.upDown->value();
@@ -46,13 +19,13 @@ int ControlBinding::valueOf(const Entry& entry)
 
 void ControlBinding::read(ParamImage& image, bool testMode) const
 {
-    for (const Entry& entry : entries_)
+    for (const FieldWidget& entry : entries_)
         entry.bound.field->readControl(image, entry.bound.element, valueOf(entry), testMode);
 }
 
 void ControlBinding::show(const ParamImage& image) const
 {
-    for (const Entry& entry : entries_) {
+    for (const FieldWidget& entry : entries_) {
         const FieldDescriptor& field = *entry.bound.field;
         const int value = field.controlValue(image, entry.bound.element);
         if (entry.upDown)

@@ -6,21 +6,15 @@
 
 #include <vector>
 
-#include "FieldControls.h"
+#include "WindowControls.h"
 #include "model/ParamImage.h"
-
-class QCheckBox;
-class QComboBox;
-class QWidget;
 
 namespace tarvel {
 
-class UpDown;
-
 class ControlBinding {
 public:
-    // Finds the control of every field element below `root` by its name.
-    void attach(QWidget* root);
+    // The control of every field element, as the builder resolved them.
+    void attach(const std::vector<FieldWidget>& fields) { entries_ = fields; }
 
     // Controls to image. Outside test mode the four compensation bytes are set
     // to 11 instead of being read.
@@ -32,15 +26,9 @@ public:
     std::size_t size() const { return entries_.size(); }
 
 private:
-    struct Entry {
-        FieldControl bound;
-        UpDown* upDown = nullptr;
-        QCheckBox* box = nullptr;
-        QComboBox* list = nullptr;
-    };
-    static int valueOf(const Entry& entry);
+    static int valueOf(const FieldWidget& entry);
 
-    std::vector<Entry> entries_;
+    std::vector<FieldWidget> entries_;
 };
 
 }  // namespace tarvel

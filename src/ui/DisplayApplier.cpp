@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "BarGauge.h"
-#include "RequiredControl.h"
 
 namespace tarvel {
 
@@ -46,26 +45,18 @@ QColor greyText(const QWidget* widget)
 
 }  // namespace
 
-DisplayApplier::DisplayApplier(QWidget* window)
+DisplayApplier::DisplayApplier(const WindowControls& controls)
+    : labels_(controls.liveLabels), gauges_(controls.liveGauges)
 {
-    using present::ControlId;
-    for (int i = 0; i < present::kControlCount; ++i) {
-        const auto id = static_cast<ControlId>(i);
-        const auto name = present::objectName(id);
-        const QString qname = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-        if (present::isGauge(id)) {
-            BarGauge* gauge = requiredControl<BarGauge>(window, qname);
-            gauges_[static_cast<std::size_t>(i - present::kFirstGauge)] = gauge;
-            gaugeFore_[static_cast<std::size_t>(i - present::kFirstGauge)] = gauge->foreColor();
-        } else {
-            QLabel* label = requiredControl<QLabel>(window, qname);
-            labels_[static_cast<std::size_t>(i)] = label;
-            labelText_[static_cast<std::size_t>(i)] = label->palette().color(QPalette::Active, QPalette::WindowText);
-            designedText_[static_cast<std::size_t>(i)] = label->text();
-            designedBackground_[static_cast<std::size_t>(i)] = label->palette().color(QPalette::Window);
-            designedFill_[static_cast<std::size_t>(i)] = label->autoFillBackground();
-        }
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const QLabel* label = labels_[i];
+        labelText_[i] = label->palette().color(QPalette::Active, QPalette::WindowText);
+        designedText_[i] = label->text();
+        designedBackground_[i] = label->palette().color(QPalette::Window);
+        designedFill_[i] = label->autoFillBackground();
     }
+    for (std::size_t g = 0; g < gauges_.size(); ++g)
+        gaugeFore_[g] = gauges_[g]->foreColor();
     invalidate();
 }
 

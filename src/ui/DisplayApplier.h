@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+#include "WindowControls.h"
 #include "present/DisplayState.h"
 
 class QLabel;
@@ -21,9 +22,8 @@ class BarGauge;
 class DisplayApplier {
 public:
     DisplayApplier() = default;
-    // Finds every control of the displayed state below `window` once; a
-    // missing one stops the program with a message naming it.
-    explicit DisplayApplier(QWidget* window);
+    // Draws into the live labels and gauges the builder resolved.
+    explicit DisplayApplier(const WindowControls& controls);
 
     void apply(const present::DisplayState& state);
     // The next apply() writes every entry again.

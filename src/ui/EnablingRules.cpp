@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
 
-#include "RequiredControl.h"
+#include <algorithm>
+
+#include "BarGauge.h"
+#include "SpinButton.h"
 #include "present/EnablingRules.h"
 #include "UpDown.h"
 
@@ -65,62 +71,49 @@ void setChecked(QCheckBox* box, bool checked)
 
 }  // namespace
 
-template <typename T>
-T* EnablingRules::find(const char* name) const
+EnablingRules::EnablingRules(QWidget* window, const WindowControls& c) : window_(window), tables_(&c.tables)
 {
-    return requiredControl<T>(window_, QString::fromLatin1(name));
-}
-
-std::vector<QWidget*> EnablingRules::findAll(std::initializer_list<const char*> names) const
-{
-    std::vector<QWidget*> widgets;
-    for (const char* name : names)
-        widgets.push_back(find(name));
-    return widgets;
-}
-
-EnablingRules::EnablingRules(QWidget* window, const ControlTables& tables) : window_(window), tables_(&tables)
-{
-    progHned_ = find<QCheckBox>("CheckBoxProgHned");
-    zakazCteni_ = find<QCheckBox>("CheckBoxZakazCteni");
-    labelTpsMon_ = find("LabelTpsMon");
-    hiddenWhilePrinting_ = findAll({"CheckBoxProgHned", "StatusBar1",
-                                    "GroupBoxToolBar",  "UpDownBaseAdv",
-                                    "UpDownOmez2",      "BitBtnAdvMinus",
-                                    "BitBtnAdvPlus",    "CheckBoxIgnAll",
-                                    "UpDownTps0",       "UpDownTps100",
-                                    "BitBtnTps0",       "BitBtnTps100",
-                                    "CGaugeRpm",        "LabelPocetProgramovani",
-                                    "CheckBoxTpsMapa",  "UpDownPrivHyster",
-                                    "BitBtnServoMinus", "BitBtnServoPlus",
-                                    "CheckBoxServoAll", "LabelMonSnimac1"});
+    using present::ControlId;
+    const ControlTables& tables = c.tables;
+    progHned_ = c.CheckBoxProgHned;
+    zakazCteni_ = c.CheckBoxZakazCteni;
+    labelTpsMon_ = c.label(ControlId::LabelTpsMon);
+    hiddenWhilePrinting_ = {c.CheckBoxProgHned,   c.StatusBar1,
+                            c.GroupBoxToolBar,    c.UpDownBaseAdv,
+                            c.UpDownOmez2,        c.BitBtnAdvMinus,
+                            c.BitBtnAdvPlus,      c.CheckBoxIgnAll,
+                            c.UpDownTps0,         c.UpDownTps100,
+                            c.BitBtnTps0,         c.BitBtnTps100,
+                            c.gauge(ControlId::CGaugeRpm), c.label(ControlId::LabelPocetProgramovani),
+                            c.CheckBoxTpsMapa,    c.UpDownPrivHyster,
+                            c.BitBtnServoMinus,   c.BitBtnServoPlus,
+                            c.CheckBoxServoAll,   c.label(ControlId::LabelMonSnimac1)};
     for (int r = 0; r < 10; ++r) {
         hiddenWhilePrinting_.push_back(tables.mapRpmUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.servoRpmUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.servoMvUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.advanceUpDowns[9][r]);
-        spinButtons_[r] = requiredControl<QWidget>(window_, QStringLiteral("CSpinButton%1").arg(r + 1));
     }
-    gaugeTps_ = find("CGaugeTps");
-    servoOnly_ = findAll({"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"});
-    verze_ = {find<QLabel>("LabelVerze1"), find<QLabel>("LabelVerze2"), find<QLabel>("LabelVerze3")};
-    manualOnly_ =
-        findAll({"ComboBoxSynchro",   "ComboBoxNasobekPalcu", "EditPocKanalu",  "LabelLobe",      "LabelHrana2",
-                 "LabelSnimac2",      "EditKompenz1",         "EditKompenz2",   "EditKompenz3",   "EditKompenz4",
-                 "CheckBoxBuzDlouhe", "GroupBoxSpecial",      "GroupBoxPalec1", "GroupBoxPalec2", "GroupBoxPalec3",
-                 "GroupBoxPalec4",    "LabelSynchro",         "LabelPocPalcu",  "LabelPocKanalu", "LabelPalec1Zac",
-                 "LabelPalec1End",    "LabelPalec2Zac",       "LabelPalec2End", "LabelPalec3Zac", "LabelPalec3End",
-                 "LabelPalec4Zac",    "LabelPalec4End",       "LabelKompenz"});
-    pocPalcu_ = find("EditPocPalcu");
-    upDownPocPalcu_ = find("UpDownPocPalcu");
-    upDownPocKanalu_ = find("UpDownPocKanalu");
-    methods046_ = findAll({"CheckBoxInvInput2", "LabelMonSnimac2"});
-    channelGroups_ = {find("GroupBoxPalec1"), find("GroupBoxPalec2"), find("GroupBoxPalec3"), find("GroupBoxPalec4")};
-    n2oOnly_ = findAll({"GroupBoxGas", "GroupBoxRetard", "EditGasRpmMin", "UpDownGasRpmMin", "LabelGasRpmMin",
-                        "EditN2O_TPSmin", "UpDownN2O_TPSmin", "LabelN2O_TPSmin", "EditN2O_Repeat", "UpDownN2O_Repeat",
-                        "LabelN2O_Repeat"});
-    testOnly_ = findAll({"EditKompenz1", "EditKompenz2", "EditKompenz3", "EditKompenz4", "UpDownKompenz1",
-                         "UpDownKompenz2", "UpDownKompenz3", "UpDownKompenz4", "LabelKompenz"});
+    std::copy(c.spinButtons.begin(), c.spinButtons.end(), spinButtons_.begin());
+    gaugeTps_ = c.gauge(ControlId::CGaugeTps);
+    servoOnly_ = {c.GroupBoxPrivera, c.label(ControlId::LabelPriveraPoz), c.label(ControlId::LabelPriveraMer)};
+    verze_ = {c.LabelVerze1, c.LabelVerze2, c.LabelVerze3};
+    manualOnly_ = {c.ComboBoxSynchro,   c.ComboBoxNasobekPalcu, c.EditPocKanalu,  c.LabelLobe,      c.LabelHrana2,
+                   c.LabelSnimac2,      c.EditKompenz1,         c.EditKompenz2,   c.EditKompenz3,   c.EditKompenz4,
+                   c.CheckBoxBuzDlouhe, c.GroupBoxSpecial,      c.GroupBoxPalec1, c.GroupBoxPalec2, c.GroupBoxPalec3,
+                   c.GroupBoxPalec4,    c.LabelSynchro,         c.LabelPocPalcu,  c.LabelPocKanalu, c.LabelPalec1Zac,
+                   c.LabelPalec1End,    c.LabelPalec2Zac,       c.LabelPalec2End, c.LabelPalec3Zac, c.LabelPalec3End,
+                   c.LabelPalec4Zac,    c.LabelPalec4End,       c.LabelKompenz};
+    pocPalcu_ = c.EditPocPalcu;
+    upDownPocPalcu_ = c.UpDownPocPalcu;
+    upDownPocKanalu_ = c.UpDownPocKanalu;
+    methods046_ = {c.CheckBoxInvInput2, c.label(ControlId::LabelMonSnimac2)};
+    channelGroups_ = {c.GroupBoxPalec1, c.GroupBoxPalec2, c.GroupBoxPalec3, c.GroupBoxPalec4};
+    n2oOnly_ = {c.GroupBoxGas,     c.GroupBoxRetard,   c.EditGasRpmMin,   c.UpDownGasRpmMin,
+                c.LabelGasRpmMin,  c.EditN2O_TPSmin,   c.UpDownN2O_TPSmin, c.LabelN2O_TPSmin,
+                c.EditN2O_Repeat,  c.UpDownN2O_Repeat, c.LabelN2O_Repeat};
+    testOnly_ = {c.EditKompenz1,   c.EditKompenz2,   c.EditKompenz3,   c.EditKompenz4, c.UpDownKompenz1,
+                 c.UpDownKompenz2, c.UpDownKompenz3, c.UpDownKompenz4, c.LabelKompenz};
 }
 
 void EnablingRules::apply(ParamImage& image, const RuleInputs& in) const

@@ -11,7 +11,7 @@
 #include <array>
 #include <vector>
 
-#include "ControlTables.h"
+#include "WindowControls.h"
 #include "model/ParamImage.h"
 
 class QCheckBox;
@@ -29,15 +29,12 @@ struct RuleInputs {
 class EnablingRules {
 public:
     EnablingRules() = default;
-    EnablingRules(QWidget* window, const ControlTables& tables);
+    // `window` is painted white on a print; `controls` are the window's.
+    EnablingRules(QWidget* window, const WindowControls& controls);
 
     void apply(ParamImage& image, const RuleInputs& inputs) const;
 
 private:
-    template <typename T = QWidget>
-    T* find(const char* name) const;
-    std::vector<QWidget*> findAll(std::initializer_list<const char*> names) const;
-
     QWidget* window_ = nullptr;
     const ControlTables* tables_ = nullptr;
 

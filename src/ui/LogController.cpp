@@ -48,7 +48,8 @@ const char* operationName(link::TransferMode mode)
 
 }  // namespace
 
-LogController::LogController(QWidget* window, link::DeviceLink& link, std::string settingsFolder)
+LogController::LogController(QWidget* window, const WindowControls& controls, link::DeviceLink& link,
+                             std::string settingsFolder)
     : QObject(window), window_(window), link_(link), settingsFolder_(std::move(settingsFolder))
 {
     chooseFile_ = [this](QWidget* parent, bool save, const QString& proposed) {
@@ -62,20 +63,16 @@ LogController::LogController(QWidget* window, link::DeviceLink& link, std::strin
         box.exec();
     };
 
-    if (auto* statusBar = window_->findChild<QStatusBar*>(QStringLiteral("StatusBar1"))) {
-        status_ = new QLabel(statusBar);
-        status_->setObjectName(QStringLiteral("LogStatus"));
-        status_->hide();
-        buildReplayBar();
-        statusBar->addPermanentWidget(replayBar_);
-        statusBar->addPermanentWidget(status_);
-    }
-    if (auto* map = window_->findChild<QGroupBox*>(QStringLiteral("GroupBox6"))) {
-        advanceChart_ = new ui::AdvanceCurveChart(map);
-        advanceChart_->setGeometry(kCurveArea);
-        advanceChart_->hide();
-    }
-    buildMenu();
+    status_ = new QLabel(controls.StatusBar1);
+    status_->setObjectName(QStringLiteral("LogStatus"));
+    status_->hide();
+    buildReplayBar();
+    controls.StatusBar1->addPermanentWidget(replayBar_);
+    controls.StatusBar1->addPermanentWidget(status_);
+    advanceChart_ = new ui::AdvanceCurveChart(controls.GroupBox6);
+    advanceChart_->setGeometry(kCurveArea);
+    advanceChart_->hide();
+    buildMenu(controls);
     updateStatus();
 }
 
@@ -87,15 +84,12 @@ LogController::~LogController()
     delete charts_;
 }
 
-void LogController::buildMenu()
+void LogController::buildMenu(const WindowControls& c)
 {
-    auto on = [this](const char* name, auto slot) {
-        if (auto* action = window_->findChild<QAction*>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, slot);
-    };
-    on("MenuLogStart", [this] { chooseAndRecord(); });
-    on("MenuLogStop", [this] { stopRecording(); });
-    on("MenuLogMarker", [this] {
+    auto on = [this](QAction* action, auto slot) { connect(action, &QAction::triggered, this, slot); };
+    on(c.MenuLogStart, [this] { chooseAndRecord(); });
+    on(c.MenuLogStop, [this] { stopRecording(); });
+    on(c.MenuLogMarker, [this] {
         bool ok = false;
         const QString marker =
             QInputDialog::getText(window_, text(datalog::LogText::MarkerTitle), text(datalog::LogText::MarkerPrompt),
@@ -103,9 +97,9 @@ void LogController::buildMenu()
         if (ok)
             mark(marker);
     });
-    on("MenuLogReplay", [this] { chooseAndReplay(); });
-    on("MenuLogReplayClose", [this] { closeReplay(); });
-    on("MenuLogCharts", [this] { showCharts(); });
+    on(c.MenuLogReplay, [this] { chooseAndReplay(); });
+    on(c.MenuLogReplayClose, [this] { closeReplay(); });
+    on(c.MenuLogCharts, [this] { showCharts(); });
 }
 
 void LogController::buildReplayBar()

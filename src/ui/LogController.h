@@ -21,6 +21,7 @@
 #include "link/LiveSample.h"
 #include "charts/ChartWindow.h"
 #include "link/MonitorDecoder.h"
+#include "WindowControls.h"
 #include "model/Messages.h"
 
 class QLabel;
@@ -48,7 +49,8 @@ public:
     // `window` is the main window; the Log menu, the status bar and the
     // Advance Map tab are found in it by their objectNames. `settingsFolder`
     // holds the `logs` folder new recordings are proposed in.
-    LogController(QWidget* window, link::DeviceLink& link, std::string settingsFolder);
+    LogController(QWidget* window, const WindowControls& controls, link::DeviceLink& link,
+                  std::string settingsFolder);
     ~LogController() override;
 
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
@@ -107,7 +109,7 @@ signals:
     void titleNoteChanged();
 
 private:
-    void buildMenu();
+    void buildMenu(const WindowControls& controls);
     void buildReplayBar();
     void chooseAndRecord();
     void chooseAndReplay();

@@ -26,11 +26,11 @@
 #include "HintHandler.h"
 #include "LogController.h"
 #include "QtDialogs.h"
-#include "RequiredControl.h"
 #include "SpinButton.h"
 #include "UpDown.h"
 #include "WindowBuilder.h"
 #include "WindowPlacement.h"
+#include "compare/FieldPlaces.h"
 #include "compare/TuneTools.h"
 #include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
@@ -76,12 +76,6 @@ void repaintRole(QWidget* widget, QPalette::ColorRole role)
 
 }  // namespace
 
-template <typename T>
-T* TFormHlav::control(const QString& name) const
-{
-    return requiredControl<T>(this, name);
-}
-
 TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
     : QMainWindow(parent),
       dialogs_(std::make_unique<QtDialogs>()),
@@ -90,26 +84,21 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
       paths_(AppPaths::fromEnvironment())
 {
     setObjectName(QStringLiteral("FormHlav"));
-    WindowBuilder(this).build();
+    controls_ = WindowBuilder(this).build();
     resize(WindowBuilder::kClientWidth, WindowBuilder::kClientHeight + menuBar()->sizeHint().height());
-
-    pages_ = control<QTabWidget>(QStringLiteral("PageControl1"));
-    progHned_ = control<QCheckBox>(QStringLiteral("CheckBoxProgHned"));
-    ignAll_ = control<QCheckBox>(QStringLiteral("CheckBoxIgnAll"));
-    servoAll_ = control<QCheckBox>(QStringLiteral("CheckBoxServoAll"));
-    tpsMapa_ = control<QCheckBox>(QStringLiteral("CheckBoxTpsMapa"));
-    bikeList_ = control<QComboBox>(QStringLiteral("ComboBoxBike"));
-    synchroList_ = control<QComboBox>(QStringLiteral("ComboBoxSynchro"));
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setTimerType(Qt::PreciseTimer);
     timer1_.setInterval(kTimerMs);
     connect(&timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
-    applier_ = DisplayApplier(this);
+    applier_ = DisplayApplier(controls_);
     ui::ApplyToolGlyphs(*this);
     setWindowIcon(ui::ProgramIcon());
     pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
-    logs_ = new LogController(this, *link_, paths_.folder);
+    logs_ = new LogController(this, controls_, *link_, paths_.folder);
+    // The caption table's targets and the comparison's labels, found once.
+    captions_ = std::make_unique<ui::CaptionWriter>(*this);
+    fieldPlaces_ = std::make_unique<ui::FieldPlaces>(*this, controls_.fields);
     connect(logs_, &LogController::titleNoteChanged, this, &TFormHlav::ComposeTitle);
     connect(logs_, &LogController::replayChanged, this, &TFormHlav::applyLinkState);
     // "No connection with PC" shows until the watchdog's first tick decides.
@@ -120,18 +109,18 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
 TFormHlav::~TFormHlav()
 {
     timer1_.stop();
-    for (UpDown* upDown : findChildren<UpDown*>())
+    for (UpDown* upDown : controls_.upDowns)
         if (upDown->buddy())
             upDown->buddy()->removeEventFilter(this);
 }
 
 void TFormHlav::FormCreate(const QStringList& arguments, const QString& programFolder)
 {
-    BuildEditTables();                                                                             // 1
-    BuildUpDownTables();                                                                           // 2
-    hints_ = new HintHandler(this, menuBar(), control<QLabel>(QStringLiteral("StatusBarPanel")));  // 3
-    binding_.attach(this);
-    rules_ = EnablingRules(this, tables_);
+    // 1: the edit tables came with the controls.
+    BuildPortMenu();                                                   // 2
+    hints_ = new HintHandler(this, menuBar(), controls_.StatusBarPanel);  // 3
+    binding_.attach(controls_.fields);
+    rules_ = EnablingRules(this, controls_);
     wireControls();
 
     link_->port().portIndex = 1;  // 4
@@ -162,11 +151,12 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
     hideStatus();     // 18
     link_->status().setGaugeMax(2);
     presentLink();
-    control(QStringLiteral("LabelEeDataErr"))->hide();
-    control(QStringLiteral("LabelVersion"))->hide();
+    controls_.label(present::ControlId::LabelEeDataErr)->hide();
+    controls_.label(present::ControlId::LabelVersion)->hide();
     testMode_ = ReadTestMarker(paths_.testMarkerFile());  // 19
-    for (int i = 1; i <= 8; ++i)
-        control(QStringLiteral("LabelTest%1").arg(i))->setVisible(testMode_);
+    for (int i = 0; i < 8; ++i)
+        controls_.label(static_cast<present::ControlId>(static_cast<int>(present::ControlId::LabelTest1) + i))
+            ->setVisible(testMode_);
     ApplyRules();  // 20
     listenForLoader();
     tuneTools_ = new ui::TuneTools(*this);
@@ -198,56 +188,19 @@ void TFormHlav::closeEvent(QCloseEvent* event)
 
 // ---- Tables --------------------------------------------------------------
 
-void TFormHlav::BuildEditTables()
+void TFormHlav::BuildPortMenu()
 {
-    auto edit = [this](const QString& name) { return control<QLineEdit>(name); };
-    for (int i = 0; i < 10; ++i) {
-        tables_.tpsRowLabels[i] = control<QLabel>(QStringLiteral("LabelTps%1").arg(i + 1));
-        tables_.mapRpmEdits[i] = edit(QStringLiteral("EditRpmAdv%1").arg(i + 1));
-        tables_.servoRpmEdits[i] = edit(QStringLiteral("EditRpmPriv%1").arg(i + 1));
-        tables_.servoMvEdits[i] = edit(QStringLiteral("EditNapPriv%1").arg(i + 1));
-        for (int r = 0; r < 10; ++r)
-            tables_.advanceEdits[i][r] = edit(QStringLiteral("Edit%1").arg(50 + 10 * i + r));
-    }
-    for (int c = 0; c < 4; ++c) {
-        tables_.maxAdvLobeEdits[c] = edit(QStringLiteral("EditPalec%1Zac").arg(c + 1));
-        tables_.startAdvLobeEdits[c] = edit(QStringLiteral("EditPalec%1End").arg(c + 1));
-    }
-}
-
-void TFormHlav::BuildUpDownTables()
-{
-    auto box = [this](const QString& name) { return control<QCheckBox>(name); };
-    auto upDown = [this](const QString& name) { return control<UpDown>(name); };
-    for (int c = 0; c < 4; ++c) {
-        const QString stem = QStringLiteral("Palec%1").arg(c + 1);
-        tables_.maxAdvEdge2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("ZacH2"));
-        tables_.startAdvEdge2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("EndH2"));
-        tables_.maxAdvPickup2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("ZacP2"));
-        tables_.startAdvPickup2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("EndP2"));
-        tables_.advanceLabels[c] = control<QLabel>(QStringLiteral("LabelAdvance%1").arg(c + 1));
-        tables_.maxAdvLobeUpDowns[c] = upDown(QStringLiteral("UpDown") + stem + QStringLiteral("Zac"));
-        tables_.startAdvLobeUpDowns[c] = upDown(QStringLiteral("UpDown") + stem + QStringLiteral("End"));
-    }
-    for (int i = 0; i < 10; ++i) {
-        tables_.mapRpmUpDowns[i] = upDown(QStringLiteral("UpDownRpmAdv%1").arg(i + 1));
-        tables_.servoRpmUpDowns[i] = upDown(QStringLiteral("UpDownRpmPriv%1").arg(i + 1));
-        tables_.servoMvUpDowns[i] = upDown(QStringLiteral("UpDownNapPriv%1").arg(i + 1));
-        for (int r = 0; r < 10; ++r)
-            tables_.advanceUpDowns[i][r] = upDown(QStringLiteral("UpDown%1").arg(50 + 10 * i + r));
-    }
-
     // The port items: "Com 1" .. "Com 20", then "Com Auto", in every language.
-    QMenu* portMenu = control<QMenu>(QStringLiteral("MenuCom"));
+    QMenu* portMenu = controls_.MenuCom;
     for (int k = 0; k < kPortItems; ++k) {
         auto* item = new QAction(QStringLiteral("Com %1").arg(k + 1), this);
         item->setObjectName(k < 20 ? QStringLiteral("MenuCom%1").arg(k + 1) : QStringLiteral("MenuComAuto"));
         item->setCheckable(true);
         portMenu->addAction(item);
-        tables_.portMenuItems[k] = item;
+        controls_.tables.portMenuItems[k] = item;
         connect(item, &QAction::triggered, this, [this, item] { MenuCom1Click(item); });
     }
-    tables_.portMenuItems[20]->setText(QStringLiteral("Com Auto"));
+    controls_.tables.portMenuItems[20]->setText(QStringLiteral("Com Auto"));
 }
 
 // ---- Wiring --------------------------------------------------------------
@@ -255,86 +208,73 @@ void TFormHlav::BuildUpDownTables()
 void TFormHlav::wireControls()
 {
     // E and K on every edit, U on every up-down.
-    for (UpDown* upDown : findChildren<UpDown*>()) {
+    for (UpDown* upDown : controls_.upDowns) {
         connect(upDown, &UpDown::clicked, this, &TFormHlav::UpDownClick);
         upDown->buddy()->installEventFilter(this);
         connect(upDown->buddy(), &QLineEdit::textEdited, this, [this, upDown] { noteRange(upDown); });
     }
+    const WindowControls& c = controls_;
     // C: the check boxes that commit on release (keyboard toggles too).
-    const QStringList committing = {QStringLiteral("CheckBoxBuzDlouhe"),      QStringLiteral("CheckBoxInvInput1"),
-                                    QStringLiteral("CheckBoxInvInput2"),      QStringLiteral("CheckBoxTpsMapa"),
-                                    QStringLiteral("CheckBoxPrivEnable"),     QStringLiteral("CheckBoxGas"),
-                                    QStringLiteral("CheckBoxProgHned"),       QStringLiteral("CheckBoxAktLimiter1"),
-                                    QStringLiteral("CheckBoxAktTachoLambda"), QStringLiteral("CheckBoxAktClutch"),
-                                    QStringLiteral("CheckBoxAktBlok1"),       QStringLiteral("CheckBoxAktBlok2"),
-                                    QStringLiteral("CheckBoxAktN2o")};
-    for (const QString& name : committing)
-        connect(control<QCheckBox>(name), &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
-    for (int c = 0; c < 4; ++c)
-        for (QCheckBox* box : {tables_.maxAdvEdge2Boxes[c], tables_.startAdvEdge2Boxes[c],
-                               tables_.maxAdvPickup2Boxes[c], tables_.startAdvPickup2Boxes[c]})
+    for (QCheckBox* box : {c.CheckBoxBuzDlouhe, c.CheckBoxInvInput1, c.CheckBoxInvInput2, c.CheckBoxTpsMapa,
+                           c.CheckBoxPrivEnable, c.CheckBoxGas, c.CheckBoxProgHned, c.CheckBoxAktLimiter1,
+                           c.CheckBoxAktTachoLambda, c.CheckBoxAktClutch, c.CheckBoxAktBlok1, c.CheckBoxAktBlok2,
+                           c.CheckBoxAktN2o})
+        connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
+    const ControlTables& t = c.tables;
+    for (int ch = 0; ch < 4; ++ch)
+        for (QCheckBox* box : {t.maxAdvEdge2Boxes[ch], t.startAdvEdge2Boxes[ch], t.maxAdvPickup2Boxes[ch],
+                               t.startAdvPickup2Boxes[ch]})
             connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
-    control<QCheckBox>(QStringLiteral("CheckBoxGas"))->installEventFilter(this);
+    c.CheckBoxGas->installEventFilter(this);
     // Z: "No Reading" re-runs the rules on every change, also one made by ShowImage.
-    connect(control<QCheckBox>(QStringLiteral("CheckBoxZakazCteni")), &QCheckBox::toggled, this,
-            &TFormHlav::CheckBoxZakazCteniClick);
+    connect(c.CheckBoxZakazCteni, &QCheckBox::toggled, this, &TFormHlav::CheckBoxZakazCteniClick);
     // P and E of the lists: only a choice made by the user reports.
-    connect(bikeList_, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
-    connect(synchroList_, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
-    connect(control<QComboBox>(QStringLiteral("ComboBoxNasobekPalcu")), &QComboBox::activated, this,
-            &TFormHlav::EditGasRpmMinExit);
+    connect(c.ComboBoxBike, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
+    connect(c.ComboBoxSynchro, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
+    connect(c.ComboBoxNasobekPalcu, &QComboBox::activated, this, &TFormHlav::EditGasRpmMinExit);
 
     for (int r = 0; r < 10; ++r) {
-        auto* spin = control<SpinButton>(QStringLiteral("CSpinButton%1").arg(r + 1));
+        SpinButton* spin = c.spinButtons[static_cast<std::size_t>(r)];
         connect(spin, &SpinButton::downClick, this, [this, r] { CSpinButtonDownClick(r); });
         connect(spin, &SpinButton::upClick, this, [this, r] { CSpinButtonUpClick(r); });
     }
 
-    auto onClick = [this](const QString& name, void (TFormHlav::*handler)()) {
-        QObject* sender = requiredControl<QObject>(this, name);
-        if (auto* button = qobject_cast<QAbstractButton*>(sender))
+    // A tool or push button and the menu item that do the same.
+    auto onClick = [this](QAbstractButton* button, QAction* item, void (TFormHlav::*handler)()) {
+        if (button)
             connect(button, &QAbstractButton::clicked, this, handler);
-        else if (auto* action = qobject_cast<QAction*>(sender))
-            connect(action, &QAction::triggered, this, handler);
-        else
-            missingControl(name, "QAbstractButton or QAction");
+        if (item)
+            connect(item, &QAction::triggered, this, handler);
     };
-    onClick(QStringLiteral("BitBtnAdvMinus"), &TFormHlav::BitBtnAdvMinusClick);
-    onClick(QStringLiteral("AdvanceMinus"), &TFormHlav::BitBtnAdvMinusClick);
-    onClick(QStringLiteral("BitBtnAdvPlus"), &TFormHlav::BitBtnAdvPlusClick);
-    onClick(QStringLiteral("AdvancePlus"), &TFormHlav::BitBtnAdvPlusClick);
-    onClick(QStringLiteral("BitBtnServoMinus"), &TFormHlav::BitBtnServoMinusClick);
-    onClick(QStringLiteral("BitBtnServoPlus"), &TFormHlav::BitBtnServoPlusClick);
-    onClick(QStringLiteral("BitBtnTps0"), &TFormHlav::BitBtnTps0Click);
-    onClick(QStringLiteral("BitBtnTps100"), &TFormHlav::BitBtnTps100Click);
-    onClick(QStringLiteral("SpeedButton6"), &TFormHlav::MenuNewClick);
-    onClick(QStringLiteral("MenuNew"), &TFormHlav::MenuNewClick);
-    onClick(QStringLiteral("SpeedButtonZpet"), &TFormHlav::SpeedButtonZpetClick);
-    onClick(QStringLiteral("MenuZpet"), &TFormHlav::SpeedButtonZpetClick);
-    onClick(QStringLiteral("SpeedButtonZnovu"), &TFormHlav::SpeedButtonZnovuClick);
-    onClick(QStringLiteral("MenuZnovu"), &TFormHlav::SpeedButtonZnovuClick);
-    onClick(QStringLiteral("MenuExit"), &TFormHlav::MenuExitClick);
-    onClick(QStringLiteral("MenuRead"), &TFormHlav::MenuReadClick);
-    onClick(QStringLiteral("ButtonRead"), &TFormHlav::MenuReadClick);
-    onClick(QStringLiteral("MenuVerify"), &TFormHlav::MenuVerifyClick);
-    onClick(QStringLiteral("BitBtnVerify"), &TFormHlav::MenuVerifyClick);
-    onClick(QStringLiteral("MenuProgram"), &TFormHlav::MenuProgramClick);
-    onClick(QStringLiteral("BitBtnProgram"), &TFormHlav::MenuProgramClick);
-    onClick(QStringLiteral("MenuOpen"), &TFormHlav::MenuOpenClick);
-    onClick(QStringLiteral("SpeedButton5"), &TFormHlav::MenuOpenClick);
-    onClick(QStringLiteral("MenuOpenExeDir"), &TFormHlav::MenuOpenExeDirClick);
-    onClick(QStringLiteral("MenuSave"), &TFormHlav::MenuSaveClick);
-    onClick(QStringLiteral("SpeedButton7"), &TFormHlav::MenuSaveClick);
-    onClick(QStringLiteral("MenuSaveExeDir"), &TFormHlav::MenuSaveExeDirClick);
-    onClick(QStringLiteral("MenuPrint"), &TFormHlav::SpeedButtonPrintClick);
-    onClick(QStringLiteral("SpeedButtonPrint"), &TFormHlav::SpeedButtonPrintClick);
-    onClick(QStringLiteral("MenuPrintAll"), &TFormHlav::MenuPrintAllClick);
-    onClick(QStringLiteral("MenuAbout"), &TFormHlav::MenuAboutClick);
-    onClick(QStringLiteral("MenuContens"), &TFormHlav::MenuContensClick);
-    const char* languageItems[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
-    for (std::uint8_t i = 0; i < 4; ++i)
-        connect(control<QAction>(QString::fromLatin1(languageItems[i])), &QAction::triggered, this,
-                [this, i] { MenuLanguageClick(i); });
+    onClick(c.BitBtnAdvMinus, c.AdvanceMinus, &TFormHlav::BitBtnAdvMinusClick);
+    onClick(c.BitBtnAdvPlus, c.AdvancePlus, &TFormHlav::BitBtnAdvPlusClick);
+    onClick(c.BitBtnServoMinus, nullptr, &TFormHlav::BitBtnServoMinusClick);
+    onClick(c.BitBtnServoPlus, nullptr, &TFormHlav::BitBtnServoPlusClick);
+    onClick(c.BitBtnTps0, nullptr, &TFormHlav::BitBtnTps0Click);
+    onClick(c.BitBtnTps100, nullptr, &TFormHlav::BitBtnTps100Click);
+    onClick(c.SpeedButton6, c.MenuNew, &TFormHlav::MenuNewClick);
+    onClick(c.SpeedButtonZpet, c.MenuZpet, &TFormHlav::SpeedButtonZpetClick);
+    onClick(c.SpeedButtonZnovu, c.MenuZnovu, &TFormHlav::SpeedButtonZnovuClick);
+    onClick(nullptr, c.MenuExit, &TFormHlav::MenuExitClick);
+    onClick(c.ButtonRead, c.MenuRead, &TFormHlav::MenuReadClick);
+    onClick(c.BitBtnVerify, c.MenuVerify, &TFormHlav::MenuVerifyClick);
+    onClick(c.BitBtnProgram, c.MenuProgram, &TFormHlav::MenuProgramClick);
+    onClick(c.SpeedButton5, c.MenuOpen, &TFormHlav::MenuOpenClick);
+    onClick(nullptr, c.MenuOpenExeDir, &TFormHlav::MenuOpenExeDirClick);
+    onClick(c.SpeedButton7, c.MenuSave, &TFormHlav::MenuSaveClick);
+    onClick(nullptr, c.MenuSaveExeDir, &TFormHlav::MenuSaveExeDirClick);
+    onClick(c.SpeedButtonPrint, c.MenuPrint, &TFormHlav::SpeedButtonPrintClick);
+    onClick(nullptr, c.MenuPrintAll, &TFormHlav::MenuPrintAllClick);
+    onClick(nullptr, c.MenuAbout, &TFormHlav::MenuAboutClick);
+    onClick(nullptr, c.MenuContens, &TFormHlav::MenuContensClick);
+    const ui::LanguageItems languages = languageItems();
+    for (std::uint8_t i = 0; i < languages.size(); ++i)
+        connect(languages[i], &QAction::triggered, this, [this, i] { MenuLanguageClick(i); });
+}
+
+ui::LanguageItems TFormHlav::languageItems() const
+{
+    return {controls_.MenuEnglish, controls_.MenuGerman, controls_.MenuFrench, controls_.MenuCzech};
 }
 
 bool TFormHlav::isMenuShortcut(const QKeySequence& keys) const
@@ -415,7 +355,7 @@ void TFormHlav::CommitChange()
     UpdateUndoButtons();
     if (tuneTools_)
         tuneTools_->committed();
-    if (!progHned_->isChecked()) {
+    if (!controls_.CheckBoxProgHned->isChecked()) {
         autoProgramArmed_ = false;
         return;
     }
@@ -426,13 +366,13 @@ void TFormHlav::CommitChange()
 
 void TFormHlav::ApplyRules()
 {
-    rules_.apply(image_, RuleInputs{printing(), testMode_, identTexts_});
-    const bool lit = !operatingPoint_.belowMap;
-    link::OperatingPoint op{.opRpmColumn = static_cast<std::uint8_t>(operatingPoint_.rpmColumn),
-                            .opTpsRow = static_cast<std::uint8_t>(operatingPoint_.tpsRow),
-                            .opServoColumn = static_cast<std::uint8_t>(operatingPoint_.servoColumn),
-                            .opBelowMap = operatingPoint_.belowMap};
-    logs_->imageShown(image_, tpsMapa_->isChecked(), printing(), lit ? std::optional(op) : std::nullopt);
+    const link::IdentTexts& ident = link_->identTexts();
+    rules_.apply(image_, RuleInputs{printing(), testMode_,
+                                    {QString::fromStdString(ident.firmware), QString::fromStdString(ident.date),
+                                     QString::fromStdString(ident.time)}});
+    const link::OperatingPoint op = shownPoint();
+    logs_->imageShown(image_, controls_.CheckBoxTpsMapa->isChecked(), printing(),
+                      op.opBelowMap ? std::nullopt : std::optional(op));
 }
 
 void TFormHlav::startProgramming()
@@ -453,7 +393,7 @@ void TFormHlav::UpDownClick()
 void TFormHlav::EditGasRpmMinExit()
 {
     // A number typed outside its range does not take; the status bar says why.
-    for (UpDown* upDown : findChildren<UpDown*>())
+    for (UpDown* upDown : controls_.upDowns)
         noteRange(upDown);
     ReadControls();
     CommitChange();
@@ -467,7 +407,7 @@ void TFormHlav::noteRange(UpDown* upDown)
     const std::string note =
         present::rangeNote(ui::LanguageFromStored(language_), upDown->format(upDown->minimum()).toStdString(),
                            upDown->format(upDown->maximum()).toStdString());
-    control<QLabel>(QStringLiteral("StatusBarPanel"))->setText(QString::fromStdString(note));
+    controls_.StatusBarPanel->setText(QString::fromStdString(note));
 }
 
 void TFormHlav::FormKeyPress(QWidget* source)
@@ -501,9 +441,9 @@ void TFormHlav::CheckBoxZakazCteniClick()
 
 void TFormHlav::ComboBoxBikeChange()
 {
-    if (auto code = bikeCodeAtListPosition(bikeList_->currentIndex()))
+    if (auto code = bikeCodeAtListPosition(controls_.ComboBoxBike->currentIndex()))
         image_[fld::bikeCode] = *code;
-    const int method = synchroList_->currentIndex();
+    const int method = controls_.ComboBoxSynchro->currentIndex();
     image_[fld::syncMode] = method < 0 ? 255 : static_cast<std::uint8_t>(method);
     chosenInList_ = true;
     ApplyKeyingPreset(image_, chosenInList_);
@@ -539,13 +479,13 @@ void TFormHlav::restoreSnapshot(const UndoHistory::Snapshot& snapshot)
 {
     image_ = snapshot.image;
     ShowImage();
-    if (activeTab() != snapshot.tab && snapshot.tab < pages_->count())
-        pages_->setCurrentIndex(snapshot.tab);
+    if (activeTab() != snapshot.tab && snapshot.tab < controls_.PageControl1->count())
+        controls_.PageControl1->setCurrentIndex(snapshot.tab);
     UpdateUndoButtons();
     if (tuneTools_)
         tuneTools_->committed();
     // Undo and redo program at once, without waiting to be armed.
-    if (progHned_->isChecked())
+    if (controls_.CheckBoxProgHned->isChecked())
         startProgramming();
 }
 
@@ -553,17 +493,17 @@ void TFormHlav::UpdateUndoButtons()
 {
     const bool canUndo = undo_.canUndo();
     const bool canRedo = undo_.canRedo();
-    control(QStringLiteral("SpeedButtonZpet"))->setEnabled(canUndo);
-    control<QAction>(QStringLiteral("MenuZpet"))->setEnabled(canUndo);
-    control(QStringLiteral("SpeedButtonZnovu"))->setEnabled(canRedo);
-    control<QAction>(QStringLiteral("MenuZnovu"))->setEnabled(canRedo);
+    controls_.SpeedButtonZpet->setEnabled(canUndo);
+    controls_.MenuZpet->setEnabled(canUndo);
+    controls_.SpeedButtonZnovu->setEnabled(canRedo);
+    controls_.MenuZnovu->setEnabled(canRedo);
 }
 
 void TFormHlav::BitBtnAdvMinusClick()
 {
     ReadControls();
     normalise();
-    StepAdvance(image_, -1, ignAll_->isChecked(), operatingPoint_);
+    StepAdvance(image_, -1, controls_.CheckBoxIgnAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
@@ -571,33 +511,33 @@ void TFormHlav::BitBtnAdvPlusClick()
 {
     ReadControls();
     normalise();
-    StepAdvance(image_, +1, ignAll_->isChecked(), operatingPoint_);
+    StepAdvance(image_, +1, controls_.CheckBoxIgnAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
 void TFormHlav::BitBtnServoMinusClick()
 {
     ReadControls();
-    StepServo(image_, -1, servoAll_->isChecked(), operatingPoint_);
+    StepServo(image_, -1, controls_.CheckBoxServoAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
 void TFormHlav::BitBtnServoPlusClick()
 {
     ReadControls();
-    StepServo(image_, +1, servoAll_->isChecked(), operatingPoint_);
+    StepServo(image_, +1, controls_.CheckBoxServoAll->isChecked(), operatingPoint());
     CommitChange();
 }
 
 void TFormHlav::BitBtnTps0Click()
 {
-    if (CaptureTps0(image_, liveTpsMv_))
+    if (CaptureTps0(image_, link_->liveValues().liveTpsMv))
         CommitChange();
 }
 
 void TFormHlav::BitBtnTps100Click()
 {
-    if (CaptureTps100(image_, liveTpsMv_))
+    if (CaptureTps100(image_, link_->liveValues().liveTpsMv))
         CommitChange();
 }
 
@@ -621,7 +561,7 @@ void TFormHlav::MenuCom1Click(QAction* item)
     // the port is opened (not at all while the firmware loader holds it).
     refreshPortChecks();
     for (int k = 0; k < kPortItems; ++k)
-        if (tables_.portMenuItems[k] == item) {
+        if (controls_.tables.portMenuItems[k] == item) {
             link_->choosePort(k);
             break;
         }
@@ -690,29 +630,21 @@ void TFormHlav::presentLink()
 void TFormHlav::applyLinkState()
 {
     presentLink();
-    liveTpsMv_ = link_->liveValues().liveTpsMv;
     const bool replaying = logs_ && logs_->replaying();
-    // The replayed point, found the way the link finds the live one.
-    const link::OperatingPoint op = replaying ? link::computeOperatingPoint(image_, logs_->replayValues().liveRpm,
-                                                                            logs_->replayValues().liveTpsPercent,
-                                                                            tpsMapChecked())
-                                              : link_->operatingPoint();
     const std::uint32_t opRevision = replaying ? logs_->replayRevision() : link_->operatingPointRevision();
     if (opRevision != opRevision_ || replaying != opFromReplay_) {
         opRevision_ = opRevision;
         opFromReplay_ = replaying;
-        operatingPoint_ = ToolPoint{.tpsRow = op.opTpsRow,
-                                    .rpmColumn = op.opRpmColumn,
-                                    .servoColumn = op.opServoColumn,
-                                    .belowMap = op.opBelowMap};
         applyHighlight();
+        const link::OperatingPoint op = shownPoint();
         logs_->pointMoved(op.opBelowMap ? std::nullopt : std::optional(op));
+    } else if (replaying) {
+        // The replayed point follows an edit of the axes as the live one does.
+        applyHighlight();
     }
+    // The rules show the unit's identification texts.
     if (link_->engine().identRevision() != identRevision_) {
         identRevision_ = link_->engine().identRevision();
-        const link::IdentTexts& texts = link_->identTexts();
-        identTexts_ = {QString::fromStdString(texts.firmware), QString::fromStdString(texts.date),
-                       QString::fromStdString(texts.time)};
         ApplyRules();
     }
 }
@@ -844,7 +776,7 @@ void TFormHlav::LoadSettings()
     form.comPort = link_->port().portIndex;
     form.comPortAuto = link_->port().scanIndex;
     form.language = language_;
-    form.activePageIndex = pages_->currentIndex();
+    form.activePageIndex = controls_.PageControl1->currentIndex();
     ::tarvel::LoadSettings(paths_, form, image_);
 
     move(form.left, form.top);
@@ -856,8 +788,8 @@ void TFormHlav::LoadSettings()
     currentFileName_ = QString::fromStdString(form.file);
     lastFilePath_ = QString::fromStdString(form.iniDir);
     openDialogFile_ = saveDialogFile_ = lastFilePath_;
-    if (form.activePageIndex >= 0 && form.activePageIndex < pages_->count())
-        pages_->setCurrentIndex(form.activePageIndex);
+    if (form.activePageIndex >= 0 && form.activePageIndex < controls_.PageControl1->count())
+        controls_.PageControl1->setCurrentIndex(form.activePageIndex);
 
     // Devices standing in for port names (read only; never written back).
     const ProfileFile profile = LoadSettingsFile(paths_);
@@ -878,7 +810,7 @@ void TFormHlav::SaveSettings()
     form.language = language_;
     form.file = currentFileName_.toStdString();
     form.iniDir = lastFilePath_.toStdString();
-    form.activePageIndex = pages_->currentIndex();
+    form.activePageIndex = controls_.PageControl1->currentIndex();
     const SaveSettingsResult result = ::tarvel::SaveSettings(paths_, form, image_);
     if (!result.settingsWritten)
         qWarning("%s", result.settingsError.c_str());
@@ -889,8 +821,8 @@ void TFormHlav::SaveSettings()
 void TFormHlav::setPortHints()
 {
     for (int k = 0; k < link::kPortCount; ++k)
-        HintHandler::setHint(tables_.portMenuItems[k], QString::fromStdString(link_->ports().devicePath(k + 1)));
-    HintHandler::setHint(tables_.portMenuItems[link::kAutoPortIndex],
+        HintHandler::setHint(controls_.tables.portMenuItems[k], QString::fromStdString(link_->ports().devicePath(k + 1)));
+    HintHandler::setHint(controls_.tables.portMenuItems[link::kAutoPortIndex],
                          QStringLiteral("%1 .. %2")
                              .arg(QString::fromStdString(link_->ports().devicePath(1)),
                                   QString::fromStdString(link_->ports().devicePath(link::kPortCount))));
@@ -944,12 +876,12 @@ void TFormHlav::releaseNoteChanged(bool shown)
 
 bool TFormHlav::tpsMapChecked() const
 {
-    return tpsMapa_ && tpsMapa_->isChecked();
+    return controls_.CheckBoxTpsMapa && controls_.CheckBoxTpsMapa->isChecked();
 }
 
 void TFormHlav::portLabelChanged(const std::string& label, const std::string& devicePath)
 {
-    auto* com = control<QLabel>(QStringLiteral("LabelCom"));
+    QLabel* com = controls_.LabelCom;
     com->setText(QString::fromStdString(label));
     HintHandler::setHint(com, QString::fromStdString(devicePath));
 }
@@ -957,7 +889,7 @@ void TFormHlav::portLabelChanged(const std::string& label, const std::string& de
 void TFormHlav::portMenuChecked(int portIndex)
 {
     for (int k = 0; k < kPortItems; ++k)
-        if (QAction* item = tables_.portMenuItems[k])
+        if (QAction* item = controls_.tables.portMenuItems[k])
             item->setChecked(k == portIndex);
 }
 
@@ -979,7 +911,7 @@ void TFormHlav::ApplyCaptions()
     // The captions compose the plain title: a loader's note goes with them.
     titleSuffix_.clear();
     const Language language = ui::LanguageFromStored(language_);
-    ui::ApplyCaptions(*this, language, messages_, currentFileName_);
+    ui::ApplyCaptions(*this, *captions_, languageItems(), language, messages_, currentFileName_);
     logs_->setLanguage(language);  // composes the title again while a replay runs
     showLiveCaptions(language);
 }
@@ -999,7 +931,7 @@ void TFormHlav::showLiveCaptions(Language language)
     livePresenter_.showPlaceholders(present::captionPlaceholders(), messages_, noUnit);
     livePresenter_.showPlaceholders(present::messagePlaceholders(), messages_, noUnit);
     applier_.apply(display_);
-    WindowBuilder::fitToolBar(this);
+    WindowBuilder::fitToolBar(controls_);
 }
 
 void TFormHlav::LoadMessages()
@@ -1036,7 +968,7 @@ class MainPrintWindow : public ui::WidgetPrintWindow {
 public:
     // The client area at its design size, also when the window shows less of it.
     explicit MainPrintWindow(TFormHlav& window)
-        : WidgetPrintWindow(*requiredControl<QWidget>(&window, QStringLiteral("ClientArea")), {}), window_(window)
+        : WidgetPrintWindow(partsOf(window.controls_), {}), window_(window)
     {
     }
 
@@ -1063,6 +995,18 @@ public:
     }
 
 private:
+    static Parts partsOf(const WindowControls& c)
+    {
+        using present::ControlId;
+        return {.clientArea = c.ClientArea,
+                .status = c.label(ControlId::LabelHlaseni),
+                .connection = c.label(ControlId::LabelSpojeni),
+                .gauge = c.gauge(ControlId::CGaugeProgram),
+                .verify = c.BitBtnVerify,
+                .pages = c.PageControl1,
+                .tabPages = {c.TabSheetRuzne, c.TabSheetBike, c.TabSheetAdvance, c.TabSheetServo, c.TabSheet_Gas}};
+    }
+
     TFormHlav& window_;
 };
 
@@ -1126,7 +1070,7 @@ void TFormHlav::setDialogs(std::unique_ptr<Dialogs> dialogs)
 
 std::uint8_t TFormHlav::activeTab() const
 {
-    return static_cast<std::uint8_t>(qMax(0, pages_->currentIndex()));
+    return static_cast<std::uint8_t>(qMax(0, controls_.PageControl1->currentIndex()));
 }
 
 void TFormHlav::hideStatus()
@@ -1169,9 +1113,25 @@ void TFormHlav::centreWindow()
     move((area.width() - frameGeometry().width()) / 2, (area.height() - frameGeometry().height()) / 2);
 }
 
+link::OperatingPoint TFormHlav::shownPoint() const
+{
+    // A replay's point is found the way the link finds the live one.
+    if (logs_ && logs_->replaying())
+        return link::computeOperatingPoint(image_, logs_->replayValues().liveRpm, logs_->replayValues().liveTpsPercent,
+                                           tpsMapChecked());
+    return link_->operatingPoint();
+}
+
+ToolPoint TFormHlav::operatingPoint() const
+{
+    const link::OperatingPoint op = shownPoint();
+    return ToolPoint{
+        .tpsRow = op.opTpsRow, .rpmColumn = op.opRpmColumn, .servoColumn = op.opServoColumn, .belowMap = op.opBelowMap};
+}
+
 void TFormHlav::applyHighlight()
 {
-    const present::Highlight lit = present::highlightOf(operatingPoint_);
+    const present::Highlight lit = present::highlightOf(operatingPoint());
     auto repaint = [](QWidget* w, QPalette::ColorRole role, bool on) {
         if (!w)
             return;
@@ -1183,24 +1143,24 @@ void TFormHlav::applyHighlight()
     auto at = [](const auto& row, int i) -> QWidget* { return i >= 0 && i < 10 ? row[i] : nullptr; };
 
     if (lit.mapColumn != lit_.mapColumn) {
-        repaint(at(tables_.mapRpmEdits, lit_.mapColumn), QPalette::Base, false);
-        repaint(at(tables_.mapRpmEdits, lit.mapColumn), QPalette::Base, true);
+        repaint(at(controls_.tables.mapRpmEdits, lit_.mapColumn), QPalette::Base, false);
+        repaint(at(controls_.tables.mapRpmEdits, lit.mapColumn), QPalette::Base, true);
     }
     if (lit.tpsRow != lit_.tpsRow) {
-        repaint(at(tables_.tpsRowLabels, lit_.tpsRow), QPalette::Window, false);
-        repaint(at(tables_.tpsRowLabels, lit.tpsRow), QPalette::Window, true);
+        repaint(at(controls_.tables.tpsRowLabels, lit_.tpsRow), QPalette::Window, false);
+        repaint(at(controls_.tables.tpsRowLabels, lit.tpsRow), QPalette::Window, true);
     }
     if (lit.servoColumn != lit_.servoColumn) {
-        for (const auto* row : {&tables_.servoRpmEdits, &tables_.servoMvEdits}) {
+        for (const auto* row : {&controls_.tables.servoRpmEdits, &controls_.tables.servoMvEdits}) {
             repaint(at(*row, lit_.servoColumn), QPalette::Base, false);
             repaint(at(*row, lit.servoColumn), QPalette::Base, true);
         }
     }
     if (lit.cellRow != lit_.cellRow || lit.cellColumn != lit_.cellColumn) {
         if (lit_.cellRow >= 0)
-            repaint(at(tables_.advanceEdits[lit_.cellRow], lit_.cellColumn), QPalette::Base, false);
+            repaint(at(controls_.tables.advanceEdits[lit_.cellRow], lit_.cellColumn), QPalette::Base, false);
         if (lit.cellRow >= 0)
-            repaint(at(tables_.advanceEdits[lit.cellRow], lit.cellColumn), QPalette::Base, true);
+            repaint(at(controls_.tables.advanceEdits[lit.cellRow], lit.cellColumn), QPalette::Base, true);
     }
     lit_ = lit;
 }

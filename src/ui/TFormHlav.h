@@ -15,10 +15,12 @@
 
 #include "ControlBinding.h"
 #include "ControlTables.h"
+#include "WindowControls.h"
 #include "Dialogs.h"
 #include "EnablingRules.h"
 #include "DisplayApplier.h"
 #include "about/ManualOpener.h"
+#include "lang/LanguageCaptions.h"
 #include "link/DeviceLink.h"
 #include "link/LinkHost.h"
 #include "link/LoaderSocket.h"
@@ -45,6 +47,8 @@ class HintHandler;
 class LogController;
 class UpDown;
 namespace ui {
+class CaptionWriter;
+class FieldPlaces;
 class TuneTools;
 }
 
@@ -115,7 +119,11 @@ public:
 
     // State.
     ParamImage& image() { return image_; }
-    const ControlTables& tables() const { return tables_; }
+    const ControlTables& tables() const { return controls_.tables; }
+    // Every control the program touches, as the builder resolved them.
+    const WindowControls& controls() const { return controls_; }
+    // Where each field's control sits and what its label says (for the comparison).
+    const ui::FieldPlaces& fieldPlaces() const { return *fieldPlaces_; }
     const MessageTable& messages() const { return messages_; }
     const UndoHistory& undoHistory() const { return undo_; }
     std::uint8_t language() const { return language_; }
@@ -138,8 +146,6 @@ public:
     const QString& lastFilePath() const { return lastFilePath_; }
     const QString& exeDirFile() const { return exeDirFile_; }
     void setTitleSuffix(const QString& suffix);
-    void setIdentTexts(const std::array<QString, 3>& texts) { identTexts_ = texts; }
-    const std::array<QString, 3>& identTexts() const { return identTexts_; }
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the print commands send their pages (the default printer unless set).
     void setPagePrinter(std::unique_ptr<ui::PagePrinter> printer);
@@ -149,10 +155,9 @@ public:
     void setAboutBox(QDialog* about) { about_ = about; }
     Dialogs& dialogs() { return *dialogs_; }
 
-    // Live values that the tools and the highlight read.
-    void setOperatingPoint(const ToolPoint& point) { operatingPoint_ = point; }
-    const ToolPoint& operatingPoint() const { return operatingPoint_; }
-    void setLiveTpsMv(int mv) { liveTpsMv_ = mv; }
+    // The operating point the tools and the highlight use: the link's, or
+    // while a replay runs the replayed one.
+    ToolPoint operatingPoint() const;
     // Lights the map cell, axis edits and row label of the operating point,
     // touching only the controls whose colour changes.
     void applyHighlight();
@@ -188,8 +193,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildEditTables();
-    void BuildUpDownTables();
+    void BuildPortMenu();
+    ui::LanguageItems languageItems() const;
     void wireControls();
     void centreWindow();
     // Within the available area of a screen, title bar included.
@@ -216,17 +221,17 @@ private:
     // Hands the link's typed state to the presentation layer and applies
     // what changed to the widgets.
     void presentLink();
+    link::OperatingPoint shownPoint() const;
     // The designed captions and placeholders of the live column.
     void showLiveCaptions(Language language);
     friend class MainPrintWindow;
 
-    template <typename T = QWidget>
-    T* control(const QString& name) const;
-
     ParamImage image_{};
     UndoHistory undo_;
     MessageTable messages_;
-    ControlTables tables_;
+    WindowControls controls_;
+    std::unique_ptr<ui::CaptionWriter> captions_;
+    std::unique_ptr<ui::FieldPlaces> fieldPlaces_;
     ControlBinding binding_;
     EnablingRules rules_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -242,7 +247,7 @@ private:
     bool opFromReplay_ = false;
     present::DisplayState display_;
     present::LivePresenter livePresenter_{display_};
-    present::StatusPresenter statusPresenter_{display_};
+    present::StatusPresenter statusPresenter_{display_, messages_};
     DisplayApplier applier_;
     std::uint32_t framesShown_ = 0;
     AppPaths paths_;
@@ -250,14 +255,6 @@ private:
     QSocketNotifier* loaderNotifier_ = nullptr;
     std::uint32_t opRevision_ = 0;
     std::uint32_t identRevision_ = 0;
-
-    QTabWidget* pages_ = nullptr;
-    QCheckBox* progHned_ = nullptr;
-    QCheckBox* ignAll_ = nullptr;
-    QCheckBox* servoAll_ = nullptr;
-    QCheckBox* tpsMapa_ = nullptr;
-    QComboBox* bikeList_ = nullptr;
-    QComboBox* synchroList_ = nullptr;
 
     bool showingImage_ = false;
     bool inTick_ = false;
@@ -272,10 +269,7 @@ private:
     QString saveDialogFile_;
     QString exeDirFile_;
     QString titleSuffix_;
-    std::array<QString, 3> identTexts_;
 
-    ToolPoint operatingPoint_{};
-    int liveTpsMv_ = 0;
     int programmingStarts_ = 0;
     int ticks_ = 0;
 

@@ -161,7 +161,7 @@ constexpr int kCellWidth = 30;
 
 WindowBuilder::WindowBuilder(QMainWindow* window) : window_(window) {}
 
-void WindowBuilder::build()
+WindowControls WindowBuilder::build()
 {
     buildMenus();
 
@@ -201,6 +201,7 @@ void WindowBuilder::build()
     for (QWidget* widget : window_->findChildren<QWidget*>())
         if (widget->property(HintHandler::kShowHint).toBool())
             HintHandler::setHint(widget, HintHandler::hint(widget));
+    return WindowControls::resolve(window_);
 }
 
 void WindowBuilder::setStartPositions()
@@ -336,25 +337,22 @@ void WindowBuilder::buildToolBar(QWidget* client)
     }
 }
 
-void WindowBuilder::fitToolBar(QWidget* window)
+void WindowBuilder::fitToolBar(const WindowControls& controls)
 {
     struct Design {
-        const char* name;
+        QPushButton* push;
         int x, width;
     };
-    constexpr Design kButtons[] = {{"ButtonRead", 230, 57}, {"BitBtnVerify", 296, 65}, {"BitBtnProgram", 370, 81}};
+    const Design buttons[] = {
+        {controls.ButtonRead, 230, 57}, {controls.BitBtnVerify, 296, 65}, {controls.BitBtnProgram, 370, 81}};
     constexpr int kGap = 9;         // between two buttons
     constexpr int kTextPad = 6;     // a button's margin on each side of its text
     constexpr int kBarWidth = 463;  // the bar's design width, 12 beyond the last button
     constexpr int kBarEnd = 8;      // a grown bar ends closer, clear of LabelSpojeni at x 480
-    auto* bar = window->findChild<QWidget*>(QStringLiteral("GroupBoxToolBar"));
-    if (!bar)
-        return;
+    QWidget* bar = controls.GroupBoxToolBar;
     int next = 0;
-    for (const Design& design : kButtons) {
-        auto* push = bar->findChild<QPushButton*>(QString::fromLatin1(design.name));
-        if (!push)
-            return;
+    for (const Design& design : buttons) {
+        QPushButton* push = design.push;
         const int need =
             push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) + 2 * kTextPad;
         const int x = std::max(design.x, next);

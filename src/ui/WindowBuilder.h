@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "WindowControls.h"
+
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -30,12 +32,13 @@ public:
 
     explicit WindowBuilder(QMainWindow* window);
 
-    // Creates everything; the window then holds every control by name.
-    void build();
+    // Creates everything and hands back the typed pointers to the controls
+    // (a control it cannot create or find stops the program).
+    WindowControls build();
     // Widens a device button of the tool bar whose caption needs more than
     // its design width (moving the next ones along); called after every
     // caption change.
-    static void fitToolBar(QWidget* window);
+    static void fitToolBar(const WindowControls& controls);
 
 private:
     void buildMenus();

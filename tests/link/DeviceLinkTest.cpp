@@ -69,7 +69,7 @@ TEST_F(DeviceLinkTest, CleanProgramSendsFivePagesInFiveConsecutiveTicksThenShows
     settle();
     image.advance(3, 4) = 33;
     link->startProgram();
-    EXPECT_EQ(link->status().text(), "Program device:");
+    EXPECT_EQ(statusText(link->status(), messages), "Program device:");
     EXPECT_TRUE(link->status().labelVisible());
     EXPECT_TRUE(link->status().gaugeVisible());
 
@@ -86,7 +86,7 @@ TEST_F(DeviceLinkTest, CleanProgramSendsFivePagesInFiveConsecutiveTicksThenShows
         EXPECT_EQ(tick(), Commands{want});
     tick();
     EXPECT_EQ(link->transferMode(), TransferMode::Idle);
-    EXPECT_EQ(link->status().text(), "Program device:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Program device:: OK");
     EXPECT_EQ(link->status().gaugeProgress(), link->status().gaugeMax());
     EXPECT_EQ(device->unit().stored(), image);
     EXPECT_EQ(link->identTexts().firmware, "ZEV07");
@@ -99,13 +99,13 @@ TEST_F(DeviceLinkTest, ProgramShowsSavingThenOkUntilTheCountdownEnds)
     bool sawSaving = false;
     for (int i = 0; i < 60; ++i) {
         tick();
-        if (link->status().text() == "Saving:") {
+        if (statusText(link->status(), messages) == "Saving:") {
             sawSaving = true;
             EXPECT_EQ(link->status().gaugeMax(), 100);
         }
     }
     EXPECT_TRUE(sawSaving);
-    EXPECT_EQ(link->status().text(), "Program device:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Program device:: OK");
     EXPECT_EQ(link->status().gaugeMax(), 2);
     EXPECT_TRUE(link->engine().okPending());
     for (int i = 0; i < 210 && link->status().labelVisible(); ++i)
@@ -125,10 +125,10 @@ TEST_F(DeviceLinkTest, ReadFillsTheImageAndEndsWithAVerification)
     device->unit().stored() = unitImage;
     settle();
     link->startRead();
-    EXPECT_EQ(link->status().text(), "Read:");
+    EXPECT_EQ(statusText(link->status(), messages), "Read:");
     const Commands sent = runToIdle();
     EXPECT_EQ(sent, (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
-    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Verify:: OK");
     EXPECT_EQ(link->status().colour(), LinkColour::Normal);
     EXPECT_EQ(image, unitImage);
     EXPECT_GE(host.shows, 1);
@@ -147,9 +147,9 @@ TEST_F(DeviceLinkTest, ReadIntoATargetUsesTheReadFramesAndLeavesTheWindowsImage)
     ParamImage target{};
     link->startReadInto(target);
     EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Running);
-    EXPECT_EQ(link->status().text(), "Read:");
+    EXPECT_EQ(statusText(link->status(), messages), "Read:");
     EXPECT_EQ(runToIdle(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
-    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Verify:: OK");
     EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Done);
     EXPECT_EQ(target, unitImage);
     EXPECT_EQ(image, before);
@@ -178,7 +178,7 @@ TEST_F(DeviceLinkTest, ReadIntoATargetResendsAndFailsLikeRead)
     device->unplugged = true;
     link->startReadInto(target);
     runToIdle();
-    EXPECT_EQ(link->status().text(), "Read error!");
+    EXPECT_EQ(statusText(link->status(), messages), "Read error!");
     EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Failed);
     EXPECT_EQ(image, before);
 }
@@ -189,13 +189,13 @@ TEST_F(DeviceLinkTest, VerifyIgnoresNoReadingButNotOtherBytes)
     device->unit().stored()[fld::noReading] = 1;
     link->startVerify();
     EXPECT_EQ(runToIdle(), (Commands{0x41, 0x42}));
-    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Verify:: OK");
 
     device->unit().stored().advance(9, 9) ^= 1;
     link->startVerify();
     const Commands sent = runToIdle();
     EXPECT_EQ(sent, (Commands{0x41, 0x42, 0x42, 0x42, 0x42, 0x42}));
-    EXPECT_EQ(link->status().text(), "Verify error!");
+    EXPECT_EQ(statusText(link->status(), messages), "Verify error!");
     EXPECT_EQ(link->status().colour(), LinkColour::Red);
 }
 
@@ -212,7 +212,7 @@ TEST_F(DeviceLinkTest, SilentUnitGivesReadErrorAfterFiveSends)
     }
     EXPECT_EQ(sent, Commands(5, 0x40));
     EXPECT_EQ(ticksAfterLast, 4);  // the fifth send went unanswered for 4 ticks
-    EXPECT_EQ(link->status().text(), "Read error!");
+    EXPECT_EQ(statusText(link->status(), messages), "Read error!");
     EXPECT_EQ(link->status().colour(), LinkColour::Red);
     EXPECT_EQ(link->status().messageTicks, kMessageTicks - 1);
 }
@@ -222,12 +222,12 @@ TEST_F(DeviceLinkTest, FailedProgramAfterASuccessfulOneShowsTheError)
     link->startProgram();
     runToIdle();
     tick();
-    ASSERT_EQ(link->status().text(), "Program device:: OK");
+    ASSERT_EQ(statusText(link->status(), messages), "Program device:: OK");
     device->unplugged = true;
     link->startProgram();
     runToIdle();
     settle(3);
-    EXPECT_EQ(link->status().text(), "Program error!");
+    EXPECT_EQ(statusText(link->status(), messages), "Program error!");
     EXPECT_EQ(link->status().colour(), LinkColour::Red);
 }
 
@@ -251,7 +251,7 @@ TEST_F(DeviceLinkTest, ProgramOkGivesWayToALaterFailure)
         link->startProgram();
         runToIdle();
         tick();
-        ASSERT_EQ(link->status().text(), "Program device:: OK");
+        ASSERT_EQ(statusText(link->status(), messages), "Program device:: OK");
         ASSERT_TRUE(link->engine().okPending());
 
         device->unplugged = true;
@@ -259,7 +259,7 @@ TEST_F(DeviceLinkTest, ProgramOkGivesWayToALaterFailure)
         runToIdle();
         EXPECT_FALSE(link->engine().okPending());
         settle(3);
-        EXPECT_EQ(link->status().text(), c.error);
+        EXPECT_EQ(statusText(link->status(), messages), c.error);
         EXPECT_EQ(link->status().colour(), LinkColour::Red);
     }
 }
@@ -276,7 +276,7 @@ TEST_F(DeviceLinkTest, DamagedRepliesAreFetchedAgain)
     device->unit().stored() = unitImage;
     link->startRead();
     runToIdle();
-    EXPECT_EQ(link->status().text(), "Verify:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Verify:: OK");
     EXPECT_EQ(image, unitImage);
 }
 
@@ -291,13 +291,13 @@ TEST_F(NoReadingUnit, ReadStopsAtPageZeroWhileProgramWorks)
     device->unit().stored().advance(1, 1) = 50;
     link->startRead();
     EXPECT_EQ(runToIdle(), Commands{0x40});
-    EXPECT_EQ(link->status().text(), "No reading!");
+    EXPECT_EQ(statusText(link->status(), messages), "No reading!");
     EXPECT_EQ(link->status().colour(), LinkColour::Red);
     EXPECT_EQ(image, before);
 
     link->startProgram();
     runToIdle();
-    EXPECT_EQ(link->status().text(), "Program device:: OK");
+    EXPECT_EQ(statusText(link->status(), messages), "Program device:: OK");
 }
 
 TEST_F(NoReadingUnit, ReadIntoATargetStopsAtPageZeroWithoutShowingTheImage)
@@ -307,7 +307,7 @@ TEST_F(NoReadingUnit, ReadIntoATargetStopsAtPageZeroWithoutShowingTheImage)
     const ParamImage targetBefore = target;
     link->startReadInto(target);
     EXPECT_EQ(runToIdle(), Commands{0x40});
-    EXPECT_EQ(link->status().text(), "No reading!");
+    EXPECT_EQ(statusText(link->status(), messages), "No reading!");
     EXPECT_EQ(link->engine().readIntoResult(), TransferEngine::ReadIntoResult::Failed);
     EXPECT_EQ(target, targetBefore);
     EXPECT_EQ(host.shows, shows);
@@ -387,7 +387,7 @@ TEST_F(DeviceLinkTest, ResetWithoutAnswerGivesUpAfterTwoSends)
     link->loaderMessage(2, kLoaderResetRelease);
     const Commands sent = runToIdle();
     EXPECT_EQ(sent, (Commands{0x00, 0x00}));
-    EXPECT_EQ(link->status().text(), "Reset error");
+    EXPECT_EQ(statusText(link->status(), messages), "Reset error");
     EXPECT_EQ(link->status().colour(), LinkColour::Red);
     EXPECT_FALSE(link->port().attached());
     EXPECT_TRUE(link->releaseNote());

@@ -10,8 +10,15 @@
 #include "link/DeviceLink.h"
 #include "link/SimulatedUnitDevice.h"
 #include "model/Normalise.h"
+#include "present/StatusPresenter.h"
 
 namespace tarvel::link::test {
+
+// What the status label says for the status area's note (English table).
+inline std::string statusText(const StatusArea& status, const MessageTable& messages)
+{
+    return present::StatusPresenter::textOf(status.note(), status.noteMessage(), messages);
+}
 
 class RecordingHost : public LinkHost {
 public:

@@ -12,6 +12,7 @@
 
 using namespace tarvel;
 using namespace tarvel::link;
+using tarvel::link::test::statusText;
 using namespace std::chrono_literals;
 
 namespace {
@@ -132,7 +133,7 @@ TEST(PseudoTerminal, LinkProgramsTheSimulatorThroughTheTerminal)
         if (host.framesSent != sent)
             waitFor([&] { return link.port().device().queued().value_or(0) >= kFrameSize; }, 2s);
     }
-    EXPECT_EQ(link.status().text(), "Program device:: OK");
+    EXPECT_EQ(statusText(link.status(), messages), "Program device:: OK");
     sim.halt();
     EXPECT_EQ(sim.sim.unit().stored(), image);
 }

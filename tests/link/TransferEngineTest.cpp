@@ -21,11 +21,9 @@ public:
 TEST(TransferEngineIdle, SavingProgressRunsFrom414DownAndStaysInTheGauge)
 {
     ParamImage image;
-    MessageTable messages;
-    messages.loadAll(Language::English);
     StatusArea status;
     QuietHooks hooks;
-    TransferEngine engine(image, messages, status, hooks);
+    TransferEngine engine(image, status, hooks);
 
     struct Case {
         std::uint16_t saveCount;
@@ -43,7 +41,7 @@ TEST(TransferEngineIdle, SavingProgressRunsFrom414DownAndStaysInTheGauge)
         EXPECT_EQ(status.gaugeMax(), c.gaugeMax);
         EXPECT_EQ(status.gaugeProgress(), c.progress);
         if (c.saveCount > 0) {
-            EXPECT_EQ(status.text(), "Saving:");
+            EXPECT_EQ(status.note(), StatusNote::Saving);
             EXPECT_EQ(status.colour(), LinkColour::Normal);
             EXPECT_EQ(status.messageTicks, kMessageTicks);
         } else {

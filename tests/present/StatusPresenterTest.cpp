@@ -13,7 +13,12 @@ protected:
     const DisplayEntry& operator[](ControlId id) const { return display[id]; }
 
     DisplayState display;
-    StatusPresenter presenter{display};
+    MessageTable messages = [] {
+        MessageTable table;
+        table.loadAll(Language::English);
+        return table;
+    }();
+    StatusPresenter presenter{display, messages};
     link::StatusArea status;
 };
 
@@ -21,7 +26,7 @@ protected:
 
 TEST_F(StatusPresenterTest, TheStatusAreaShowsWhatTheTransferWrote)
 {
-    status.setText("Verify error!");
+    status.setNote(link::StatusNote::Failed, Msg::VerifyError);
     status.setColour(Colour::Red);
     status.setLabelVisible(true);
     status.setGaugeMax(2);
@@ -81,4 +86,42 @@ TEST_F(StatusPresenterTest, PrintHeaderShowsOnWhiteAndHidesTheConnectionLabelUnt
     presenter.update(status, true);
     EXPECT_TRUE((*this)[ControlId::LabelSpojeni].isShown());
     EXPECT_EQ((*this)[ControlId::LabelHlaseni].text, "Date and time of printing:  1.2.2026    9:05:01");
+}
+
+TEST_F(StatusPresenterTest, TheEngineNotesAreWordedFromTheMessageTable)
+{
+    using link::StatusNote;
+    struct Case {
+        StatusNote note;
+        Msg message;
+        const char* text;
+    };
+    for (const Case& c : {Case{StatusNote::Started, Msg::ProgramDevice, "Program device:"},
+                          Case{StatusNote::Started, Msg::Read, "Read:"},
+                          Case{StatusNote::Verifying, Msg{}, "Verify::"},
+                          Case{StatusNote::VerifyOk, Msg{}, "Verify:: OK"},
+                          Case{StatusNote::Failed, Msg::ReadError, "Read error!"},
+                          Case{StatusNote::Failed, Msg::NoReading, "No reading!"},
+                          Case{StatusNote::ResetError, Msg{}, "Reset error"},
+                          Case{StatusNote::Saving, Msg{}, "Saving:"},
+                          Case{StatusNote::ProgramOk, Msg{}, "Program device:: OK"}}) {
+        status.setNote(c.note, c.message);
+        presenter.update(status, false);
+        EXPECT_EQ((*this)[ControlId::LabelHlaseni].text, c.text) << static_cast<int>(c.note);
+    }
+}
+
+TEST_F(StatusPresenterTest, ANoteKeepsTheWordsOfTheLanguageItWasGivenIn)
+{
+    status.setNote(link::StatusNote::Started, Msg::Verify);
+    presenter.update(status, false);
+    EXPECT_EQ((*this)[ControlId::LabelHlaseni].text, "Verify:");
+    messages.loadAll(Language::German);
+    presenter.update(status, false);
+    EXPECT_EQ((*this)[ControlId::LabelHlaseni].text, "Verify:");
+    // Given again, the same note takes the words of the language now in force.
+    status.setNote(link::StatusNote::Started, Msg::Verify);
+    presenter.update(status, false);
+    EXPECT_EQ((*this)[ControlId::LabelHlaseni].text, messages[Msg::Verify]);
+    EXPECT_NE(messages[Msg::Verify], "Verify:");
 }

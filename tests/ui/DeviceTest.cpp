@@ -58,7 +58,7 @@ TEST_F(Device, LiveDataReachesTheLiveColumnAndTheHighlight)
     EXPECT_GT(window->deviceLink().monitorFrames(), 0u);
 
     // The lit row label is the operating point's row.
-    const ToolPoint& p = window->operatingPoint();
+    const ToolPoint p = window->operatingPoint();
     const QColor lime(0, 255, 0);
     for (int t = 0; t < 10; ++t)
         EXPECT_EQ(window->tables().tpsRowLabels[t]->palette().color(QPalette::Window) == lime, t == p.tpsRow) << t;

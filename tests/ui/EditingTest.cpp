@@ -143,7 +143,13 @@ TEST_F(Editing, AdvanceToolsAtTheOperatingPointOrTheWholeMap)
     window->BitBtnAdvPlusClick();  // no live data yet: below the map
     EXPECT_EQ(image.advance(9, 3), 30);
 
-    window->setOperatingPoint(ToolPoint{.tpsRow = 9, .rpmColumn = 3, .servoColumn = 2, .belowMap = false});
+    // The engine runs at the speed of map column 3; the map ignores the throttle.
+    unit->unit().options().heldRpm = image[fld::mapRpm + 3] * 100;
+    tickUntilFrame();
+    const ToolPoint point = window->operatingPoint();
+    ASSERT_FALSE(point.belowMap);
+    ASSERT_EQ(point.tpsRow, 9);
+    ASSERT_EQ(point.rpmColumn, 3);
     trigger(QStringLiteral("AdvancePlus"));
     EXPECT_EQ(image.advance(9, 3), 31);
     EXPECT_EQ(edit(QStringLiteral("Edit143"))->text(), QStringLiteral("31"));
@@ -182,7 +188,10 @@ TEST_F(Editing, ColumnSpinButtonsMoveOneColumn)
 TEST_F(Editing, ServoToolsAndThrottleCaptures)
 {
     ParamImage& image = window->image();
-    window->setOperatingPoint(ToolPoint{.tpsRow = 9, .rpmColumn = 0, .servoColumn = 4, .belowMap = true});
+    // The engine runs at the speed of servo point 4.
+    unit->unit().options().heldRpm = image[fld::servoRpm + 4] * 100;
+    tickUntilFrame();
+    ASSERT_EQ(window->operatingPoint().servoColumn, 4);
     const std::uint8_t point = image[fld::servoMv + 4];
     window->BitBtnServoPlusClick();
     EXPECT_EQ(image[fld::servoMv + 4], point + 1);
@@ -193,18 +202,23 @@ TEST_F(Editing, ServoToolsAndThrottleCaptures)
 
     QSignalSpy programs(window.get(), &TFormHlav::programmingRequested);
     clickBox(QStringLiteral("CheckBoxProgHned"));  // armed
-    window->setLiveTpsMv(2600);
+    auto throttleAt = [this](int mv) {
+        unit->unit().options().heldTpsMv = mv;
+        tickUntilFrame();
+        ASSERT_EQ(window->deviceLink().liveValues().liveTpsMv, mv);
+    };
+    throttleAt(2600);
     window->BitBtnTps0Click();  // outside its window: no commit, no programming
     EXPECT_EQ(image[fld::tps0], 70);
     EXPECT_EQ(programs.count(), 0);
-    window->setLiveTpsMv(950);
+    throttleAt(950);
     edit(QStringLiteral("EditOmez2"))->setText(QStringLiteral("12000"));  // not read by a capture
     window->BitBtnTps0Click();
     EXPECT_EQ(image[fld::tps0], 95);
     EXPECT_EQ(image[fld::limiter], 110);
     EXPECT_EQ(edit(QStringLiteral("EditOmez2"))->text(), QStringLiteral("11,000"));
     EXPECT_EQ(programs.count(), 1);
-    window->setLiveTpsMv(4900);
+    throttleAt(4900);
     window->BitBtnTps100Click();
     EXPECT_EQ(image[fld::tps100], 240);
     EXPECT_EQ(edit(QStringLiteral("EditTps100"))->text(), QStringLiteral("4,750"));

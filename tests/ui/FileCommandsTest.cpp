@@ -14,7 +14,7 @@ protected:
     QString path(const QString& name) const { return QDir(folder.path()).filePath(name); }
     void showStatus()
     {
-        window->deviceLink().status().setText("Read:: OK");
+        window->deviceLink().status().setNote(link::StatusNote::VerifyOk);
         window->deviceLink().status().messageTicks = 200;
         window->deviceLink().status().setGaugeVisible(true);
         tick();

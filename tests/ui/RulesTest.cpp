@@ -214,9 +214,15 @@ TEST_F(Rules, SwitchesTurnRedWhenOn)
     }
     clickBox(QStringLiteral("CheckBoxProgHned"));
     EXPECT_LT(redShare(box(QStringLiteral("CheckBoxProgHned"))), 0.05);
-    window->setIdentTexts({QStringLiteral("ZEV48"), QStringLiteral(" 5. 1.2009"), QStringLiteral("07:05")});
-    window->ApplyRules();
-    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze2"))->text(), QStringLiteral(" 5. 1.2009"));
+    // The unit's identification, read with its pages, shows in the version labels.
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze2"))->text(), QString());
+    window->MenuReadClick();
+    ASSERT_TRUE(tickUntilStatus(QStringLiteral(": OK"))) << statusText().toStdString();
+    const link::IdentTexts& ident = window->deviceLink().identTexts();
+    ASSERT_FALSE(ident.date.empty());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze1"))->text(), QString::fromStdString(ident.firmware));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze2"))->text(), QString::fromStdString(ident.date));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("LabelVerze3"))->text(), QString::fromStdString(ident.time));
 }
 
 }  // namespace tarvel::test

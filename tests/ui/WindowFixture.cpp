@@ -105,6 +105,14 @@ bool WindowFixture::tickUntilStatus(const QString& text, int limit)
     return false;
 }
 
+void WindowFixture::tickUntilFrame()
+{
+    const auto frames = window->deviceLink().monitorFrames();
+    for (int i = 0; i < 20 && window->deviceLink().monitorFrames() == frames; ++i)
+        tick();
+    ASSERT_NE(window->deviceLink().monitorFrames(), frames);
+}
+
 QAction* WindowFixture::action(const QString& name) const
 {
     auto* found = window->findChild<QAction*>(name);

@@ -57,6 +57,8 @@ protected:
     void tick(int count = 1);
     // Ticks until the status label ends with `text` or `limit` ticks passed.
     bool tickUntilStatus(const QString& text, int limit = 200);
+    // Ticks until the link has taken the unit's next live-data frame.
+    void tickUntilFrame();
     QString statusText() const;
 
     template <typename T = QWidget>

@@ -5,6 +5,7 @@
 
 #include "CtlSettings.h"
 #include "model/Normalise.h"
+#include "present/StatusPresenter.h"
 
 namespace tarvel::ctl {
 
@@ -75,8 +76,10 @@ bool UnitSession::tpsMapChecked() const
 void UnitSession::printStatusIfChanged()
 {
     const auto& s = link_.status();
-    if (s.text() != lastStatus_) {
-        lastStatus_ = s.text();
+    // The words the window would show; a note given again in the same words is printed once.
+    const std::string text = present::StatusPresenter::textOf(s.note(), s.noteMessage(), messages_);
+    if (text != lastStatus_) {
+        lastStatus_ = text;
         std::FILE* out = s.colour() == link::LinkColour::Red ? stderr : statusOut;
         std::fprintf(out, "%s\n", lastStatus_.c_str());
         std::fflush(out);
@@ -110,8 +113,8 @@ bool UnitSession::runOperation()
 {
     const bool ended = runUntil([&] { return link_.transferMode() == link::TransferMode::Idle; }, kOperationTicks,
                                 &InstallStopSignals());
-    const std::string& text = link_.status().text();
-    return ended && !boxShown_ && text.size() >= 4 && text.compare(text.size() - 4, 4, ": OK") == 0;
+    const link::StatusNote note = link_.status().note();
+    return ended && !boxShown_ && (note == link::StatusNote::VerifyOk || note == link::StatusNote::ProgramOk);
 }
 
 }  // namespace tarvel::ctl

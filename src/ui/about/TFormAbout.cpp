@@ -63,9 +63,9 @@ TFormAbout::TFormAbout(std::function<Language()> currentLanguage, QWidget* paren
     image->setPixmap(AboutPicture().scaled(161, 81, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     for (const ContactLine& line : kContactLines)
         addLabel(line.name, QString::fromUtf8(line.text), 32, line.y, 16);
-    addLabel("LabelDate", QString(), 32, 350, 11);
-    addLabel("LabelTime", QString(), 32, 370, 11);
-    addLabel("LabelRsKey", QString(), 32, 390, 11);
+    labelDate_ = addLabel("LabelDate", QString(), 32, 350, 11);
+    labelTime_ = addLabel("LabelTime", QString(), 32, 370, 11);
+    labelRsKey_ = addLabel("LabelRsKey", QString(), 32, 390, 11);
     labelExit_ = addLabel("LabelExit", QStringLiteral("OK"), 272, 368, 23);
     labelExit_->setFixedSize(35, 29);
     labelExit_->setAlignment(Qt::AlignCenter);
@@ -89,14 +89,13 @@ QLabel* TFormAbout::addLabel(const char* name, const QString& text, int x, int y
 
 void TFormAbout::FormCreate()
 {
-    auto set = [this](const char* name, const QString& text) {
-        auto* label = findChild<QLabel*>(QString::fromLatin1(name));
+    auto set = [](QLabel* label, const QString& text) {
         label->setText(text);
         label->adjustSize();
     };
-    set("LabelDate", BuildDateText());
-    set("LabelTime", BuildTimeText());
-    set("LabelRsKey", QStringLiteral("Version - %1").arg(int(kParamVersion)));
+    set(labelDate_, BuildDateText());
+    set(labelTime_, BuildTimeText());
+    set(labelRsKey_, QStringLiteral("Version - %1").arg(int(kParamVersion)));
 
     // Centred once, here; later showings keep the place.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -37,6 +37,9 @@ private:
     void FormCreate();
 
     std::function<Language()> currentLanguage_;
+    QLabel* labelDate_ = nullptr;
+    QLabel* labelTime_ = nullptr;
+    QLabel* labelRsKey_ = nullptr;
     QLabel* labelExit_ = nullptr;
 };
 

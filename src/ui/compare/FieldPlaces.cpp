@@ -26,9 +26,8 @@ QString clean(const QString& text)
     return out;
 }
 
-QString labelText(const QWidget& window, const QString& name)
+QString labelText(const QLabel* label)
 {
-    const auto* label = window.findChild<QLabel*>(name);
     return label ? clean(label->text()) : QString();
 }
 
@@ -58,40 +57,62 @@ QString groupOf(const QWidget* control)
     return {};
 }
 
-QString captionOf(const QWidget& window, const QWidget* control, const QString& name)
+}  // namespace
+
+FieldPlaces::FieldPlaces(const QWidget& window, const std::vector<FieldWidget>& fields)
 {
-    if (const auto* box = qobject_cast<const QCheckBox*>(control); box && !box->text().isEmpty())
-        return clean(box->text());
+    auto label = [&window](const QString& name) { return window.findChild<QLabel*>(name); };
     static const QRegularExpression prefix(QStringLiteral("^(UpDown|CheckBox|ComboBox)"));
-    QString stem = name;
-    stem.remove(prefix);
     static const QRegularExpression channelBox(QStringLiteral("^(Palec\\d(Zac|End))(H2|P2)$"));
-    if (const auto m = channelBox.match(stem); m.hasMatch()) {
-        const QString column = labelText(window, m.captured(3) == QLatin1String("H2") ? QStringLiteral("LabelHrana2")
-                                                                                      : QStringLiteral("LabelSnimac2"));
-        return labelText(window, QStringLiteral("Label") + m.captured(1)) + QStringLiteral(", ") + column;
-    }
     static const QRegularExpression compensation(QStringLiteral("^Kompenz(\\d)$"));
-    if (const auto m = compensation.match(stem); m.hasMatch())
-        return labelText(window, QStringLiteral("LabelKompenz")) + QLatin1Char(' ') + m.captured(1);
-    if (stem.startsWith(QLatin1String("RpmPriv")))
-        return labelText(window, QStringLiteral("Label6"));
-    if (stem.startsWith(QLatin1String("NapPriv")))
-        return labelText(window, QStringLiteral("Label5"));
-    if (stem.startsWith(QLatin1String("RpmAdv")))
-        return labelText(window, QStringLiteral("LabelRpm1"));
-    return labelText(window, QStringLiteral("Label") + stem);
+    for (const FieldWidget& field : fields) {
+        Entry e{field, {}, {}, {}};
+        QString stem = QString::fromStdString(field.bound.field->controlName(field.bound.element));
+        stem.remove(prefix);
+        if (const auto m = channelBox.match(stem); m.hasMatch()) {
+            e.label = label(QStringLiteral("Label") + m.captured(1));
+            e.column = label(m.captured(3) == QLatin1String("H2") ? QStringLiteral("LabelHrana2")
+                                                                  : QStringLiteral("LabelSnimac2"));
+        } else if (const auto k = compensation.match(stem); k.hasMatch()) {
+            e.label = label(QStringLiteral("LabelKompenz"));
+            e.number = k.captured(1);
+        } else if (stem.startsWith(QLatin1String("RpmPriv"))) {
+            e.label = label(QStringLiteral("Label6"));
+        } else if (stem.startsWith(QLatin1String("NapPriv"))) {
+            e.label = label(QStringLiteral("Label5"));
+        } else if (stem.startsWith(QLatin1String("RpmAdv"))) {
+            e.label = label(QStringLiteral("LabelRpm1"));
+        } else {
+            e.label = label(QStringLiteral("Label") + stem);
+        }
+        entries_.emplace(std::pair(field.bound.field, field.bound.element), e);
+    }
 }
 
-}  // namespace
+const FieldPlaces::Entry* FieldPlaces::entry(const ImageDiff::Row& row) const
+{
+    const auto it = entries_.find(std::pair(row.field, row.element));
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+QString FieldPlaces::captionOf(const Entry& e)
+{
+    if (const QCheckBox* box = e.control.box; box && !box->text().isEmpty())
+        return clean(box->text());
+    if (e.column)
+        return labelText(e.label) + QStringLiteral(", ") + labelText(e.column);
+    if (!e.number.isEmpty())
+        return labelText(e.label) + QLatin1Char(' ') + e.number;
+    return labelText(e.label);
+}
 
 present::FieldPlace FieldPlaces::place(const ImageDiff::Row& row) const
 {
-    const QString name = QString::fromStdString(row.field->control ? row.field->controlName(row.element) : "");
-    const QWidget* control = name.isEmpty() ? nullptr : window_.findChild<QWidget*>(name);
+    const Entry* e = row.field->control ? entry(row) : nullptr;
+    const QWidget* control = e ? e->control.widget() : nullptr;
     if (control == nullptr)
         return {};
-    QString caption = captionOf(window_, control, name);
+    QString caption = captionOf(*e);
     const QString group = groupOf(control);
     if (!group.isEmpty() && !caption.isEmpty() && group != caption)
         caption = group + QStringLiteral(": ") + caption;
@@ -105,16 +126,18 @@ std::optional<std::string> FieldPlaces::valueText(const ImageDiff::Row& row, int
     const FieldDescriptor& d = *row.field;
     if (d.control == nullptr)
         return std::nullopt;
-    const QString name = QString::fromStdString(d.controlName(row.element));
+    const Entry* e = entry(row);
+    if (e == nullptr)
+        return std::nullopt;
     switch (d.kind) {
         case ControlKind::UpDown:
-            if (const auto* upDown = window_.findChild<UpDown*>(name))
+            if (const UpDown* upDown = e->control.upDown)
                 return upDown->format(value).toStdString();
             return std::nullopt;
         case ControlKind::BikeList:
         case ControlKind::SyncList:
         case ControlKind::MultipleList: {
-            const auto* list = window_.findChild<QComboBox*>(name);
+            const QComboBox* list = e->control.list;
             if (list == nullptr)
                 return std::nullopt;
             ParamImage image{};

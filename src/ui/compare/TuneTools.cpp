@@ -37,9 +37,9 @@ constexpr int kNoteMs = 15000;
 TuneTools::TuneTools(TFormHlav& window)
     : QObject(&window), window_(window), autosave_(std::make_unique<AutosaveScheduler>(window.paths().stateDumpFile()))
 {
-    auto* file = window_.findChild<QMenu*>(QStringLiteral("MenuFile"));
-    auto* tools = window_.findChild<QMenu*>(QStringLiteral("MenuTools"));
-    auto* exitSeparator = window_.findChild<QAction*>(QStringLiteral("N4"));
+    QMenu* file = window.controls().MenuFile;
+    QMenu* tools = window.controls().MenuTools;
+    QAction* exitSeparator = window.controls().N4;
     auto item = [this](QMenu* menu, QAction* before, const char* name, void (TuneTools::*run)()) {
         auto* action = new QAction(menu);
         action->setObjectName(QString::fromLatin1(name));
@@ -47,17 +47,13 @@ TuneTools::TuneTools(TFormHlav& window)
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    if (file) {
-        compareFileItem_ = item(file, exitSeparator, "MenuCompareFile", &TuneTools::compareWithFile);
-        historyItem_ = item(file, exitSeparator, "MenuTuneHistory", &TuneTools::showHistory);
-        file->insertSeparator(compareFileItem_)->setObjectName(QStringLiteral("N6"));
-        connect(file, &QMenu::aboutToShow, this, &TuneTools::retranslate);
-    }
-    if (tools) {
-        tools->addSeparator()->setObjectName(QStringLiteral("N5"));
-        compareUnitItem_ = item(tools, nullptr, "MenuCompareUnit", &TuneTools::compareWithUnit);
-        connect(tools, &QMenu::aboutToShow, this, &TuneTools::retranslate);
-    }
+    compareFileItem_ = item(file, exitSeparator, "MenuCompareFile", &TuneTools::compareWithFile);
+    historyItem_ = item(file, exitSeparator, "MenuTuneHistory", &TuneTools::showHistory);
+    file->insertSeparator(compareFileItem_)->setObjectName(QStringLiteral("N6"));
+    connect(file, &QMenu::aboutToShow, this, &TuneTools::retranslate);
+    tools->addSeparator()->setObjectName(QStringLiteral("N5"));
+    compareUnitItem_ = item(tools, nullptr, "MenuCompareUnit", &TuneTools::compareWithUnit);
+    connect(tools, &QMenu::aboutToShow, this, &TuneTools::retranslate);
     retranslate();
 }
 
@@ -142,9 +138,8 @@ void TuneTools::watchProgram()
         programWatched_ = false;  // failed, or another operation took over
         return;
     }
-    // The unit saves before the result shows; the record waits for ": OK".
-    const std::string ok = window_.messages()[Msg::ProgramDevice] + ": OK";
-    if (link.status().text() != ok)
+    // The unit saves before the result shows; the record waits for its OK.
+    if (link.status().note() != link::StatusNote::ProgramOk)
         return;
     programWatched_ = false;
     recordProgram();
@@ -153,9 +148,9 @@ void TuneTools::watchProgram()
 void TuneTools::recordProgram()
 {
     const link::IdentTexts& ident = window_.deviceLink().identTexts();
-    auto* bike = window_.findChild<QComboBox*>(QStringLiteral("ComboBoxBike"));
+    const QComboBox* bike = window_.controls().ComboBoxBike;
     TuneRecord record{.time = std::chrono::system_clock::now(),
-                      .bike = bike ? bike->currentText().trimmed().toStdString() : std::string(),
+                      .bike = bike->currentText().trimmed().toStdString(),
                       .unitFirmware = ident.firmware,
                       .unitDate = ident.date,
                       .unitTime = ident.time};
@@ -226,8 +221,7 @@ void TuneTools::openCompare(QWidget* parent, const ParamImage& other, const QStr
         compare_->reject();
     // What the controls show is what the window holds, typed text included.
     window_.ReadControls();
-    const FieldPlaces places(window_);
-    const present::ComparePresenter presenter(language(), places);
+    const present::ComparePresenter presenter(language(), window_.fieldPlaces());
     auto* dialog = new CompareDialog(parent, ImageDiff(window_.image(), other), presenter, title, column, true);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     compare_ = dialog;

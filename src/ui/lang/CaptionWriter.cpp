@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
@@ -119,34 +120,40 @@ bool SetCaption(QObject& target, const QString& text)
 
 CaptionWriter::CaptionWriter(QObject& root)
 {
+    QHash<QString, QObject*> byName;
     if (!root.objectName().isEmpty())
-        byName_.insert(root.objectName(), &root);
+        byName.insert(root.objectName(), &root);
     for (QObject* child : root.findChildren<QObject*>()) {
-        if (!child->objectName().isEmpty() && !byName_.contains(child->objectName()))
-            byName_.insert(child->objectName(), child);
+        if (!child->objectName().isEmpty() && !byName.contains(child->objectName()))
+            byName.insert(child->objectName(), child);
     }
+    const auto& rows = captionRows();
+    targets_.reserve(rows.size());
+    for (const CaptionRow& row : rows)
+        targets_.emplace_back(byName.value(toQString(row.target), nullptr));
 }
 
-QObject* CaptionWriter::find(std::string_view name) const
+QObject* CaptionWriter::target(std::size_t row) const
 {
-    return byName_.value(toQString(name), nullptr);
+    return row < targets_.size() ? targets_[row].data() : nullptr;
 }
 
-bool CaptionWriter::write(const CaptionRow& row, Language language) const
+bool CaptionWriter::write(std::size_t index, Language language) const
 {
-    QObject* target = find(row.target);
-    if (!target || !fits(row, *target))
+    const CaptionRow& row = captionRows()[index];
+    QObject* object = target(index);
+    if (!object || !fits(row, *object))
         return false;
     const QString text = QString::fromStdString(row.composed(language));
     switch (row.kind) {
         case CaptionKind::Caption:
         case CaptionKind::MenuItem:
-            return SetCaption(*target, text);
+            return SetCaption(*object, text);
         case CaptionKind::ListRow:
-            qobject_cast<QComboBox*>(target)->setItemText(row.listRow, text);
+            qobject_cast<QComboBox*>(object)->setItemText(row.listRow, text);
             return true;
         case CaptionKind::Hint:
-            SetHint(*target, text);
+            SetHint(*object, text);
             return true;
     }
     return false;
@@ -154,17 +161,18 @@ bool CaptionWriter::write(const CaptionRow& row, Language language) const
 
 void CaptionWriter::write(Language language) const
 {
-    for (const CaptionRow& row : captionRows())
-        write(row, language);
+    for (std::size_t index = 0; index < targets_.size(); ++index)
+        write(index, language);
 }
 
 QStringList CaptionWriter::unplacedTargets() const
 {
     QStringList unplaced;
-    for (const CaptionRow& row : captionRows()) {
-        QObject* target = find(row.target);
-        if (!target || !fits(row, *target))
-            unplaced << describe(row);
+    const auto& rows = captionRows();
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        QObject* object = target(index);
+        if (!object || !fits(rows[index], *object))
+            unplaced << describe(rows[index]);
     }
     return unplaced;
 }

@@ -12,11 +12,10 @@ namespace tarvel::ui {
 
 namespace {
 
-void checkLanguageItem(QObject& window, Language language)
+void checkLanguageItem(const LanguageItems& items, Language language)
 {
-    for (std::size_t i = 0; i < kLanguageMenuItems.size(); ++i) {
-        const auto& name = kLanguageMenuItems[i];
-        auto* item = window.findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        QAction* item = items[i];
         if (!item)
             continue;
         item->setCheckable(true);
@@ -31,12 +30,13 @@ QString ComposeWindowTitle(const QString& currentFile, const QString& suffix)
     return QString::fromStdString(present::windowTitle(currentFile.toStdString(), suffix.toStdString()));
 }
 
-void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile)
+void ApplyCaptions(QWidget& window, const CaptionWriter& captions, const LanguageItems& languageItems,
+                   Language language, MessageTable& messages, const QString& currentFile)
 {
-    checkLanguageItem(window, language);
+    checkLanguageItem(languageItems, language);
     UseQtTranslation(language);
     window.setWindowTitle(ComposeWindowTitle(currentFile));
-    CaptionWriter(window).write(language);
+    captions.write(language);
     messages.loadCaptionMessages(language);
     LoadMessages(window, language, messages);
 }

@@ -9,18 +9,28 @@
 
 #include <QString>
 
+#include <array>
+
+#include "LanguageChoice.h"
 #include "model/Messages.h"
 
+class QAction;
 class QWidget;
 class QObject;
 
 namespace tarvel::ui {
 
+class CaptionWriter;
+
+// The items of the language menu, in the order of the languages.
+using LanguageItems = std::array<QAction*, kLanguageCount>;
+
 // Checks the menu item of `language` only, switches Qt's own dialog texts to
 // `language`, composes the window title from `currentFile`, writes the caption
-// table, then loads the messages. (The live placeholders are the presentation
-// layer's.)
-void ApplyCaptions(QWidget& window, Language language, MessageTable& messages, const QString& currentFile);
+// table through `captions` (made with the window), then loads the messages.
+// (The live placeholders are the presentation layer's.)
+void ApplyCaptions(QWidget& window, const CaptionWriter& captions, const LanguageItems& languageItems,
+                   Language language, MessageTable& messages, const QString& currentFile);
 
 // Fills the message table.
 void LoadMessages(QObject& window, Language language, MessageTable& messages);

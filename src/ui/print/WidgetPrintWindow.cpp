@@ -14,10 +14,6 @@ namespace tarvel::ui {
 
 namespace {
 
-// The tab pages in print order.
-constexpr std::array<const char*, kPrintTabCount> kTabPages = {"TabSheetRuzne", "TabSheetBike", "TabSheetAdvance",
-                                                               "TabSheetServo", "TabSheet_Gas"};
-
 // While the page picture is taken no keyboard focus shows: no focus frame
 // and no selected text in an edit. The focus widget is told nothing of
 // losing the focus, so an edit does not end its editing for a picture; it
@@ -97,15 +93,17 @@ void GreyToPaper(QImage& picture)
 
 }  // namespace
 
-WidgetPrintWindow::WidgetPrintWindow(QWidget& clientArea, Hooks hooks)
-    : clientArea_(clientArea),
+WidgetPrintWindow::WidgetPrintWindow(const Parts& parts, Hooks hooks)
+    : clientArea_(*parts.clientArea),
       hooks_(std::move(hooks)),
-      status_(clientArea.findChild<QLabel*>(QStringLiteral("LabelHlaseni"))),
-      connection_(clientArea.findChild<QWidget*>(QStringLiteral("LabelSpojeni"))),
-      gauge_(clientArea.findChild<QWidget*>(QStringLiteral("CGaugeProgram"))),
-      verify_(clientArea.findChild<QWidget*>(QStringLiteral("BitBtnVerify"))),
-      pages_(clientArea.findChild<QTabWidget*>(QStringLiteral("PageControl1")))
+      status_(parts.status),
+      connection_(parts.connection),
+      gauge_(parts.gauge),
+      verify_(parts.verify),
+      pages_(parts.pages)
 {
+    for (std::size_t tab = 0; tab < tabPages_.size(); ++tab)
+        tabPages_[tab] = parts.tabPages[tab];
 }
 
 QImage WidgetPrintWindow::captureClientArea()
@@ -194,7 +192,7 @@ int WidgetPrintWindow::pageIndex(int tab) const
 {
     if (!pages_ || tab < 0 || tab >= kPrintTabCount)
         return -1;
-    auto* page = pages_->findChild<QWidget*>(QString::fromLatin1(kTabPages[static_cast<std::size_t>(tab)]));
+    QWidget* page = tabPages_[static_cast<std::size_t>(tab)];
     return page ? pages_->indexOf(page) : -1;
 }
 

@@ -1,5 +1,5 @@
-// PrintWindow on the main window's widget tree: the controls are found by
-// objectName below the client area; the printing flag, the rules and the
+// PrintWindow on the main window's widget tree: the window hands over the
+// controls the commands touch (typed, as its builder resolved them); the printing flag, the rules and the
 // status countdown belong to the window and are reached through hooks. A
 // window whose status area and connection label are drawn from a model of
 // their own gives the three status hooks too, so that the print header goes
@@ -7,6 +7,7 @@
 // written directly.
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include <QPointer>
@@ -33,7 +34,18 @@ public:
         std::function<void()> hideProgressGauge{};
     };
 
-    WidgetPrintWindow(QWidget& clientArea, Hooks hooks);
+    // The controls the print commands touch; any but the client area may be missing.
+    struct Parts {
+        QWidget* clientArea = nullptr;
+        QLabel* status = nullptr;      // LabelHlaseni
+        QWidget* connection = nullptr;  // LabelSpojeni
+        QWidget* gauge = nullptr;       // CGaugeProgram
+        QWidget* verify = nullptr;      // BitBtnVerify
+        QTabWidget* pages = nullptr;    // PageControl1
+        std::array<QWidget*, kPrintTabCount> tabPages{};  // the pages in print order
+    };
+
+    WidgetPrintWindow(const Parts& parts, Hooks hooks);
 
     QImage captureClientArea() override;
     void setPrinting(bool printing) override;
@@ -58,6 +70,7 @@ private:
     QPointer<QWidget> gauge_;
     QPointer<QWidget> verify_;
     QPointer<QTabWidget> pages_;
+    std::array<QPointer<QWidget>, kPrintTabCount> tabPages_;
 };
 
 }  // namespace tarvel::ui

@@ -23,6 +23,7 @@
 #include "ui/lang/CaptionWriter.h"
 #include "ui/lang/HintText.h"
 #include "ui/lang/LanguageCaptions.h"
+#include "ui/lang/LanguageChoice.h"
 
 using namespace tarvel;
 using namespace tarvel::ui;
@@ -34,8 +35,21 @@ class ApplyCaptionsTest : public ::testing::Test {
 protected:
     StandInWindow window;
     MessageTable messages;
+    // Made with the window, as the main window makes its own: a target
+    // deleted later is skipped.
+    CaptionWriter captions{window};
 
-    void apply(Language language) { ApplyCaptions(window, language, messages, QStringLiteral("/work/data.ign")); }
+    LanguageItems languageItems() const
+    {
+        LanguageItems items{};
+        for (std::size_t i = 0; i < items.size(); ++i)
+            items[i] = window.findChild<QAction*>(q(kLanguageMenuItems[i]));
+        return items;
+    }
+    void apply(Language language)
+    {
+        ApplyCaptions(window, captions, languageItems(), language, messages, QStringLiteral("/work/data.ign"));
+    }
     QString label(const char* name) const { return window.get<QLabel>(name)->text(); }
 };
 

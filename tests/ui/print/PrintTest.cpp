@@ -209,7 +209,15 @@ protected:
     int messageTicks = 0;
     int rulesApplied = 0;
     WidgetPrintWindow window{
-        *form.centralWidget(),
+        WidgetPrintWindow::Parts{.clientArea = form.centralWidget(),
+                                 .status = form.get<QLabel>("LabelHlaseni"),
+                                 .connection = form.get<QWidget>("LabelSpojeni"),
+                                 .gauge = form.get<QWidget>("CGaugeProgram"),
+                                 .verify = form.get<QWidget>("BitBtnVerify"),
+                                 .pages = form.pages,
+                                 .tabPages = {form.get<QWidget>("TabSheetRuzne"), form.get<QWidget>("TabSheetBike"),
+                                              form.get<QWidget>("TabSheetAdvance"), form.get<QWidget>("TabSheetServo"),
+                                              form.get<QWidget>("TabSheet_Gas")}},
         {[this](bool on) { printing = on; }, [this] { ++rulesApplied; }, [this](int ticks) { messageTicks = ticks; }}};
     PrintCommands commands{window, printer};
 
