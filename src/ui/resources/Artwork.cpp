@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAction>
 
+#include "LazyFileIconEngine.h"
+
 namespace tarvel::ui {
 
 namespace {
@@ -59,13 +61,17 @@ QPixmap AboutPicture()
 QIcon ToolGlyphIcon(ToolGlyph glyph)
 {
     const QString name = glyphName(glyph);
-    QIcon icon;
+    // Read when first drawn: at start-up only the enabled or the disabled
+    // picture at one size is needed.
+    // The files go to the engine before it becomes an icon: QIcon drops an
+    // engine that is still empty when a file is added.
+    auto* engine = new LazyFileIconEngine;
     for (int size : {20, 40}) {
         const QString base = QStringLiteral(":/tarvel3/glyphs/%1-%2").arg(name).arg(size);
-        icon.addFile(base + QStringLiteral(".png"), QSize(size, size), QIcon::Normal);
-        icon.addFile(base + QStringLiteral("-disabled.png"), QSize(size, size), QIcon::Disabled);
+        engine->addFile(base + QStringLiteral(".png"), QSize(size, size), QIcon::Normal, QIcon::Off);
+        engine->addFile(base + QStringLiteral("-disabled.png"), QSize(size, size), QIcon::Disabled, QIcon::Off);
     }
-    return icon;
+    return QIcon(engine);
 }
 
 int ApplyToolGlyphs(QObject& window)
