@@ -1,7 +1,13 @@
 // Time from process start to the first shown window: the full main window
 // next to an empty Qt main window. Starts itself as a child for each run and
-// measures until the child reports that its window has been painted.
+// measures until the child reports that its window has been painted: the wall
+// time seen by the parent and the CPU time the child had used by then (less
+// subject to other load on the machine).
 //   bench_ui_startup [RUNS]     (STARTUP_STAGES=1: also each child's stages)
+// Set QT_QPA_PLATFORM=xcb and DISPLAY to measure on an X server (default:
+// offscreen). For a profile of the start alone, run a child directly with
+// STARTUP_END_AT_PAINT=1: it then ends at once at its first paint, e.g.
+//   STARTUP_END_AT_PAINT=1 valgrind --tool=callgrind bench_ui_startup --child-full
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,10 +19,12 @@
 #include <QTimer>
 
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -31,16 +39,27 @@
 
 namespace {
 
+// CPU time of this process since it began, in ms.
+double processCpuMs()
+{
+    timespec used{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6;
+}
+
 // With STARTUP_STAGES=1 each child prints on standard error when it reached
-// each stage of its start, in ms since it entered child(): where the time goes.
+// each stage of its start, in ms since it entered child() and in CPU ms since
+// the process began: where the time goes.
 QElapsedTimer sinceChildStart;
 void stage(const char* name)
 {
     if (qEnvironmentVariableIsSet("STARTUP_STAGES"))
-        std::fprintf(stderr, "  %-12s %5lld ms\n", name, static_cast<long long>(sinceChildStart.elapsed()));
+        std::fprintf(stderr, "  %-12s %5lld ms  CPU %6.1f ms\n", name, static_cast<long long>(sinceChildStart.elapsed()),
+                     processCpuMs());
 }
 
-// Reports the first paint of the window on stdout, then quits.
+// Reports the first paint of the window, with the CPU time used until then,
+// on stdout, then quits.
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override
@@ -48,8 +67,10 @@ public:
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             stage("paint");
-            std::fputs("shown\n", stdout);
+            std::fprintf(stdout, "shown %.3f\n", processCpuMs());
             std::fflush(stdout);
+            if (qEnvironmentVariableIsSet("STARTUP_END_AT_PAINT"))
+                std::_Exit(0);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return false;
@@ -102,11 +123,16 @@ int child(bool full, int argc, char* argv[])
     return status;
 }
 
-double runOnce(const char* self, const char* mode)
+struct Run {
+    double wallMs = -1;
+    double cpuMs = -1;
+};
+
+Run runOnce(const char* self, const char* mode)
 {
     int out[2];
     if (::pipe(out) != 0)
-        return -1;
+        return {};
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -116,15 +142,17 @@ double runOnce(const char* self, const char* mode)
         ::_exit(127);
     }
     ::close(out[1]);
-    char buffer[16];
-    const auto got = ::read(out[0], buffer, sizeof buffer);
+    char buffer[64] = {};
+    const auto got = ::read(out[0], buffer, sizeof buffer - 1);
     const auto shown = std::chrono::steady_clock::now();
     ::close(out[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (got <= 0)
-        return -1;
-    return std::chrono::duration<double, std::milli>(shown - start).count();
+    Run run;
+    if (got <= 0 || std::sscanf(buffer, "shown %lf", &run.cpuMs) != 1)
+        return {};
+    run.wallMs = std::chrono::duration<double, std::milli>(shown - start).count();
+    return run;
 }
 
 double median(std::vector<double> v)
@@ -160,14 +188,26 @@ int main(int argc, char* argv[])
         settings.write(silentSettings(home.path()));
     }
     qputenv("TARVEL3_HOME", home.path().toUtf8());
-    std::vector<double> empty, full;
+    std::vector<double> emptyWall, emptyCpu, fullWall, fullCpu;
     for (int i = 0; i < runs; ++i) {
-        empty.push_back(runOnce("/proc/self/exe", "--child-empty"));
-        full.push_back(runOnce("/proc/self/exe", "--child-full"));
+        const Run empty = runOnce("/proc/self/exe", "--child-empty");
+        const Run full = runOnce("/proc/self/exe", "--child-full");
+        if (empty.wallMs < 0 || full.wallMs < 0) {
+            std::fputs("a child did not show its window\n", stderr);
+            return 1;
+        }
+        emptyWall.push_back(empty.wallMs);
+        emptyCpu.push_back(empty.cpuMs);
+        fullWall.push_back(full.wallMs);
+        fullCpu.push_back(full.cpuMs);
     }
-    std::printf("process start to first shown window, median of %d runs:\n", runs);
-    std::printf("  empty Qt main window: %8.1f ms\n", median(empty));
-    std::printf("  Tarvel 3 main window: %8.1f ms\n", median(full));
-    std::printf("  ratio:                %8.2f\n", median(empty) > 0 ? median(full) / median(empty) : 0.0);
+    const auto ratio = [](double full, double empty) { return empty > 0 ? full / empty : 0.0; };
+    std::printf("process start to first shown window, median of %d runs (%s):\n", runs,
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM").constData());
+    std::printf("                            wall        CPU\n");
+    std::printf("  empty Qt main window: %8.1f ms %8.1f ms\n", median(emptyWall), median(emptyCpu));
+    std::printf("  Tarvel 3 main window: %8.1f ms %8.1f ms\n", median(fullWall), median(fullCpu));
+    std::printf("  ratio:                %8.2f    %8.2f\n", ratio(median(fullWall), median(emptyWall)),
+                ratio(median(fullCpu), median(emptyCpu)));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -69,9 +70,10 @@ LogController::LogController(QWidget* window, const WindowControls& controls, li
     buildReplayBar();
     controls.StatusBar1->addPermanentWidget(replayBar_);
     controls.StatusBar1->addPermanentWidget(status_);
-    advanceChart_ = new ui::AdvanceCurveChart(controls.GroupBox6);
-    advanceChart_->setGeometry(kCurveArea);
-    advanceChart_->hide();
+    // The advance curve is made when its tab is first shown: a chart costs
+    // more at start-up than the rest of a tab.
+    curveGroup_ = controls.GroupBox6;
+    curveGroup_->installEventFilter(this);
     buildMenu(controls);
     updateStatus();
 }
@@ -413,17 +415,40 @@ void LogController::imageShown(const ParamImage& image, bool throttleMap, bool p
 {
     curveImage_ = image;
     curvePoint_ = op;
-    if (advanceChart_) {
-        const bool shown = !throttleMap && !printing;
-        if (shown) {
-            advanceChart_->setCurve(image, false);
-            advanceChart_->setOperatingPoint(op);
-        }
-        if (advanceChart_->isVisibleTo(advanceChart_->parentWidget()) != shown)
-            advanceChart_->setVisible(shown);
-    }
+    curveShown_ = !throttleMap && !printing;
+    if (advanceChart_)
+        showCurve();
     if (charts_)
         charts_->setAdvanceCurves(image, op);
+}
+
+ui::AdvanceCurveChart* LogController::advanceChart()
+{
+    if (!advanceChart_ && curveGroup_) {
+        curveGroup_->removeEventFilter(this);
+        advanceChart_ = new ui::AdvanceCurveChart(curveGroup_);
+        advanceChart_->setGeometry(kCurveArea);
+        advanceChart_->hide();
+        showCurve();
+    }
+    return advanceChart_;
+}
+
+void LogController::showCurve()
+{
+    if (curveShown_) {
+        advanceChart_->setCurve(curveImage_, false);
+        advanceChart_->setOperatingPoint(curvePoint_);
+    }
+    if (advanceChart_->isVisibleTo(advanceChart_->parentWidget()) != curveShown_)
+        advanceChart_->setVisible(curveShown_);
+}
+
+bool LogController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == curveGroup_ && event->type() == QEvent::Show)
+        advanceChart();
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace tarvel

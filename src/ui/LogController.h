@@ -98,7 +98,9 @@ public:
 
     void showCharts();
     ui::ChartWindow* charts() const { return charts_; }
-    ui::AdvanceCurveChart* advanceChart() const { return advanceChart_; }
+    // The advance curve on the Advance Map tab; made on the tab's first show
+    // or on this first call.
+    ui::AdvanceCurveChart* advanceChart();
     QLabel* statusLabel() const { return status_; }
     QWidget* replayBar() const { return replayBar_; }
 
@@ -108,6 +110,9 @@ signals:
     // The title note changed.
     void titleNoteChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenu(const WindowControls& controls);
     void buildReplayBar();
@@ -115,6 +120,8 @@ private:
     void chooseAndReplay();
     void decodeReplay();
     void updateStatus();
+    // Draws the last image's curve in the made chart, or hides it.
+    void showCurve();
     void complain(const QString& text, const QString& detail);
     // A text of the Log menu's dialogs in the current language.
     QString text(datalog::LogText id) const;
@@ -143,6 +150,8 @@ private:
     std::uint32_t chartFrames_ = 0;
     ParamImage curveImage_{};
     std::optional<link::OperatingPoint> curvePoint_;
+    bool curveShown_ = false;
+    QPointer<QWidget> curveGroup_;
     ui::AdvanceCurveChart* advanceChart_ = nullptr;
     QLabel* status_ = nullptr;
     QWidget* replayBar_ = nullptr;

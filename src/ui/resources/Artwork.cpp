@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QImage>
+
+#include "LazyFileIconEngine.h"
+#include "ProgramIconPixels.h"
 
 namespace tarvel::ui {
 
@@ -40,12 +44,18 @@ QString glyphName(ToolGlyph glyph)
 
 QIcon ProgramIcon()
 {
-    // Qt decodes each file as it is added; the program and its window both
-    // ask for the icon at start-up, so it is made once and shared.
+    // The pictures come as pixels built into the program (decoding the eight
+    // PNG files cost more than any other picture at start-up); the program
+    // and its window both ask for the icon, so it is made once and shared.
     static const QIcon icon = [] {
         QIcon made;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-            made.addFile(QStringLiteral(":/tarvel3/icons/tarvel3-%1.png").arg(size), QSize(size, size));
+        for (int i = 0; i < kProgramIconPixelCount; ++i) {
+            const IconPixels& picture = kProgramIconPixels[i];
+            const QImage image(reinterpret_cast<const uchar*>(picture.pixels), picture.size, picture.size,
+                               picture.size * 4,
+                               picture.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            made.addPixmap(QPixmap::fromImage(image));
+        }
         return made;
     }();
     return icon;
@@ -59,13 +69,17 @@ QPixmap AboutPicture()
 QIcon ToolGlyphIcon(ToolGlyph glyph)
 {
     const QString name = glyphName(glyph);
-    QIcon icon;
+    // Read when first drawn: at start-up only the enabled or the disabled
+    // picture at one size is needed.
+    // The files go to the engine before it becomes an icon: QIcon drops an
+    // engine that is still empty when a file is added.
+    auto* engine = new LazyFileIconEngine;
     for (int size : {20, 40}) {
         const QString base = QStringLiteral(":/tarvel3/glyphs/%1-%2").arg(name).arg(size);
-        icon.addFile(base + QStringLiteral(".png"), QSize(size, size), QIcon::Normal);
-        icon.addFile(base + QStringLiteral("-disabled.png"), QSize(size, size), QIcon::Disabled);
+        engine->addFile(base + QStringLiteral(".png"), QSize(size, size), QIcon::Normal, QIcon::Off);
+        engine->addFile(base + QStringLiteral("-disabled.png"), QSize(size, size), QIcon::Disabled, QIcon::Off);
     }
-    return icon;
+    return QIcon(engine);
 }
 
 int ApplyToolGlyphs(QObject& window)

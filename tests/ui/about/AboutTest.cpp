@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
@@ -208,10 +210,58 @@ TEST(Artwork, ToolButtonsGetGlyphsWithAGreyedDisabledLook)
     EXPECT_EQ(colouredGreyed, 0);
 }
 
+TEST(Artwork, GlyphsReadOnDemandLookAsQtsFileIconsInEveryModeAndSize)
+{
+    // The glyphs read their files when first drawn; every picture must be the
+    // one Qt's own file icon gives: exact sizes, scaled ones, and the modes
+    // derived by the style (hovered, selected).
+    const char* names[] = {"new", "open", "save", "print", "undo", "redo"};
+    const ToolGlyph glyphs[] = {ToolGlyph::New,  ToolGlyph::Open, ToolGlyph::Save,
+                                ToolGlyph::Print, ToolGlyph::Undo, ToolGlyph::Redo};
+    for (int g = 0; g < 6; ++g) {
+        QIcon reference;
+        for (int size : {20, 40}) {
+            const QString base = QStringLiteral(":/tarvel3/glyphs/%1-%2").arg(QLatin1String(names[g])).arg(size);
+            reference.addFile(base + QStringLiteral(".png"), QSize(size, size), QIcon::Normal);
+            reference.addFile(base + QStringLiteral("-disabled.png"), QSize(size, size), QIcon::Disabled);
+        }
+        const QIcon lazy = ToolGlyphIcon(glyphs[g]);
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+            for (int size : {16, 20, 30, 40, 64}) {
+                EXPECT_EQ(lazy.actualSize(QSize(size, size), mode), reference.actualSize(QSize(size, size), mode))
+                    << names[g] << " " << mode << " " << size;
+                EXPECT_EQ(lazy.pixmap(size, size, mode).toImage(), reference.pixmap(size, size, mode).toImage())
+                    << names[g] << " " << mode << " " << size;
+            }
+        EXPECT_EQ(lazy.availableSizes(QIcon::Disabled), reference.availableSizes(QIcon::Disabled));
+    }
+}
+
 TEST(Artwork, ProgramIconHasTheDesktopSizes)
 {
     const QIcon icon = ProgramIcon();
     for (int size : {16, 32, 48, 256})
         EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size)) << size;
     EXPECT_FALSE(AboutPicture().isNull());
+}
+
+TEST(Artwork, ProgramIconPixelsAreThoseOfTheIconFiles)
+{
+    // The icon is built into the program as pixels at build time; a stale or
+    // wrongly converted table would show another picture than the files.
+    // (The files' colour space is not carried: only the pixels reach the
+    // window system.)
+    const QIcon icon = ProgramIcon();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage file = QImage(QStringLiteral(":/tarvel3/icons/tarvel3-%1.png").arg(size))
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage shown = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_EQ(shown.size(), QSize(size, size)) << size;
+        ASSERT_EQ(file.size(), QSize(size, size)) << size;
+        int differing = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                differing += shown.pixel(x, y) != file.pixel(x, y);
+        EXPECT_EQ(differing, 0) << size;
+    }
 }
