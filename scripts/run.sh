@@ -42,7 +42,7 @@ sim_out="$demo_home/simulator.out"
 "$ctl" simulate >"$sim_out" 2>"$demo_home/simulator.log" &
 sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
+for _ in $(seq 200); do  # up to 20 s on a busy machine
   [ -s "$sim_out" ] && break
   sleep 0.1
 done

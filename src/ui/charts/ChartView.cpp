@@ -18,7 +18,9 @@ ChartView::ChartView(QChart* chart, QWidget* parent)
     band_ = new QRubberBand(QRubberBand::Rectangle, viewport());
     band_->hide();
     cursorLine_ = new QGraphicsLineItem();
-    cursorLine_->setPen(QPen(QColor(200, 0, 0), 1.5));
+    // Black and dashed: no curve colour is black, and a dashed line stands out
+    // across a solid curve that it crosses.
+    cursorLine_->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
     cursorLine_->setZValue(1000);
     cursorLine_->hide();
     chart->scene()->addItem(cursorLine_);
