@@ -43,7 +43,8 @@ private:
 class QuietHost : public LinkHost {
 public:
     void normaliseAndShowImage() override {}
-    void showMessageBox(const std::string&, const std::string&) override {}
+    void portOpenFailed(const DeviceOpenFailure&) override {}
+    void unitVersionMismatch(int) override {}
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override { return true; }
@@ -55,7 +56,7 @@ void TickWithMonitorFrame(benchmark::State& state)
     MessageTable messages;
     messages.loadAll(Language::English);
     QuietHost host;
-    DeviceLink link(image, messages, host, std::make_unique<FrameSource>());
+    DeviceLink link(image, host, std::make_unique<FrameSource>());
     link.openPort();
     for (auto _ : state) {
         link.tick();

@@ -23,7 +23,11 @@ class CountingHost : public LinkHost {
 public:
     explicit CountingHost(ParamImage& image) : image_(image) {}
     void normaliseAndShowImage() override {}
-    void showMessageBox(const std::string& text, const std::string&) override { std::printf("box: %s\n", text.c_str()); }
+    void portOpenFailed(const DeviceOpenFailure& failure) override
+    {
+        std::printf("box: %s did not open\n", failure.devicePath.c_str());
+    }
+    void unitVersionMismatch(int unitVersion) override { std::printf("box: unit version %d\n", unitVersion); }
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override { return image_[fld::tpsMap] != 0; }
@@ -56,7 +60,7 @@ int main(int argc, char** argv)
     MessageTable messages;
     messages.loadAll(Language::English);
     CountingHost host(image);
-    DeviceLink link(image, messages, host);
+    DeviceLink link(image, host);
     link.ports().setOverride(1, sim.slavePath());
     link.port().portIndex = 0;
     link.openPort();

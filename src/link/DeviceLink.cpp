@@ -6,10 +6,8 @@
 
 namespace tarvel::link {
 
-DeviceLink::DeviceLink(ParamImage& image, const MessageTable& messages, LinkHost& host,
-                       std::unique_ptr<SerialDevice> device)
+DeviceLink::DeviceLink(ParamImage& image, LinkHost& host, std::unique_ptr<SerialDevice> device)
     : image_(image),
-      messages_(messages),
       host_(host),
       device_(device ? std::move(device) : std::make_unique<PosixSerialDevice>()),
       port_(*device_),
@@ -94,7 +92,7 @@ void DeviceLink::openPort()
         if (automatic)
             reconnectTicks_ = kReconnectNow;
         else if (!port_.silentOpen)
-            host_.showMessageBox(messages_[Msg::ComOpeningError], device_->lastError());
+            host_.portOpenFailed(device_->openFailure());
     }
     host_.portMenuChecked(port_.portIndex);
 }
@@ -154,7 +152,7 @@ void DeviceLink::sendFrame(const LinkFrame& frame)
 
 void DeviceLink::versionMismatch(int unitVersion)
 {
-    host_.showMessageBox(versionMismatchText(messages_, unitVersion), {});
+    host_.unitVersionMismatch(unitVersion);
 }
 
 void DeviceLink::releasePort()

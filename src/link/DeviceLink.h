@@ -32,10 +32,10 @@ inline constexpr std::uint8_t kReconnectNow = 200;
 
 class DeviceLink : private TransferEngine::Hooks {
 public:
-    // The image and the message table belong to the caller and must outlive
-    // the link. Without a device the link uses the system's serial devices.
-    DeviceLink(ParamImage& image, const MessageTable& messages, LinkHost& host,
-               std::unique_ptr<SerialDevice> device = nullptr);
+    // The image belongs to the caller and must outlive the link. Without a
+    // device the link uses the system's serial devices. The link holds no
+    // words: what it tells goes to the host as typed events and notes.
+    DeviceLink(ParamImage& image, LinkHost& host, std::unique_ptr<SerialDevice> device = nullptr);
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
@@ -108,7 +108,6 @@ private:
     void highlight();
 
     ParamImage& image_;
-    const MessageTable& messages_;
     LinkHost& host_;
     std::unique_ptr<SerialDevice> device_;
     CommPort port_;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "link/DeviceOpenFailure.h"
 #include "link/LinkFrame.h"
 
 namespace tarvel::link {
@@ -14,10 +15,12 @@ class LinkHost {
 public:
     // Run NormaliseImage on the image the link was given and show it in the controls.
     virtual void normaliseAndShowImage() = 0;
-    // A modal message box: "Com opening error!" or the version mismatch text.
-    // `detail` says why (for the port: its device and the system's reason),
-    // empty when there is nothing to add.
-    virtual void showMessageBox(const std::string& text, const std::string& detail) = 0;
+    // A port chosen by the user did not open; the window tells so in a modal
+    // box (the words come from present::MessagePresenter).
+    virtual void portOpenFailed(const DeviceOpenFailure& failure) = 0;
+    // The unit's parameter layout has another version than this program's
+    // (kParamVersion); the window tells so in a modal box.
+    virtual void unitVersionMismatch(int unitVersion) = 0;
     // The window title gains (true) the release note after the port was lent
     // to the firmware loader. DeviceLink::releaseNote() tells the same.
     virtual void releaseNoteChanged(bool shown) = 0;

@@ -1,15 +1,6 @@
 #include "link/MonitorDecoder.h"
 
-#include <cstdio>
-
 namespace tarvel::link {
-
-std::string versionMismatchText(const MessageTable& messages, int unitVersion)
-{
-    char tail[48];
-    std::snprintf(tail, sizeof tail, "  PC-%d, IGN-%d", kParamVersion, unitVersion);
-    return messages[Msg::UnmatchedVersion] + tail;
-}
 
 bool MonitorDecoder::decode(BlockView f)
 {

@@ -69,9 +69,6 @@ inline std::uint16_t u16At(BlockView frame, int at)
                                       (frame[static_cast<std::size_t>(at) + 1] << 8));
 }
 
-// The version-mismatch text: message + "  PC-48, IGN-n".
-std::string versionMismatchText(const MessageTable& messages, int unitVersion);
-
 class MonitorDecoder {
 public:
     // Returns false, touching nothing, when the frame fails the check.

@@ -1,8 +1,5 @@
 #include "link/PosixSerialDevice.h"
 
-#include "link/DeviceOpenDetail.h"
-#include "model/LogSink.h"
-
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -23,6 +20,24 @@ using Clock = std::chrono::steady_clock;
 constexpr short kBroken = POLLHUP | POLLERR | POLLNVAL;
 
 // Errors after which the device is gone rather than busy.
+// The failed step, as the log names it.
+const char* stepWord(DeviceOpenFailure::Step step)
+{
+    switch (step) {
+        case DeviceOpenFailure::Step::Open:
+            return "";
+        case DeviceOpenFailure::Step::NotSerial:
+            return ": not a serial device";
+        case DeviceOpenFailure::Step::InUse:
+            return ": in use";
+        case DeviceOpenFailure::Step::ExclusiveOpen:
+            return ": exclusive open";
+        case DeviceOpenFailure::Step::LineSettings:
+            return ": line settings";
+    }
+    return "";
+}
+
 bool deviceGone(int err)
 {
     return err == EIO || err == ENXIO || err == ENODEV || err == EBADF;
@@ -42,10 +57,11 @@ PosixSerialDevice::~PosixSerialDevice()
     close();
 }
 
-bool PosixSerialDevice::fail(const std::string& what)
+bool PosixSerialDevice::fail(const std::string& path, DeviceOpenFailure::Step step)
 {
     const int err = errno;
-    error_ = what + ": " + log::errnoText(err);
+    failure_ = DeviceOpenFailure::of(path, step, err);
+    error_ = path + stepWord(step) + ": " + log::errnoText(err);
     log::write(log::Area::Link, "cannot open serial device " + error_);
     if (fd_ >= 0) {
         ::close(fd_);
@@ -67,24 +83,22 @@ bool PosixSerialDevice::open(const std::string& path)
 {
     close();
     error_.clear();
+    failure_ = {};
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        error_ = DeviceOpenDetail(path, errno);
-        log::write(log::Area::Link, "cannot open serial device " + error_);
-        return false;
-    }
+    if (fd_ < 0)
+        return fail(path, DeviceOpenFailure::Step::Open);
     if (!::isatty(fd_)) {
         errno = ENOTTY;
-        return fail(path + ": not a serial device");
+        return fail(path, DeviceOpenFailure::Step::NotSerial);
     }
     // TIOCEXCL keeps other programs out, except root; the advisory lock also
     // keeps out a second copy of this program running as root.
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
-        return fail(path + ": in use");
+        return fail(path, DeviceOpenFailure::Step::InUse);
     if (::ioctl(fd_, TIOCEXCL) != 0)
-        return fail(path + ": exclusive open");
+        return fail(path, DeviceOpenFailure::Step::ExclusiveOpen);
     if (::tcgetattr(fd_, &saved_) != 0)
-        return fail(path + ": line settings");
+        return fail(path, DeviceOpenFailure::Step::LineSettings);
     haveSaved_ = true;
 
     // 57600 baud, 8 data bits, no parity, 1 stop bit, and raw: the frames are
@@ -100,7 +114,7 @@ bool PosixSerialDevice::open(const std::string& path)
     ::cfsetospeed(&t, B57600);
     if (::tcsetattr(fd_, TCSANOW, &t) != 0) {
         haveSaved_ = false;
-        return fail(path + ": line settings");
+        return fail(path, DeviceOpenFailure::Step::LineSettings);
     }
     // Start with an empty input queue, as a freshly opened port does; bytes
     // left from an earlier user would misalign the first frame.

@@ -26,12 +26,13 @@ public:
     std::size_t read(std::span<std::uint8_t> into) override;
     bool write(std::span<const std::uint8_t> bytes) override;
     std::string lastError() const override { return error_; }
+    DeviceOpenFailure openFailure() const override { return failure_; }
 
     int fd() const { return fd_; }
 
 private:
     // Records and logs why the open failed (with errno's text) and closes.
-    bool fail(const std::string& what);
+    bool fail(const std::string& path, DeviceOpenFailure::Step step);
     // The device reported an error or the far end hung up: close without
     // touching the line settings of a device that is gone.
     void drop(const std::string& what);
@@ -43,6 +44,7 @@ private:
     bool haveSaved_ = false;
     std::chrono::milliseconds writeDeadline_;
     std::string error_;
+    DeviceOpenFailure failure_;
     std::string path_;  // of the open device, for the log
 };
 

@@ -12,6 +12,8 @@
 #include <span>
 #include <string>
 
+#include "link/DeviceOpenFailure.h"
+
 namespace tarvel::link {
 
 class SerialDevice {
@@ -33,7 +35,10 @@ public:
     // that did not happen in time or the device failed.
     virtual bool write(std::span<const std::uint8_t> bytes) = 0;
 
+    // The reason of the last failure, for the log.
     virtual std::string lastError() const { return {}; }
+    // Why the last open failed, as data for the message the user sees.
+    virtual DeviceOpenFailure openFailure() const { return {}; }
 };
 
 }  // namespace tarvel::link

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "link/DeviceOpenDetail.h"
+#include "model/LogSink.h"
 
 namespace tarvel::link {
 
@@ -11,10 +11,12 @@ bool SimulatedUnitDevice::open(const std::string& path)
 {
     if (!onlyPath.empty() && path != onlyPath) {
         // What the system says of a device that is not there.
-        error_ = DeviceOpenDetail(path, ENOENT);
+        failure_ = DeviceOpenFailure::of(path, DeviceOpenFailure::Step::Open, ENOENT);
+        error_ = path + ": " + log::errnoText(ENOENT);
         return false;
     }
     error_.clear();
+    failure_ = {};
     open_ = true;
     rx_.clear();
     ++opens;

@@ -26,6 +26,7 @@ public:
     std::size_t read(std::span<std::uint8_t> into) override;
     bool write(std::span<const std::uint8_t> bytes) override;
     std::string lastError() const override { return error_; }
+    DeviceOpenFailure openFailure() const override { return failure_; }
 
     SimulatedUnit& unit() { return unit_; }
     // Command bytes of the frames written, in order.
@@ -45,6 +46,7 @@ private:
     std::vector<std::uint8_t> commands_;
     bool open_ = false;
     std::string error_;
+    DeviceOpenFailure failure_;
 };
 
 }  // namespace tarvel::link

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "link/MonitorDecoder.h"
+#include "present/MessagePresenter.h"
 
 namespace tarvel::present {
 
@@ -222,7 +223,7 @@ void LivePresenter::showSample(const link::LiveSample& s, const ParamImage& imag
     if (s.formatVersion == kParamVersion) {
         d.setVisible(ControlId::LabelVersion, false);
     } else {
-        d.setText(ControlId::LabelVersion, link::versionMismatchText(messages, s.formatVersion));
+        d.setText(ControlId::LabelVersion, MessagePresenter::versionMismatchText(s.formatVersion, messages));
         d.setVisible(ControlId::LabelVersion, true);
     }
     d.setText(ControlId::LabelEeDataErr, kDataErrorText);

@@ -41,6 +41,7 @@
 #include "model/LogSink.h"
 #include "model/Normalise.h"
 #include "present/Highlight.h"
+#include "present/MessagePresenter.h"
 #include "present/RangeNote.h"
 #include "present/TitleComposer.h"
 #include "print/PrintCommands.h"
@@ -79,7 +80,7 @@ void repaintRole(QWidget* widget, QPalette::ColorRole role)
 TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
     : QMainWindow(parent),
       dialogs_(std::make_unique<QtDialogs>()),
-      link_(std::make_unique<link::DeviceLink>(image_, messages_, static_cast<link::LinkHost&>(*this),
+      link_(std::make_unique<link::DeviceLink>(image_, static_cast<link::LinkHost&>(*this),
                                                std::move(device))),
       paths_(AppPaths::fromEnvironment())
 {
@@ -851,7 +852,17 @@ void TFormHlav::normaliseAndShowImage()
     ShowImage();
 }
 
-void TFormHlav::showMessageBox(const std::string& text, const std::string& detail)
+void TFormHlav::portOpenFailed(const link::DeviceOpenFailure& failure)
+{
+    showLinkBox(present::MessagePresenter::portOpenFailed(failure, messages_));
+}
+
+void TFormHlav::unitVersionMismatch(int unitVersion)
+{
+    showLinkBox(present::MessagePresenter::unitVersionMismatch(unitVersion, messages_));
+}
+
+void TFormHlav::showLinkBox(const present::MessageBoxText& box)
 {
     // Qt does not deliver a timer's event again while its handler runs, so a
     // box opened inside the tick would stop the ticks until it is closed. A
@@ -866,7 +877,8 @@ void TFormHlav::showMessageBox(const std::string& text, const std::string& detai
         connect(behindBox.get(), &QTimer::timeout, this, &TFormHlav::Timer1Timer);
         behindBox->start();
     }
-    dialogs_->showMessage(this, QString::fromStdString(text), Dialogs::Kind::Error, QString::fromStdString(detail));
+    dialogs_->showMessage(this, QString::fromStdString(box.text), Dialogs::Kind::Error,
+                          QString::fromStdString(box.detail));
 }
 
 void TFormHlav::releaseNoteChanged(bool shown)

@@ -32,6 +32,7 @@
 #include "present/DisplayState.h"
 #include "present/Highlight.h"
 #include "present/LivePresenter.h"
+#include "present/MessagePresenter.h"
 #include "present/StatusPresenter.h"
 #include "store/AppPaths.h"
 
@@ -180,7 +181,8 @@ signals:
 private:
     // LinkHost: what the device link asks of the window.
     void normaliseAndShowImage() override;
-    void showMessageBox(const std::string& text, const std::string& detail) override;
+    void portOpenFailed(const link::DeviceOpenFailure& failure) override;
+    void unitVersionMismatch(int unitVersion) override;
     void releaseNoteChanged(bool shown) override;
     void applyCaptions() override { ApplyCaptions(); }
     bool tpsMapChecked() const override;
@@ -193,6 +195,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A modal error box for the link; ticks go on behind it.
+    void showLinkBox(const present::MessageBoxText& box);
     void BuildPortMenu();
     ui::LanguageItems languageItems() const;
     void wireControls();

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "BarGauge.h"
+#include "BikeListRows.h"
 #include "FieldControls.h"
 #include "HintHandler.h"
 #include "LabelAutoSizer.h"
@@ -451,40 +452,7 @@ void WindowBuilder::buildMiscTab(QWidget* page)
 void WindowBuilder::buildBikeTab(QWidget* page)
 {
     label(page, QStringLiteral("LabelBike"), QStringLiteral("Motorbike type"), 16, 8);
-    QComboBox* bike = list(page, QStringLiteral("ComboBoxBike"),
-                           {QStringLiteral("3 Cylinder, 1 pickup"),
-                            QStringLiteral("Kawasaki ZX "),
-                            QStringLiteral("Kawasaki ZX9R 00"),
-                            QStringLiteral("Harley"),
-                            QStringLiteral("Honda CBR 7P"),
-                            QStringLiteral("Honda CBR 9P"),
-                            QStringLiteral("Honda Shadow"),
-                            QStringLiteral("Honda VFR 400"),
-                            QStringLiteral("Honda VFR 750"),
-                            QStringLiteral("Honda VT 600 Shadow"),
-                            QStringLiteral("Honda VT 1100"),
-                            QStringLiteral("Classic (1 lobe, 1 or 2 pick-up) "),
-                            QStringLiteral("Classic (2 lobe per revolution, 1 or 2 pick-up)"),
-                            QStringLiteral("Classic (3 lobe per revolution, 1 pick-up)"),
-                            QStringLiteral("Classic (1 lobe per 2 rev. (CMPS), 1 or 2 pick-up)"),
-                            QStringLiteral("Suzuki 800"),
-                            QStringLiteral("Suzuki GSF 400 A"),
-                            QStringLiteral("Suzuki GSF 400 B"),
-                            QStringLiteral("Suzuki GSX"),
-                            QStringLiteral("Suzuki SV 650"),
-                            QStringLiteral("Suzuki Tci 125"),
-                            QStringLiteral("Suzuki VS 800,"),
-                            QStringLiteral("TDM 850"),
-                            QStringLiteral("Triumph Tigra"),
-                            QStringLiteral("Virago XV"),
-                            QStringLiteral("Yamaha 125 SR"),
-                            QStringLiteral("Yamaha Fz 750"),
-                            QStringLiteral("Yamaha R1"),
-                            QStringLiteral("Yamaha R6"),
-                            QStringLiteral("Yamaha XT600E"),
-                            QStringLiteral("Yamaha XVZ 1300"),
-                            QStringLiteral("Special setting")},
-                           8, 36, 232, 40);
+    QComboBox* bike = list(page, QStringLiteral("ComboBoxBike"), ui::BikeListRows::designedRows(), 8, 36, 232, 40);
     HintHandler::setHint(bike, QStringLiteral("Type of keying"));
     bike->setProperty(HintHandler::kShowHint, true);
 

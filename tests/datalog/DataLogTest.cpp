@@ -282,7 +282,8 @@ TEST(Recorder, OneRecordPerAcceptedFrameOfTheSimulatedUnit)
     messages.loadAll(Language::English);
     struct Host : link::LinkHost {
         void normaliseAndShowImage() override {}
-        void showMessageBox(const std::string&, const std::string&) override {}
+        void portOpenFailed(const link::DeviceOpenFailure&) override {}
+        void unitVersionMismatch(int) override {}
         void releaseNoteChanged(bool) override {}
         void applyCaptions() override {}
         bool tpsMapChecked() const override { return true; }
@@ -291,7 +292,7 @@ TEST(Recorder, OneRecordPerAcceptedFrameOfTheSimulatedUnit)
     options.corruptEvery = 4;
     auto device = std::make_unique<link::SimulatedUnitDevice>(options);
     auto* unit = device.get();
-    link::DeviceLink link(image, messages, host, std::move(device));
+    link::DeviceLink link(image, host, std::move(device));
     link.openPort();
 
     const std::string path = dir.path("sim.mlg");

@@ -19,7 +19,7 @@ protected:
         messages.loadAll(Language::English);
         auto dev = std::make_unique<SimulatedUnitDevice>(options);
         device = dev.get();
-        link = std::make_unique<DeviceLink>(image, messages, host, std::move(dev));
+        link = std::make_unique<DeviceLink>(image, host, std::move(dev));
         link->openPort();
     }
 
@@ -462,7 +462,7 @@ TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
     auto dev = std::make_unique<ScriptedDevice>();
     ScriptedDevice* device = dev.get();
     device->openWorks = false;
-    DeviceLink link(image, messages, host, std::move(dev));
+    DeviceLink link(image, host, std::move(dev));
     link.choosePort(2);
     EXPECT_EQ(host.boxes, std::vector<std::string>{"Com opening error!"});
     EXPECT_EQ(host.details, std::vector<std::string>{"/dev/ttyS2: No such device"});  // the device's own reason
@@ -485,7 +485,7 @@ TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
     auto dev = std::make_unique<ScriptedDevice>();
     ScriptedDevice* device = dev.get();
     device->openWorks = false;
-    DeviceLink link(image, messages, host, std::move(dev));
+    DeviceLink link(image, host, std::move(dev));
     link.ports().setOverride(1, "/dev/custom-com1");
     link.port().scanIndex = 18;
     link.choosePort(kAutoPortIndex);
@@ -509,7 +509,7 @@ TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
     RecordingHost host(image);
     auto dev = std::make_unique<ScriptedDevice>();
     ScriptedDevice* device = dev.get();
-    DeviceLink link(image, messages, host, std::move(dev));
+    DeviceLink link(image, host, std::move(dev));
     link.openPort();
 
     SimulatedUnit unit;

@@ -2,6 +2,7 @@
 // the window, and a serial device whose received bytes the test scripts.
 #pragma once
 
+#include <cerrno>
 #include <deque>
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "link/DeviceLink.h"
 #include "link/SimulatedUnitDevice.h"
 #include "model/Normalise.h"
+#include "present/MessagePresenter.h"
 #include "present/StatusPresenter.h"
 
 namespace tarvel::link::test {
@@ -29,10 +31,19 @@ public:
         NormaliseImage(image_);
         ++shows;
     }
-    void showMessageBox(const std::string& text, const std::string& detail) override
+    // The words the window would show, to check them as the user sees them.
+    void portOpenFailed(const DeviceOpenFailure& failure) override
     {
-        boxes.push_back(text);
-        details.push_back(detail);
+        showBox(present::MessagePresenter::portOpenFailed(failure, messages()));
+    }
+    void unitVersionMismatch(int unitVersion) override
+    {
+        showBox(present::MessagePresenter::unitVersionMismatch(unitVersion, messages()));
+    }
+    void showBox(const present::MessageBoxText& box)
+    {
+        boxes.push_back(box.text);
+        details.push_back(box.detail);
         if (insideBox)
             insideBox();
     }
@@ -60,6 +71,17 @@ public:
     std::vector<int> checked;
 
 private:
+    // The boxes' words in English, as the tests check them.
+    static const MessageTable& messages()
+    {
+        static const MessageTable table = [] {
+            MessageTable t;
+            t.loadAll(Language::English);
+            return t;
+        }();
+        return table;
+    }
+
     ParamImage& image_;
 };
 
@@ -75,6 +97,14 @@ public:
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
     std::string lastError() const override { return open_ ? std::string() : opened.back() + ": No such device"; }
+    DeviceOpenFailure openFailure() const override
+    {
+        return open_ ? DeviceOpenFailure{}
+                     : DeviceOpenFailure{.devicePath = opened.back(),
+                                         .step = DeviceOpenFailure::Step::Open,
+                                         .errnoValue = ENODEV,
+                                         .owningGroup = {}};
+    }
     std::optional<std::size_t> queued() override
     {
         if (!open_)

@@ -118,7 +118,7 @@ TEST(PseudoTerminal, LinkProgramsTheSimulatorThroughTheTerminal)
     MessageTable messages;
     messages.loadAll(Language::English);
     test::RecordingHost host(image);
-    DeviceLink link(image, messages, host);
+    DeviceLink link(image, host);
     link.ports().setOverride(1, sim.sim.slavePath());
     link.port().portIndex = 0;
     link.openPort();

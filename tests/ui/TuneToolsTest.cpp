@@ -1,8 +1,11 @@
 // The comparison report, the tune history and the autosave as the user meets
 // them in the window: menu items, dialog rows as shown, the one commit that
 // applies a choice, the record of a good Program, the dump after a commit.
+#include <functional>
+
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +14,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "BikeListRows.h"
 #include "WindowFixture.h"
 #include "compare/CompareDialog.h"
 #include "compare/HistoryDialog.h"
@@ -56,10 +60,13 @@ protected:
         return -1;
     }
 
-    bool programToOk()
+    // `beforeTick` runs before every tick once the program has started.
+    bool programToOk(const std::function<void()>& beforeTick = {})
     {
         trigger(QStringLiteral("MenuProgram"));
         for (int i = 0; i < 3000; ++i) {
+            if (beforeTick)
+                beforeTick();
             tick();
             if (statusText().endsWith(QStringLiteral(": OK")) &&
                 window->deviceLink().transferMode() == link::TransferMode::Idle &&
@@ -299,6 +306,40 @@ TEST_F(Tune, ProgramThatEndsOkIsRecordedAndAFailedOneIsNot)
     EXPECT_EQ(statusText().toStdString(), window->messages()[Msg::ProgramError]);
     tick(40);
     EXPECT_EQ(history().size(), 1u);
+}
+
+TEST_F(Tune, HistoryNamesTheBikeOfTheImageWhateverTheListShows)
+{
+    settle();
+    tick(5);
+    window->MenuLanguageClick(1);
+    QComboBox* bikes = combo(QStringLiteral("ComboBoxBike"));
+    bikes->setCurrentIndex(12);
+    window->ReadControls();
+    ASSERT_EQ(bikeListPosition(window->image()[fld::bikeCode]), 12);
+    // The list shows another bike than the image holds while the program runs.
+    ASSERT_TRUE(programToOk([&] { bikes->setCurrentIndex(3); })) << statusText().toStdString();
+    const std::vector<TuneEntry> entries = history();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].record.bike, "Klassisch (2 Leitst. pro Umdreh. 1 od. 2 Geber)");
+}
+
+TEST_F(Tune, BikeListRowsAreTheListsRowsInEveryLanguage)
+{
+    const QComboBox* bikes = combo(QStringLiteral("ComboBoxBike"));
+    for (int lang : {1, 2, 3, 0}) {
+        window->MenuLanguageClick(lang);
+        const auto language = static_cast<Language>(lang);
+        ASSERT_EQ(bikes->count(), ui::BikeListRows::designedRows().size());
+        for (int row = 0; row < bikes->count(); ++row)
+            EXPECT_EQ(ui::BikeListRows::rowText(row, language), bikes->itemText(row)) << lang << " row " << row;
+        EXPECT_EQ(ui::BikeListRows::rowText(-1, language), QString());
+        EXPECT_EQ(ui::BikeListRows::rowText(bikes->count(), language), QString());
+    }
+    // A bike code without a row has no name.
+    ParamImage image = window->image();
+    image[fld::bikeCode] = 0xFF;
+    EXPECT_EQ(ui::BikeListRows::bikeName(image, Language::English), "");
 }
 
 TEST_F(Tune, HistoryListsEntriesComparesAndLoadsAsOneCommitWithoutSending)

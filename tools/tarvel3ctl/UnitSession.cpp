@@ -5,6 +5,7 @@
 
 #include "CtlSettings.h"
 #include "model/Normalise.h"
+#include "present/MessagePresenter.h"
 #include "present/StatusPresenter.h"
 
 namespace tarvel::ctl {
@@ -32,7 +33,7 @@ const std::atomic<bool>& InstallStopSignals()
     return gStop;
 }
 
-UnitSession::UnitSession(ParamImage& image) : image_(image), link_(image, messages_, *this)
+UnitSession::UnitSession(ParamImage& image) : image_(image), link_(image, *this)
 {
     messages_.loadAll(Language::English);
 }
@@ -50,7 +51,7 @@ bool UnitSession::open(const std::string& port)
     link_.openPort();
     if (!p.isOpen()) {
         // The link has shown "Com opening error!"; add why.
-        std::fprintf(stderr, "%s\n", p.device().lastError().c_str());
+        std::fprintf(stderr, "%s\n", present::MessagePresenter::openFailureDetail(p.device().openFailure()).c_str());
         return false;
     }
     return true;
@@ -61,7 +62,17 @@ void UnitSession::normaliseAndShowImage()
     NormaliseImage(image_);
 }
 
-void UnitSession::showMessageBox(const std::string& text, const std::string&)
+void UnitSession::portOpenFailed(const link::DeviceOpenFailure& failure)
+{
+    printBox(present::MessagePresenter::portOpenFailed(failure, messages_).text);
+}
+
+void UnitSession::unitVersionMismatch(int unitVersion)
+{
+    printBox(present::MessagePresenter::unitVersionMismatch(unitVersion, messages_).text);
+}
+
+void UnitSession::printBox(const std::string& text)
 {
     // The port's detail is printed by openPort's caller, which knows it failed.
     boxShown_ = true;

@@ -37,7 +37,10 @@ public:
 
     // LinkHost
     void normaliseAndShowImage() override;
-    void showMessageBox(const std::string& text, const std::string&) override;
+    void portOpenFailed(const link::DeviceOpenFailure& failure) override;
+    void unitVersionMismatch(int unitVersion) override;
+    // Prints the text of the box the window would show.
+    void printBox(const std::string& text);
     void releaseNoteChanged(bool) override {}
     void applyCaptions() override {}
     bool tpsMapChecked() const override;

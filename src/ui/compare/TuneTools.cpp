@@ -1,7 +1,6 @@
 #include "TuneTools.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
@@ -9,6 +8,7 @@
 
 #include <chrono>
 
+#include "BikeListRows.h"
 #include "CompareDialog.h"
 #include "FieldPlaces.h"
 #include "FileProblem.h"
@@ -148,9 +148,9 @@ void TuneTools::watchProgram()
 void TuneTools::recordProgram()
 {
     const link::IdentTexts& ident = window_.deviceLink().identTexts();
-    const QComboBox* bike = window_.controls().ComboBoxBike;
+    // The bike of the image that went to the unit, named as the list names it.
     TuneRecord record{.time = std::chrono::system_clock::now(),
-                      .bike = bike->currentText().trimmed().toStdString(),
+                      .bike = BikeListRows::bikeName(window_.image(), language()),
                       .unitFirmware = ident.firmware,
                       .unitDate = ident.date,
                       .unitTime = ident.time};

@@ -1,12 +1,10 @@
-#include "link/DeviceOpenDetail.h"
+#include "link/DeviceOpenFailure.h"
 
 #include <grp.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <vector>
-
-#include "model/LogSink.h"
 
 namespace tarvel::link {
 
@@ -25,18 +23,15 @@ std::string groupName(gid_t gid)
 
 }  // namespace
 
-std::string DeviceOpenDetail(const std::string& devicePath, int errnoValue)
+DeviceOpenFailure DeviceOpenFailure::of(const std::string& devicePath, Step step, int errnoValue)
 {
-    std::string detail = devicePath + ": " + log::errnoText(errnoValue);
+    DeviceOpenFailure failure{.devicePath = devicePath, .step = step, .errnoValue = errnoValue, .owningGroup = {}};
     if (errnoValue != EACCES && errnoValue != EPERM)
-        return detail;
+        return failure;
     struct stat st {};
-    if (::stat(devicePath.c_str(), &st) != 0)
-        return detail;
-    const std::string group = groupName(st.st_gid);
-    detail += ". The device belongs to the group \"" + group + "\"; the user must be a member of it: sudo usermod -aG " +
-              group + " $USER, then log in again.";
-    return detail;
+    if (::stat(devicePath.c_str(), &st) == 0)
+        failure.owningGroup = groupName(st.st_gid);
+    return failure;
 }
 
 }  // namespace tarvel::link
