@@ -31,11 +31,6 @@ using namespace tarvel::ui::test;
 
 namespace {
 
-QString q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 class ApplyCaptionsTest : public ::testing::Test {
 protected:
     StandInWindow window;
