@@ -24,6 +24,7 @@
 #include "BarGauge.h"
 #include "FileProblem.h"
 #include "HintHandler.h"
+#include "LabelAutoSizer.h"
 #include "LogController.h"
 #include "QtDialogs.h"
 #include "SpinButton.h"
@@ -972,6 +973,12 @@ public:
     {
     }
 
+    // A tab never opened yet has labels not sized to their text.
+    QImage captureClientArea() override
+    {
+        LabelAutoSizer::ensureSized(window_.controls_.ClientArea);
+        return WidgetPrintWindow::captureClientArea();
+    }
     void setPrinting(bool printing) override { window_.setPrinting(printing); }
     void applyRules() override { window_.ApplyRules(); }
     void showPrintHeader(const QString& header) override
