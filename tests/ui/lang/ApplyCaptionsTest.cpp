@@ -43,7 +43,8 @@ protected:
     {
         LanguageItems items{};
         for (std::size_t i = 0; i < items.size(); ++i)
-            items[i] = window.findChild<QAction*>(q(kLanguageMenuItems[i]));
+            items[i] = window.findChild<QAction*>(QString::fromLatin1(
+                kLanguageMenuItems[i].data(), static_cast<qsizetype>(kLanguageMenuItems[i].size())));
         return items;
     }
     void apply(Language language)
