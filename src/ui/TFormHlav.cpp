@@ -97,14 +97,21 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     setWindowIcon(ui::ProgramIcon());
     pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
     logs_ = new LogController(this, controls_, *link_, paths_.folder);
-    // The caption table's targets and the comparison's labels, found once.
+    // The caption table's targets, found once; the comparison's labels are
+    // found when a comparison is first made.
     captions_ = std::make_unique<ui::CaptionWriter>(*this);
-    fieldPlaces_ = std::make_unique<ui::FieldPlaces>(*this, controls_.fields);
     connect(logs_, &LogController::titleNoteChanged, this, &TFormHlav::ComposeTitle);
     connect(logs_, &LogController::replayChanged, this, &TFormHlav::applyLinkState);
     // "No connection with PC" shows until the watchdog's first tick decides.
     presentLink();
     ComposeTitle();
+}
+
+const ui::FieldPlaces& TFormHlav::fieldPlaces() const
+{
+    if (!fieldPlaces_)
+        fieldPlaces_ = std::make_unique<ui::FieldPlaces>(*this, controls_.fields);
+    return *fieldPlaces_;
 }
 
 TFormHlav::~TFormHlav()
