@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QVariant>
 #include <QWidget>
 
 namespace tarvel {
@@ -13,6 +14,7 @@ constexpr const char* kParentWatched = "autoSizeParent";
 constexpr const char* kRoomLeft = "autoSizeRoomLeft";
 constexpr const char* kRoomRight = "autoSizeRoomRight";
 constexpr const char* kDesignX = "autoSizeDesignX";
+constexpr const char* kUnsized = "autoSizeUnsized";
 
 // Fits a label with room: the design place if the text fits there, else
 // moved left, else two lines as wide as the room.
@@ -49,7 +51,10 @@ void LabelAutoSizer::watch(QWidget* widget)
         parent->setProperty(kParentWatched, true);
         parent->installEventFilter(instance());
     }
-    fit(widget);
+    if (widget->isVisible())
+        fit(widget);
+    else
+        widget->setProperty(kUnsized, true);
 }
 
 void LabelAutoSizer::setRoom(QWidget* label, int left, int right)
@@ -57,11 +62,14 @@ void LabelAutoSizer::setRoom(QWidget* label, int left, int right)
     label->setProperty(kRoomLeft, left);
     label->setProperty(kRoomRight, right);
     label->setProperty(kDesignX, label->x());
-    fit(label);
+    if (!label->property(kUnsized).toBool())
+        fit(label);
 }
 
 void LabelAutoSizer::fit(QWidget* widget)
 {
+    if (widget->property(kUnsized).isValid())
+        widget->setProperty(kUnsized, QVariant());
     if (auto* label = qobject_cast<QLabel*>(widget); label && label->property(kRoomRight).isValid()) {
         fitInRoom(label, label->property(kRoomLeft).toInt(), label->property(kRoomRight).toInt());
         return;
@@ -85,6 +93,15 @@ void LabelAutoSizer::fitChildren(QWidget* parent)
 {
     for (QObject* child : parent->children())
         if (auto* widget = qobject_cast<QWidget*>(child); widget && widget->property(kWatched).toBool())
+            fit(widget);
+}
+
+void LabelAutoSizer::ensureSized(QWidget* root)
+{
+    if (root->property(kUnsized).toBool())
+        fit(root);
+    for (QWidget* widget : root->findChildren<QWidget*>())
+        if (widget->property(kUnsized).toBool())
             fit(widget);
 }
 

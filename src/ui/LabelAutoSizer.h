@@ -1,6 +1,9 @@
 // Keeps labels and check boxes as large as their text, as the designer's
 // auto-size option does: a caption set later (another language, a live value)
 // never gets clipped. A right-aligned label keeps its right edge.
+// A label is first sized when it is first shown: most of them are on tabs
+// that are not open at start-up, and sizing costs text layout. Whatever reads
+// their geometry before that calls ensureSized().
 #pragma once
 
 #include <QObject>
@@ -12,7 +15,8 @@ namespace tarvel {
 class LabelAutoSizer : public QObject {
     Q_OBJECT
 public:
-    // Sizes `widget` now and whenever its text changes.
+    // Sizes `widget` when it is first shown (now if it is shown already) and
+    // whenever its text changes.
     static void watch(QWidget* widget);
     // A watched label whose text may meet a neighbour keeps within `left` ..
     // `right` of its parent: a longer text first moves the label to the left,
@@ -21,6 +25,8 @@ public:
     // Sizes every watched child of `parent` to its text.
     static void fitChildren(QWidget* parent);
     static void fit(QWidget* widget);
+    // Sizes every watched widget in `root` that was not shown yet.
+    static void ensureSized(QWidget* root);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

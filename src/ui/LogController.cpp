@@ -67,7 +67,11 @@ LogController::LogController(QWidget* window, const WindowControls& controls, li
     status_ = new QLabel(controls.StatusBar1);
     status_->setObjectName(QStringLiteral("LogStatus"));
     status_->hide();
-    buildReplayBar();
+    // The bar's buttons are made when a replay first opens: measuring their
+    // arrow glyphs looks up a fallback font, a cost the start-up need not pay.
+    replayBar_ = new QWidget();
+    replayBar_->setObjectName(QStringLiteral("ReplayBar"));
+    replayBar_->hide();
     controls.StatusBar1->addPermanentWidget(replayBar_);
     controls.StatusBar1->addPermanentWidget(status_);
     // The advance curve is made when its tab is first shown: a chart costs
@@ -106,8 +110,6 @@ void LogController::buildMenu(const WindowControls& c)
 
 void LogController::buildReplayBar()
 {
-    replayBar_ = new QWidget();
-    replayBar_->setObjectName(QStringLiteral("ReplayBar"));
     auto* row = new QHBoxLayout(replayBar_);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
@@ -130,7 +132,6 @@ void LogController::buildReplayBar()
     row->addWidget(slider_);
     speedButton_ = button("ReplaySpeed", QStringLiteral("1x"));
     QToolButton* close = button("ReplayClose", QStringLiteral("✕"));
-    replayBar_->hide();
 
     connect(back, &QToolButton::clicked, this, [this] {
         if (replay_) {
@@ -296,6 +297,8 @@ bool LogController::openReplay(const QString& path)
     // replay closes and the log goes.
     replayLog_ = std::shared_ptr<const datalog::DataLog>(&replay_->log(), [](const datalog::DataLog*) {});
     replayName_ = QFileInfo(path).fileName();
+    if (!slider_)
+        buildReplayBar();
     slider_->blockSignals(true);
     slider_->setRange(0, static_cast<int>(replay_->size() - 1));
     slider_->setValue(0);

@@ -115,6 +115,7 @@ protected:
 
 private:
     void buildMenu(const WindowControls& controls);
+    // Fills the replay bar with its buttons and slider; once, at the first replay.
     void buildReplayBar();
     void chooseAndRecord();
     void chooseAndReplay();

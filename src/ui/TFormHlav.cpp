@@ -24,6 +24,7 @@
 #include "BarGauge.h"
 #include "FileProblem.h"
 #include "HintHandler.h"
+#include "LabelAutoSizer.h"
 #include "LogController.h"
 #include "QtDialogs.h"
 #include "SpinButton.h"
@@ -97,14 +98,21 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     setWindowIcon(ui::ProgramIcon());
     pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
     logs_ = new LogController(this, controls_, *link_, paths_.folder);
-    // The caption table's targets and the comparison's labels, found once.
+    // The caption table's targets, found once; the comparison's labels are
+    // found when a comparison is first made.
     captions_ = std::make_unique<ui::CaptionWriter>(*this);
-    fieldPlaces_ = std::make_unique<ui::FieldPlaces>(*this, controls_.fields);
     connect(logs_, &LogController::titleNoteChanged, this, &TFormHlav::ComposeTitle);
     connect(logs_, &LogController::replayChanged, this, &TFormHlav::applyLinkState);
     // "No connection with PC" shows until the watchdog's first tick decides.
     presentLink();
     ComposeTitle();
+}
+
+const ui::FieldPlaces& TFormHlav::fieldPlaces() const
+{
+    if (!fieldPlaces_)
+        fieldPlaces_ = std::make_unique<ui::FieldPlaces>(*this, controls_.fields);
+    return *fieldPlaces_;
 }
 
 TFormHlav::~TFormHlav()
@@ -984,6 +992,12 @@ public:
     {
     }
 
+    // A tab never opened yet has labels not sized to their text.
+    QImage captureClientArea() override
+    {
+        LabelAutoSizer::ensureSized(window_.controls_.ClientArea);
+        return WidgetPrintWindow::captureClientArea();
+    }
     void setPrinting(bool printing) override { window_.setPrinting(printing); }
     void applyRules() override { window_.ApplyRules(); }
     void showPrintHeader(const QString& header) override

@@ -124,7 +124,7 @@ public:
     // Every control the program touches, as the builder resolved them.
     const WindowControls& controls() const { return controls_; }
     // Where each field's control sits and what its label says (for the comparison).
-    const ui::FieldPlaces& fieldPlaces() const { return *fieldPlaces_; }
+    const ui::FieldPlaces& fieldPlaces() const;
     const MessageTable& messages() const { return messages_; }
     const UndoHistory& undoHistory() const { return undo_; }
     std::uint8_t language() const { return language_; }
@@ -235,7 +235,7 @@ private:
     MessageTable messages_;
     WindowControls controls_;
     std::unique_ptr<ui::CaptionWriter> captions_;
-    std::unique_ptr<ui::FieldPlaces> fieldPlaces_;
+    mutable std::unique_ptr<ui::FieldPlaces> fieldPlaces_;  // made at the first comparison
     ControlBinding binding_;
     EnablingRules rules_;
     std::unique_ptr<Dialogs> dialogs_;

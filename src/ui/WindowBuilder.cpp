@@ -81,7 +81,6 @@ QCheckBox* check(QWidget* parent, const QString& name, const QString& text, int 
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
     box->move(x, y);
-    box->resize(box->sizeHint().width(), 17);
     LabelAutoSizer::watch(box);
     return box;
 }
@@ -546,8 +545,7 @@ void WindowBuilder::buildAdvanceTab(QWidget* page)
         QLabel* row = label(map, QStringLiteral("LabelTps%1").arg(t + 1), QStringLiteral("%1%").arg(kTpsBreakpoints[t]),
                             0, 73 + 33 * t);
         row->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        row->setGeometry(0, 73 + 33 * t, 37, row->height());
-        LabelAutoSizer::fit(row);
+        row->setGeometry(0, 73 + 33 * t, 37, row->height());  // sized on show, keeping its right edge
         row->setAutoFillBackground(true);
         for (int r = 0; r < 10; ++r)
             numeric(map, QStringLiteral("UpDown%1").arg(50 + 10 * t + r), kCellX[r], 69 + 33 * t, kCellWidth);

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "LabelAutoSizer.h"
 #include "WindowFixture.h"
 
 namespace tarvel::test {
@@ -201,7 +202,9 @@ TEST_F(Rules, PrintingHidesTheEditingAids)
 TEST_F(Rules, SwitchesTurnRedWhenOn)
 {
     // The whole box, text area included, is red, not only the tick square's
-    // outline; the text and the tick stay readable on it.
+    // outline; the text and the tick stay readable on it. The window is not
+    // shown: its boxes are sized to their texts as a show would.
+    LabelAutoSizer::ensureSized(window.get());
     for (const char* name : {"CheckBoxProgHned", "CheckBoxZakazCteni"}) {
         QCheckBox* target = box(QString::fromLatin1(name));
         EXPECT_LT(redShare(target), 0.05) << name;

@@ -2,7 +2,7 @@
 // now (in the current language): the text of a check box, the label named
 // after the control, or the column and row labels of a channel group,
 // prefixed with the title of the group around it. The labels are found once,
-// when the window is made; later only their texts are read.
+// when it is made (at the first comparison); later only their texts are read.
 #pragma once
 
 #include <map>

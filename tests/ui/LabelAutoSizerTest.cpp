@@ -1,0 +1,82 @@
+// Labels size themselves to their text when first shown; until then whoever
+// reads their geometry asks for it with ensureSized().
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTabWidget>
+
+#include "LabelAutoSizer.h"
+
+namespace tarvel::test {
+
+namespace {
+
+// A window with two tabs and one watched label on each: the first tab is
+// open when the window shows, the second is not.
+struct TwoTabs {
+    QTabWidget pages;
+    QWidget* open = new QWidget();
+    QWidget* closed = new QWidget();
+    QLabel* onOpen = new QLabel(QStringLiteral("A caption longer than the default width"), open);
+    QLabel* onClosed = new QLabel(QStringLiteral("Another caption longer than the default width"), closed);
+
+    TwoTabs()
+    {
+        pages.addTab(open, QStringLiteral("open"));
+        pages.addTab(closed, QStringLiteral("closed"));
+        pages.resize(600, 300);
+        for (QLabel* label : {onOpen, onClosed}) {
+            label->move(10, 10);
+            LabelAutoSizer::watch(label);
+        }
+    }
+};
+
+}  // namespace
+
+TEST(LabelAutoSizer, ALabelIsSizedWhenItsTabFirstShows)
+{
+    TwoTabs window;
+    const QSize unsized = window.onClosed->size();
+    window.pages.show();
+    EXPECT_EQ(window.onOpen->size(), window.onOpen->sizeHint());
+    EXPECT_EQ(window.onClosed->size(), unsized);  // its tab did not show yet
+
+    window.pages.setCurrentIndex(1);
+    EXPECT_EQ(window.onClosed->size(), window.onClosed->sizeHint());
+}
+
+TEST(LabelAutoSizer, EnsureSizedSizesLabelsNeverShown)
+{
+    TwoTabs window;
+    window.onClosed->setText(QStringLiteral("A text set before any show"));
+    LabelAutoSizer::ensureSized(&window.pages);
+    EXPECT_EQ(window.onOpen->size(), window.onOpen->sizeHint());
+    EXPECT_EQ(window.onClosed->size(), window.onClosed->sizeHint());
+    EXPECT_EQ(window.onClosed->pos(), QPoint(10, 10));
+}
+
+TEST(LabelAutoSizer, ARightAlignedLabelSizedOnShowKeepsItsRightEdge)
+{
+    TwoTabs window;
+    window.onClosed->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    window.onClosed->setGeometry(0, 10, 37, 20);
+    window.onClosed->setText(QStringLiteral("100%"));
+    window.pages.show();
+    window.pages.setCurrentIndex(1);
+    EXPECT_EQ(window.onClosed->geometry().right(), 36);
+    EXPECT_EQ(window.onClosed->width(), window.onClosed->sizeHint().width());
+}
+
+TEST(LabelAutoSizer, ALabelWithRoomSizedOnShowStaysAtItsDesignPlace)
+{
+    TwoTabs window;
+    window.onClosed->setText(QStringLiteral("Short"));
+    LabelAutoSizer::setRoom(window.onClosed, 0, 300);
+    window.pages.show();
+    window.pages.setCurrentIndex(1);
+    EXPECT_EQ(window.onClosed->geometry(), QRect(QPoint(10, 10), window.onClosed->sizeHint()));
+}
+
+}  // namespace tarvel::test
