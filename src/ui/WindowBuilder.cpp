@@ -19,6 +19,7 @@
 
 #include "BarGauge.h"
 #include "BikeListRows.h"
+#include "ControlIndex.h"
 #include "FieldControls.h"
 #include "HintHandler.h"
 #include "LabelAutoSizer.h"
@@ -186,7 +187,6 @@ WindowControls WindowBuilder::build()
     buildLiveColumn(client);
     buildStatusArea(client);
     pages->raise();
-    setStartPositions();
 
     auto* statusBar = new QStatusBar(window_);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -201,16 +201,18 @@ WindowControls WindowBuilder::build()
     for (QWidget* widget : window_->findChildren<QWidget*>())
         if (widget->property(HintHandler::kShowHint).toBool())
             HintHandler::setHint(widget, HintHandler::hint(widget));
-    return WindowControls::resolve(window_);
+    const ControlIndex index(window_);
+    setStartPositions(index);
+    return WindowControls::resolve(index);
 }
 
-void WindowBuilder::setStartPositions()
+void WindowBuilder::setStartPositions(const ControlIndex& index)
 {
     // Every up-down starts at its minimum unless its design says otherwise;
-    // these show until the image is first shown.
-    for (UpDown* upDown : window_->findChildren<UpDown*>())
-        upDown->setValue(upDown->minimum());
-    auto start = [this](const QString& name, int value) { requiredControl<UpDown>(window_, name)->setValue(value); };
+    // these show until the image is first shown. Each is set once: setting
+    // one writes its edit.
+    QHash<UpDown*, int> starts;
+    auto start = [&](const QString& name, int value) { starts.insert(index.required<UpDown>(name), value); };
     struct Start {
         const char* upDown;
         int value;
@@ -236,6 +238,8 @@ void WindowBuilder::setStartPositions()
         start(QStringLiteral("UpDownPalec%1Zac").arg(c), 40);
         start(QStringLiteral("UpDownPalec%1End").arg(c), 40);
     }
+    for (UpDown* upDown : index.all<UpDown>())
+        upDown->setValue(starts.value(upDown, upDown->minimum()));
 }
 
 void WindowBuilder::buildMenus()

@@ -17,6 +17,7 @@ class QWidget;
 
 namespace tarvel {
 
+class ControlIndex;
 class UpDown;
 
 class WindowBuilder {
@@ -51,7 +52,7 @@ private:
     void buildAdvanceTab(QWidget* page);
     void buildServoTab(QWidget* page);
     void buildN2oTab(QWidget* page);
-    void setStartPositions();
+    void setStartPositions(const ControlIndex& index);
 
     QMainWindow* window_;
 };

@@ -13,7 +13,7 @@
 #include <QToolButton>
 
 #include "BarGauge.h"
-#include "RequiredControl.h"
+#include "ControlIndex.h"
 #include "SpinButton.h"
 #include "UpDown.h"
 
@@ -32,12 +32,12 @@ QString qs(std::string_view name)
 }
 
 template <typename T>
-T* required(const QObject* window, const QString& name)
+T* required(const ControlIndex& window, const QString& name)
 {
-    return requiredControl<T>(window, name);
+    return window.required<T>(name);
 }
 
-void resolveFields(const QObject* window, WindowControls& c)
+void resolveFields(const ControlIndex& window, WindowControls& c)
 {
     for (const FieldDescriptor& field : fieldTable()) {
         if (field.kind == ControlKind::None)
@@ -63,11 +63,11 @@ void resolveFields(const QObject* window, WindowControls& c)
     }
 }
 
-void resolveTables(const QObject* window, ControlTables& t)
+void resolveTables(const ControlIndex& window, ControlTables& t)
 {
-    auto edit = [window](const QString& name) { return required<QLineEdit>(window, name); };
-    auto box = [window](const QString& name) { return required<QCheckBox>(window, name); };
-    auto upDown = [window](const QString& name) { return required<UpDown>(window, name); };
+    auto edit = [&window](const QString& name) { return required<QLineEdit>(window, name); };
+    auto box = [&window](const QString& name) { return required<QCheckBox>(window, name); };
+    auto upDown = [&window](const QString& name) { return required<UpDown>(window, name); };
     for (int i = 0; i < 10; ++i) {
         t.tpsRowLabels[i] = required<QLabel>(window, QStringLiteral("LabelTps%1").arg(i + 1));
         t.mapRpmEdits[i] = edit(QStringLiteral("EditRpmAdv%1").arg(i + 1));
@@ -112,6 +112,11 @@ BarGauge* WindowControls::gauge(present::ControlId id) const
 }
 
 WindowControls WindowControls::resolve(const QObject* window)
+{
+    return resolve(ControlIndex(window));
+}
+
+WindowControls WindowControls::resolve(const ControlIndex& window)
 {
     WindowControls c;
 #define TARVEL_CONTROL_RESOLVE(type, name) c.name = required<type>(window, QStringLiteral(#name));

@@ -35,6 +35,7 @@ class QWidget;
 namespace tarvel {
 
 class BarGauge;
+class ControlIndex;
 class SpinButton;
 class UpDown;
 
@@ -131,6 +132,7 @@ struct WindowControls {
 
     // Finds every control below `window` by its object name, once.
     static WindowControls resolve(const QObject* window);
+    static WindowControls resolve(const ControlIndex& window);
 
     // For the checks of the registry itself.
     QObject* object(WindowControl id) const;
