@@ -91,9 +91,17 @@ void LabelAutoSizer::fit(QWidget* widget)
 
 void LabelAutoSizer::fitChildren(QWidget* parent)
 {
-    for (QObject* child : parent->children())
-        if (auto* widget = qobject_cast<QWidget*>(child); widget && widget->property(kWatched).toBool())
+    for (QObject* child : parent->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || !widget->property(kWatched).toBool())
+            continue;
+        // A hidden one is sized when it is shown: sizing costs text layout,
+        // and its font may not be loaded yet.
+        if (widget->isVisible())
             fit(widget);
+        else
+            widget->setProperty(kUnsized, true);
+    }
 }
 
 void LabelAutoSizer::ensureSized(QWidget* root)

@@ -22,10 +22,12 @@ public:
     // `right` of its parent: a longer text first moves the label to the left,
     // then breaks onto a second line. Shorter texts stand where designed.
     static void setRoom(QWidget* label, int left, int right);
-    // Sizes every watched child of `parent` to its text.
+    // Sizes every shown watched child of `parent` to its text; a hidden one
+    // is sized when it is shown (or by ensureSized()).
     static void fitChildren(QWidget* parent);
     static void fit(QWidget* widget);
-    // Sizes every watched widget in `root` that was not shown yet.
+    // Sizes every watched widget in `root` that was not sized since it was
+    // created or since its text changed while it was hidden.
     static void ensureSized(QWidget* root);
 
 protected:

@@ -79,4 +79,36 @@ TEST(LabelAutoSizer, ALabelWithRoomSizedOnShowStaysAtItsDesignPlace)
     EXPECT_EQ(window.onClosed->geometry(), QRect(QPoint(10, 10), window.onClosed->sizeHint()));
 }
 
+TEST(LabelAutoSizer, AHiddenLabelWhoseTextChangedIsSizedWhenShownAgain)
+{
+    TwoTabs window;
+    auto* hidden = new QLabel(QStringLiteral("Short"), window.open);
+    hidden->move(10, 40);
+    LabelAutoSizer::watch(hidden);
+    window.pages.show();
+    ASSERT_EQ(hidden->size(), hidden->sizeHint());
+
+    hidden->hide();
+    hidden->setText(QStringLiteral("A much longer text set while the label was hidden"));
+    // A visible sibling's new text makes the parent size its children again.
+    window.onOpen->setText(QStringLiteral("Another caption, also longer than before"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(window.onOpen->size(), window.onOpen->sizeHint());
+
+    hidden->show();
+    EXPECT_EQ(hidden->size(), hidden->sizeHint());
+    EXPECT_EQ(hidden->pos(), QPoint(10, 40));
+}
+
+TEST(LabelAutoSizer, EnsureSizedSizesAHiddenLabelWhoseTextChanged)
+{
+    TwoTabs window;
+    window.pages.show();
+    window.onOpen->hide();
+    window.onOpen->setText(QStringLiteral("A text much longer than the one it was sized for"));
+    QCoreApplication::sendPostedEvents();
+    LabelAutoSizer::ensureSized(&window.pages);
+    EXPECT_EQ(window.onOpen->size(), window.onOpen->sizeHint());
+}
+
 }  // namespace tarvel::test
