@@ -5,10 +5,19 @@
 
 namespace tarvel {
 
+QString AppFont::family()
+{
+    return QStringLiteral("Liberation Sans");
+}
+
 QFont AppFont::designFont()
 {
-    const QString liberation = QStringLiteral("Liberation Sans");
-    QFont font(QFontDatabase::families().contains(liberation) ? liberation : QStringLiteral("Sans Serif"));
+    return designFont(QFontDatabase::families().contains(family()));
+}
+
+QFont AppFont::designFont(bool familyInstalled)
+{
+    QFont font(familyInstalled ? family() : QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kPixelSize);
     return font;

@@ -5,13 +5,19 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 namespace tarvel {
 
 class AppFont {
 public:
     static constexpr int kPixelSize = 11;
+    // The family the design font stands in with.
+    static QString family();
+    // The font, asking Qt's font list whether the family is installed.
     static QFont designFont();
+    // The font, when whether the family is installed is known already.
+    static QFont designFont(bool familyInstalled);
 };
 
 }  // namespace tarvel

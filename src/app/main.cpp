@@ -7,6 +7,7 @@
 
 #include "AboutOnDemand.h"
 #include "AppFont.h"
+#include "FontWarmUp.h"
 #include "ShutdownSignals.h"
 #include "TFormHlav.h"
 #include "about/TFormAbout.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     // Past a file size limit a write then fails with EFBIG and the save fails
     // as on a full disk, instead of the signal ending the program mid-save.
     std::signal(SIGXFSZ, SIG_IGN);
+    tarvel::FontWarmUp fonts(tarvel::AppFont::family());
     QApplication app(argc, argv);
     tarvel::ui::connectCoreLogToCategories();
     // No display name: X11 would append it to every window title, which is
@@ -26,7 +28,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tarvel3"));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
-    QApplication::setFont(tarvel::AppFont::designFont());
+    QApplication::setFont(tarvel::AppFont::designFont(fonts.familyInstalled()));
     QApplication::setWindowIcon(tarvel::ui::ProgramIcon());
 
     tarvel::TFormHlav window;
