@@ -1,8 +1,9 @@
 // Time from process start to the first shown window: the full main window
-// next to an empty Qt main window. Starts itself as a child for each run and
-// measures until the child reports that its window has been painted: the wall
-// time seen by the parent and the CPU time the child had used by then (less
-// subject to other load on the machine).
+// next to an empty Qt main window (bench_ui_empty_window, a program that loads
+// Qt Widgets alone). Starts itself and then the empty window as children,
+// turn by turn, and measures until each child reports that its window has
+// been painted: the wall time seen by the parent and the CPU time the child
+// had used by then (less subject to other load on the machine).
 //   bench_ui_startup [RUNS]     (STARTUP_STAGES=1: also each child's stages)
 // Set QT_QPA_PLATFORM=xcb and DISPLAY to measure on an X server (default:
 // offscreen). For a profile of the start alone, run a child directly with
@@ -13,13 +14,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
-#include <QPaintEvent>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 #include <algorithm>
 #include <chrono>
@@ -31,6 +30,8 @@
 
 #include "AboutOnDemand.h"
 #include "AppFont.h"
+#include "FirstPaint.h"
+#include "FontWarmUp.h"
 #include "TFormHlav.h"
 #include "about/TFormAbout.h"
 #include "lang/LanguageChoice.h"
@@ -39,17 +40,10 @@
 
 namespace {
 
-// CPU time of this process since it began, in ms.
-double processCpuMs()
-{
-    timespec used{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6;
-}
-
 // With STARTUP_STAGES=1 each child prints on standard error when it reached
 // each stage of its start, in ms since it entered child() and in CPU ms since
 // the process began: where the time goes.
+using tarvel::bench::processCpuMs;
 QElapsedTimer sinceChildStart;
 void stage(const char* name)
 {
@@ -58,44 +52,23 @@ void stage(const char* name)
                      processCpuMs());
 }
 
-// Reports the first paint of the window, with the CPU time used until then,
-// on stdout, then quits.
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            stage("paint");
-            std::fprintf(stdout, "shown %.3f\n", processCpuMs());
-            std::fflush(stdout);
-            if (qEnvironmentVariableIsSet("STARTUP_END_AT_PAINT"))
-                std::_Exit(0);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-
-private:
-    bool seen_ = false;
-};
-
-int child(bool full, int argc, char* argv[])
+// The program's start, as its main() does it, up to the first paint.
+int child(int argc, char* argv[])
 {
     sinceChildStart.start();
+    tarvel::FontWarmUp fonts(tarvel::AppFont::family());
     QApplication app(argc, argv);
     stage("qapp");
-    FirstPaint watcher;
+    tarvel::bench::FirstPaint watcher([] { stage("paint"); });
     std::unique_ptr<QMainWindow> window;
     std::unique_ptr<tarvel::AboutOnDemand> about;
-    if (full) {
-        // As the program's main() starts.
+    {
         tarvel::ui::connectCoreLogToCategories();
         QApplication::setApplicationName(QStringLiteral("tarvel3"));
         if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
             QApplication::setStyle(fusion);
         stage("style");
-        QApplication::setFont(tarvel::AppFont::designFont());
+        QApplication::setFont(tarvel::AppFont::designFont(fonts.familyInstalled()));
         stage("font");
         QApplication::setWindowIcon(tarvel::ui::ProgramIcon());
         stage("icon");
@@ -112,12 +85,10 @@ int child(bool full, int argc, char* argv[])
             form);
         form->setAboutBox(about.get());
         stage("about");
-    } else {
-        window = std::make_unique<QMainWindow>();
-        window->resize(934, 772);
     }
     window->installEventFilter(&watcher);
     window->show();
+    stage("show");
     const int status = app.exec();
     about.reset();
     return status;
@@ -128,7 +99,7 @@ struct Run {
     double cpuMs = -1;
 };
 
-Run runOnce(const char* self, const char* mode)
+Run runOnce(const char* program, const char* argument)
 {
     int out[2];
     if (::pipe(out) != 0)
@@ -138,7 +109,7 @@ Run runOnce(const char* self, const char* mode)
     if (pid == 0) {
         ::dup2(out[1], STDOUT_FILENO);
         ::close(out[0]);
-        ::execl(self, self, mode, static_cast<char*>(nullptr));
+        ::execl(program, program, argument, static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(out[1]);
@@ -175,10 +146,10 @@ QByteArray silentSettings(const QString& folder)
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1 && (std::strcmp(argv[1], "--child-full") == 0 || std::strcmp(argv[1], "--child-empty") == 0)) {
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-        return child(std::strcmp(argv[1], "--child-full") == 0, argc, argv);
-    }
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && std::strcmp(argv[1], "--child-full") == 0)
+        return child(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     QTemporaryDir home;
     {
@@ -190,7 +161,7 @@ int main(int argc, char* argv[])
     qputenv("TARVEL3_HOME", home.path().toUtf8());
     std::vector<double> emptyWall, emptyCpu, fullWall, fullCpu;
     for (int i = 0; i < runs; ++i) {
-        const Run empty = runOnce("/proc/self/exe", "--child-empty");
+        const Run empty = runOnce(EMPTY_WINDOW_PROGRAM, nullptr);
         const Run full = runOnce("/proc/self/exe", "--child-full");
         if (empty.wallMs < 0 || full.wallMs < 0) {
             std::fputs("a child did not show its window\n", stderr);
