@@ -20,11 +20,19 @@ public:
     explicit ControlIndex(const QObject* root);
 
     // The object named `name` that is a T, the same one root->findChild<T*>()
-    // finds; a missing one stops the start, as requiredControl() does.
+    // finds, or null.
+    template <typename T>
+    T* find(const QString& name) const
+    {
+        return shared_.contains(name) ? root_->findChild<T*>(name) : qobject_cast<T*>(byName_.value(name));
+    }
+
+    // The same, for a control the window cannot do without: a missing one
+    // stops the start, as requiredControl() does.
     template <typename T>
     T* required(const QString& name) const
     {
-        T* control = shared_.contains(name) ? root_->findChild<T*>(name) : qobject_cast<T*>(byName_.value(name));
+        T* control = find<T>(name);
         if (!control)
             missingControl(name, T::staticMetaObject.className());
         return control;

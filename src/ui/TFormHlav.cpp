@@ -86,7 +86,10 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
       paths_(AppPaths::fromEnvironment())
 {
     setObjectName(QStringLiteral("FormHlav"));
-    controls_ = WindowBuilder(this).build();
+    WindowBuilder builder(this);
+    controls_ = builder.build();
+    // The comparison report's labels are found now, with the rest.
+    fieldPlaces_ = std::make_unique<ui::FieldPlaces>(builder.index(), controls_.fields);
     resize(WindowBuilder::kClientWidth, WindowBuilder::kClientHeight + menuBar()->sizeHint().height());
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
@@ -98,8 +101,7 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     setWindowIcon(ui::ProgramIcon());
     pagePrinter_ = std::make_unique<ui::SystemPagePrinter>(this);
     logs_ = new LogController(this, controls_, *link_, paths_.folder);
-    // The caption table's targets, found once; the comparison's labels are
-    // found when a comparison is first made.
+    // The caption table's targets, found once.
     captions_ = std::make_unique<ui::CaptionWriter>(*this);
     connect(logs_, &LogController::titleNoteChanged, this, &TFormHlav::ComposeTitle);
     connect(logs_, &LogController::replayChanged, this, &TFormHlav::applyLinkState);
@@ -110,8 +112,6 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
 
 const ui::FieldPlaces& TFormHlav::fieldPlaces() const
 {
-    if (!fieldPlaces_)
-        fieldPlaces_ = std::make_unique<ui::FieldPlaces>(*this, controls_.fields);
     return *fieldPlaces_;
 }
 

@@ -235,7 +235,7 @@ private:
     MessageTable messages_;
     WindowControls controls_;
     std::unique_ptr<ui::CaptionWriter> captions_;
-    mutable std::unique_ptr<ui::FieldPlaces> fieldPlaces_;  // made at the first comparison
+    std::unique_ptr<ui::FieldPlaces> fieldPlaces_;
     ControlBinding binding_;
     EnablingRules rules_;
     std::unique_ptr<Dialogs> dialogs_;

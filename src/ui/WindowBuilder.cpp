@@ -162,6 +162,8 @@ constexpr int kCellWidth = 30;
 
 WindowBuilder::WindowBuilder(QMainWindow* window) : window_(window) {}
 
+WindowBuilder::~WindowBuilder() = default;
+
 WindowControls WindowBuilder::build()
 {
     buildMenus();
@@ -201,9 +203,9 @@ WindowControls WindowBuilder::build()
     for (QWidget* widget : window_->findChildren<QWidget*>())
         if (widget->property(HintHandler::kShowHint).toBool())
             HintHandler::setHint(widget, HintHandler::hint(widget));
-    const ControlIndex index(window_);
-    setStartPositions(index);
-    return WindowControls::resolve(index);
+    index_ = std::make_unique<ControlIndex>(window_);
+    setStartPositions(*index_);
+    return WindowControls::resolve(*index_);
 }
 
 void WindowBuilder::setStartPositions(const ControlIndex& index)

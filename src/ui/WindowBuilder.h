@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "WindowControls.h"
 
 class QFont;
@@ -32,10 +34,13 @@ public:
     static constexpr int kLiveColumnX = 676;
 
     explicit WindowBuilder(QMainWindow* window);
+    ~WindowBuilder();
 
     // Creates everything and hands back the typed pointers to the controls
     // (a control it cannot create or find stops the program).
     WindowControls build();
+    // Every named object of the window, as build() found them.
+    const ControlIndex& index() const { return *index_; }
     // Widens a device button of the tool bar whose caption needs more than
     // its design width (moving the next ones along); called after every
     // caption change.
@@ -55,6 +60,7 @@ private:
     void setStartPositions(const ControlIndex& index);
 
     QMainWindow* window_;
+    std::unique_ptr<ControlIndex> index_;
 };
 
 // Small construction helpers shared by the builder's tables.

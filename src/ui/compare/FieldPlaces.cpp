@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QTabWidget>
 
+#include "ControlIndex.h"
 #include "UpDown.h"
 #include "lang/CaptionWriter.h"
 
@@ -59,23 +59,31 @@ QString groupOf(const QWidget* control)
 
 }  // namespace
 
-FieldPlaces::FieldPlaces(const QWidget& window, const std::vector<FieldWidget>& fields)
+FieldPlaces::FieldPlaces(const ControlIndex& window, const std::vector<FieldWidget>& fields)
 {
-    auto label = [&window](const QString& name) { return window.findChild<QLabel*>(name); };
-    static const QRegularExpression prefix(QStringLiteral("^(UpDown|CheckBox|ComboBox)"));
-    static const QRegularExpression channelBox(QStringLiteral("^(Palec\\d(Zac|End))(H2|P2)$"));
-    static const QRegularExpression compensation(QStringLiteral("^Kompenz(\\d)$"));
+    // Made with the window, so plain string tests rather than patterns.
+    auto label = [&window](const QString& name) { return window.find<QLabel>(name); };
     for (const FieldWidget& field : fields) {
         Entry e{field, {}, {}, {}};
         QString stem = QString::fromStdString(field.bound.field->controlName(field.bound.element));
-        stem.remove(prefix);
-        if (const auto m = channelBox.match(stem); m.hasMatch()) {
-            e.label = label(QStringLiteral("Label") + m.captured(1));
-            e.column = label(m.captured(3) == QLatin1String("H2") ? QStringLiteral("LabelHrana2")
-                                                                  : QStringLiteral("LabelSnimac2"));
-        } else if (const auto k = compensation.match(stem); k.hasMatch()) {
+        for (const QLatin1String kind : {QLatin1String("UpDown"), QLatin1String("CheckBox"), QLatin1String("ComboBox")})
+            if (stem.startsWith(kind)) {
+                stem.remove(0, kind.size());
+                break;
+            }
+        // Palec<n>Zac|End followed by H2 or P2: a channel box.
+        const bool channelBox = stem.size() == 11 && stem.startsWith(QLatin1String("Palec")) && stem.at(5).isDigit() &&
+                                (stem.mid(6, 3) == QLatin1String("Zac") || stem.mid(6, 3) == QLatin1String("End")) &&
+                                (stem.endsWith(QLatin1String("H2")) || stem.endsWith(QLatin1String("P2")));
+        // Kompenz<n>: a compensation.
+        const bool compensation = stem.size() == 8 && stem.startsWith(QLatin1String("Kompenz")) && stem.at(7).isDigit();
+        if (channelBox) {
+            e.label = label(QStringLiteral("Label") + stem.left(9));
+            e.column = label(stem.endsWith(QLatin1String("H2")) ? QStringLiteral("LabelHrana2")
+                                                                 : QStringLiteral("LabelSnimac2"));
+        } else if (compensation) {
             e.label = label(QStringLiteral("LabelKompenz"));
-            e.number = k.captured(1);
+            e.number = stem.right(1);
         } else if (stem.startsWith(QLatin1String("RpmPriv"))) {
             e.label = label(QStringLiteral("Label6"));
         } else if (stem.startsWith(QLatin1String("NapPriv"))) {

@@ -2,7 +2,7 @@
 // now (in the current language): the text of a check box, the label named
 // after the control, or the column and row labels of a channel group,
 // prefixed with the title of the group around it. The labels are found once,
-// when it is made (at the first comparison); later only their texts are read.
+// when the window is built; a comparison reads their texts.
 #pragma once
 
 #include <map>
@@ -18,12 +18,16 @@
 class QLabel;
 class QWidget;
 
+namespace tarvel {
+class ControlIndex;
+}
+
 namespace tarvel::ui {
 
 class FieldPlaces : public present::FieldLookup {
 public:
-    // `window` holds the labels; `fields` are the controls the builder resolved.
-    FieldPlaces(const QWidget& window, const std::vector<FieldWidget>& fields);
+    // `window` finds the labels; `fields` are the controls the builder resolved.
+    FieldPlaces(const ControlIndex& window, const std::vector<FieldWidget>& fields);
 
     present::FieldPlace place(const ImageDiff::Row& row) const override;
     std::optional<std::string> valueText(const ImageDiff::Row& row, int value) const override;
