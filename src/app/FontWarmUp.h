@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <string>
 #include <thread>
 
 namespace tarvel {
@@ -19,10 +20,12 @@ public:
     // Whether the design font is installed. Waits for the reading: call it
     // before the first use of fonts, so that Qt finds the configuration read
     // instead of reading it a second time meanwhile.
+    // Why the font is not there is logged (category tarvel.ui) at the first call.
     bool familyInstalled();
 
 private:
     bool familyInstalled_ = false;
+    std::string problem_;
     std::jthread reader_;
 };
 

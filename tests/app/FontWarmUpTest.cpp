@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "FontWarmUp.h"
+#include "LogCapture.h"
 
 namespace tarvel::test {
 
@@ -17,9 +18,15 @@ TEST(FontWarmUp, FindsAnInstalledFamilyAndNotAMissingOne)
     // The program's dependencies install Liberation Sans.
     for (const Case& c : {Case{"Liberation Sans", true}, Case{"liberation sans", true},
                           Case{"No Such Family 7f3a", false}, Case{"", false}}) {
+        const LogCapture log;
         FontWarmUp fonts{QString::fromUtf8(c.family)};
         EXPECT_EQ(fonts.familyInstalled(), c.installed) << c.family;
         EXPECT_EQ(fonts.familyInstalled(), c.installed) << "asked twice: " << c.family;
+        // A missing font is logged with its name, once.
+        EXPECT_EQ(log.lines().size(), c.installed ? 0U : 1U) << c.family << log.dump();
+        if (!c.installed) {
+            EXPECT_TRUE(log.has(log::Area::Ui, {std::string("font ") + c.family + " is not installed"})) << log.dump();
+        }
     }
 }
 
