@@ -10,9 +10,8 @@ namespace tarvel::link {
 bool SimulatedUnitDevice::open(const std::string& path)
 {
     if (!onlyPath.empty() && path != onlyPath) {
-        // What the system says of a device that is not there.
-        failure_ = DeviceOpenFailure::of(path, DeviceOpenFailure::Step::Open, ENOENT);
-        error_ = path + ": " + log::errnoText(ENOENT);
+        failure_ = DeviceOpenFailure::of(path, refusedStep, refusedErrno);
+        error_ = path + ": " + log::errnoText(refusedErrno);
         return false;
     }
     error_.clear();

@@ -5,6 +5,7 @@
 // modelled here; the pseudo-terminal runner has them.
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -36,6 +37,9 @@ public:
     std::int64_t nowMs = 0;
     // When not empty, only this path opens.
     std::string onlyPath;
+    // Why another path does not open: by default, there is no such device.
+    DeviceOpenFailure::Step refusedStep = DeviceOpenFailure::Step::Open;
+    int refusedErrno = ENOENT;
     // The unit is unplugged: nothing reaches it and nothing comes back.
     bool unplugged = false;
     int opens = 0;

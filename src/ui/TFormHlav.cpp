@@ -862,7 +862,7 @@ void TFormHlav::normaliseAndShowImage()
 
 void TFormHlav::portOpenFailed(const link::DeviceOpenFailure& failure)
 {
-    showLinkBox(present::MessagePresenter::portOpenFailed(failure, messages_));
+    showLinkBox(present::MessagePresenter::portOpenFailed(failure, messages_, ui::LanguageFromStored(language_)));
 }
 
 void TFormHlav::unitVersionMismatch(int unitVersion)

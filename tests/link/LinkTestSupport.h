@@ -34,7 +34,7 @@ public:
     // The words the window would show, to check them as the user sees them.
     void portOpenFailed(const DeviceOpenFailure& failure) override
     {
-        showBox(present::MessagePresenter::portOpenFailed(failure, messages()));
+        showBox(present::MessagePresenter::portOpenFailed(failure, messages(), Language::English));
     }
     void unitVersionMismatch(int unitVersion) override
     {

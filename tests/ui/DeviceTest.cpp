@@ -1,3 +1,5 @@
+#include <cerrno>
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -214,6 +216,26 @@ TEST_F(UnitPluggedInDuringTheStartUpBox, IsFoundBeforeTheBoxCloses)
     EXPECT_TRUE(timerRan) << "no tick ran behind the box";
     EXPECT_EQ(openedOnTick, 60);  // the watchdog's first reopen of a silent start
     EXPECT_GT(framesWhileShown, 0u);
+}
+
+// The detail under the box is in the window's language like its main text;
+// the device and the system's reason stay as the system gives them.
+class PortInUseAtAGermanStartUp : public WindowFixture {
+protected:
+    QStringList arguments() const override { return {QStringLiteral("DEUTSCH")}; }
+    void beforeStart() override
+    {
+        unit->onlyPath = "/dev/tarvel-elsewhere";
+        unit->refusedStep = link::DeviceOpenFailure::Step::InUse;
+        unit->refusedErrno = EWOULDBLOCK;
+    }
+};
+
+TEST_F(PortInUseAtAGermanStartUp, BoxDetailIsGerman)
+{
+    ASSERT_FALSE(dialogs->messages.empty());
+    EXPECT_EQ(dialogs->messages[0], QStringLiteral("Falscher COM-Anschlußes!"));
+    EXPECT_EQ(dialogs->messageDetails[0], QStringLiteral("/dev/ttyS0: belegt: Resource temporarily unavailable"));
 }
 
 TEST_F(Device, UndoWithProgrammingAfterChangeProgramsTheUnit)

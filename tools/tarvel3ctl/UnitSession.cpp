@@ -51,7 +51,8 @@ bool UnitSession::open(const std::string& port)
     link_.openPort();
     if (!p.isOpen()) {
         // The link has shown "Com opening error!"; add why.
-        std::fprintf(stderr, "%s\n", present::MessagePresenter::openFailureDetail(p.device().openFailure()).c_str());
+        std::fprintf(stderr, "%s\n",
+                     present::MessagePresenter::openFailureDetail(p.device().openFailure(), Language::English).c_str());
         return false;
     }
     return true;
@@ -64,7 +65,7 @@ void UnitSession::normaliseAndShowImage()
 
 void UnitSession::portOpenFailed(const link::DeviceOpenFailure& failure)
 {
-    printBox(present::MessagePresenter::portOpenFailed(failure, messages_).text);
+    printBox(present::MessagePresenter::portOpenFailed(failure, messages_, Language::English).text);
 }
 
 void UnitSession::unitVersionMismatch(int unitVersion)
