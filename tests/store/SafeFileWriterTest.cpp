@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "HostileFiles.h"
+#include "LogCapture.h"
 #include "TempFolder.h"
 #include "store/SafeFileWriter.h"
 
@@ -144,11 +145,11 @@ TEST(SafeFileWriter, RefusesLinksThatAreNotTheUsersOwn)
         fs::create_symlink(c.target, folder.path(c.name));
         if (c.foreignLink)
             giveToOtherUser(folder.path(c.name));
-        LogCatcher log;
+        LogCapture log;
         SafeFileWriter file(folder.path(c.name));
         EXPECT_FALSE(file.open()) << c.name;
         EXPECT_NE(file.error().find("symbolic link"), std::string::npos) << c.name << ": " << file.error();
-        EXPECT_NE(log.all().find(folder.path(c.name)), std::string::npos) << c.name << ": " << log.all();
+        EXPECT_NE(log.dump().find(folder.path(c.name)), std::string::npos) << c.name << ": " << log.dump();
         EXPECT_FALSE(file.write("x") || file.commit()) << c.name;
         EXPECT_TRUE(fs::is_symlink(folder.path(c.name))) << c.name;
     }
@@ -249,13 +250,13 @@ TEST(SafeFileWriter, RewritesInPlaceWhenOnlyTheFileIsWritable)
     ::chmod(folder.path("locked").c_str(), 0555);
 
     for (const std::string& content : {std::string("a longer tune than before"), std::string("short")}) {
-        LogCatcher log;
+        LogCapture log;
         SafeFileWriter file(folder.path("locked/a.ign"));
         ASSERT_TRUE(file.open()) << file.error();
         EXPECT_TRUE(file.inPlace());
         ASSERT_TRUE(file.write(content) && file.commit()) << file.error();
         EXPECT_EQ(readFile(folder.path("locked/a.ign")), content);
-        EXPECT_NE(log.all().find("in place"), std::string::npos) << log.all();
+        EXPECT_NE(log.dump().find("in place"), std::string::npos) << log.dump();
     }
     EXPECT_EQ(inodeOf(folder.path("locked/a.ign")), inode);
     EXPECT_EQ(modeOf(folder.path("locked/a.ign")), 0640u);
@@ -347,13 +348,13 @@ TEST(SafeFileWriter, RemovesTheLeftoversOfKilledProcesses)
     for (const auto& name : kept)
         writeFile(folder.path(name), "half");
 
-    LogCatcher log;
+    LogCapture log;
     ASSERT_TRUE(SafeFileWriter::writeFile(folder.path("a.ign"), "whole"));
     std::vector<std::string> expected = kept;
     expected.push_back("a.ign");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder.list(), expected);
-    EXPECT_NE(log.all().find(removed[0]), std::string::npos) << log.all();
+    EXPECT_NE(log.dump().find(removed[0]), std::string::npos) << log.dump();
 
     writeFile(folder.path(".tarvel3." + dead + ".7.tmp"), "half");
     EXPECT_EQ(SafeFileWriter::removeLeftovers(folder.path(), "tarvel3"), 1);
