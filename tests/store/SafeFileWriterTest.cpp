@@ -28,6 +28,34 @@ mode_t modeOf(const std::string& path)
     return st.st_mode & 07777;
 }
 
+struct WriteSteps {
+    bool opened;
+    bool written;
+    bool committed;
+};
+
+// Opens `file`, writes 5000 bytes and commits under a file size limit of 1000
+// bytes. SIGXFSZ is ignored meanwhile, so that going beyond the limit fails
+// the write instead of ending the test program.
+WriteSteps writeBeyondASizeLimit(SafeFileWriter& file)
+{
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+
+    WriteSteps steps{};
+    steps.opened = file.open();
+    steps.written = file.write(std::string(5000, 'x'));
+    steps.committed = file.commit();
+
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return steps;
+}
+
 }  // namespace
 
 TEST(SafeFileWriter, CreatesANewFileWithTheUmaskMode)
@@ -176,20 +204,8 @@ TEST(SafeFileWriter, FailedWriteKeepsThePreviousFile)
 {
     TempFolder folder;
     writeFile(folder.path("a.ign"), "previous tune");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-
     SafeFileWriter file(folder.path("a.ign"));
-    const bool opened = file.open();
-    const bool written = file.write(std::string(5000, 'x'));
-    const bool committed = file.commit();
-
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto [opened, written, committed] = writeBeyondASizeLimit(file);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(written);
     EXPECT_FALSE(committed);
@@ -285,20 +301,8 @@ TEST(SafeFileWriter, RewriteInPlaceFailsWholeOnASizeLimit)
     fs::create_directory(folder.path("locked"));
     writeFile(folder.path("locked/a.ign"), "previous tune");
     ::chmod(folder.path("locked").c_str(), 0555);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-
     SafeFileWriter file(folder.path("locked/a.ign"));
-    const bool opened = file.open();
-    const bool written = file.write(std::string(5000, 'x'));
-    const bool committed = file.commit();
-
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto [opened, written, committed] = writeBeyondASizeLimit(file);
     EXPECT_TRUE(opened && written);
     EXPECT_FALSE(committed);
     EXPECT_NE(file.error().find(std::strerror(EFBIG)), std::string::npos) << file.error();
