@@ -453,47 +453,57 @@ TEST_F(DeviceLinkTest, WatchdogShowsTheLabelOnThe31stSilentTickAndReopensEvery30
     EXPECT_EQ(ticksToReopen, 30 - kept);
 }
 
-TEST(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
+namespace {
+
+// The link over a device whose received bytes the test scripts; nothing is
+// opened until the test asks.
+class ScriptedLinkTest : public ::testing::Test {
+protected:
+    ScriptedLinkTest() : image(StartupImage()), host(image)
+    {
+        auto dev = std::make_unique<ScriptedDevice>();
+        device = dev.get();
+        link = std::make_unique<DeviceLink>(image, host, std::move(dev));
+    }
+
+    ParamImage image;
+    RecordingHost host;
+    ScriptedDevice* device = nullptr;
+    std::unique_ptr<DeviceLink> link;
+};
+
+using DeviceLinkPorts = ScriptedLinkTest;
+using DeviceLinkPoll = ScriptedLinkTest;
+
+}  // namespace
+
+TEST_F(DeviceLinkPorts, FixedPortFailureShowsOneBoxThenRetriesSilently)
 {
-    ParamImage image = StartupImage();
-    MessageTable messages;
-    messages.loadAll(Language::English);
-    RecordingHost host(image);
-    auto dev = std::make_unique<ScriptedDevice>();
-    ScriptedDevice* device = dev.get();
     device->openWorks = false;
-    DeviceLink link(image, host, std::move(dev));
-    link.choosePort(2);
+    link->choosePort(2);
     EXPECT_EQ(host.boxes, std::vector<std::string>{"Com opening error!"});
     EXPECT_EQ(host.details, std::vector<std::string>{"/dev/ttyS2: No such device"});  // the device's own reason
-    EXPECT_EQ(link.portLabel(), "COM= COM3");
+    EXPECT_EQ(link->portLabel(), "COM= COM3");
     EXPECT_EQ(device->opened.back(), "/dev/ttyS2");
     EXPECT_EQ(host.checked.back(), 2);
     for (int i = 0; i < 200; ++i)
-        link.tick();
+        link->tick();
     EXPECT_EQ(host.boxes.size(), 1u);
     EXPECT_GT(device->opened.size(), 5u);
-    EXPECT_EQ(link.portLabel(), "COM= COM3");  // a fixed port stays chosen
+    EXPECT_EQ(link->portLabel(), "COM= COM3");  // a fixed port stays chosen
 }
 
-TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
+TEST_F(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
 {
-    ParamImage image = StartupImage();
-    MessageTable messages;
-    messages.loadAll(Language::English);
-    RecordingHost host(image);
-    auto dev = std::make_unique<ScriptedDevice>();
-    ScriptedDevice* device = dev.get();
     device->openWorks = false;
-    DeviceLink link(image, host, std::move(dev));
-    link.ports().setOverride(1, "/dev/custom-com1");
-    link.port().scanIndex = 18;
-    link.choosePort(kAutoPortIndex);
+    link->ports().setOverride(1, "/dev/custom-com1");
+    link->port().scanIndex = 18;
+    link->choosePort(kAutoPortIndex);
     for (int i = 0; i < 30; ++i)  // no move before the link counts as silent
-        link.tick();
+        link->tick();
     EXPECT_EQ(device->opened.size(), 1u);
     for (int i = 0; i < 3; ++i)
-        link.tick();
+        link->tick();
     EXPECT_EQ(device->opened,
               (std::vector<std::string>{"/dev/ttyACM6", "/dev/ttyACM7", "/dev/custom-com1", "/dev/ttyS1"}));
     EXPECT_EQ(host.labels, (std::vector<std::string>{"COM= COM19", "COM= COM20", "COM= COM1", "COM= COM2"}));
@@ -501,36 +511,29 @@ TEST(DeviceLinkPorts, AutomaticScanSkipsMissingPortsOneTickEachAndWraps)
     EXPECT_EQ(host.checked.back(), kAutoPortIndex);
 }
 
-TEST(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
+TEST_F(DeviceLinkPoll, OnlyWholeFramesAreTakenAndOnlyTheFirstIsExamined)
 {
-    ParamImage image = StartupImage();
-    MessageTable messages;
-    messages.loadAll(Language::English);
-    RecordingHost host(image);
-    auto dev = std::make_unique<ScriptedDevice>();
-    ScriptedDevice* device = dev.get();
-    DeviceLink link(image, host, std::move(dev));
-    link.openPort();
+    link->openPort();
 
     SimulatedUnit unit;
     const LinkFrame a = unit.monitorFrame(1000);
     const LinkFrame b = unit.monitorFrame(6000);
     device->push(std::span(a.bytes).first(101));
-    link.tick();
+    link->tick();
     EXPECT_EQ(device->rx.size(), 101u);
-    EXPECT_EQ(link.liveValues().liveRpm, 0);
+    EXPECT_EQ(link->liveValues().liveRpm, 0);
     device->push(std::span(a.bytes).last(1));
     device->push(b.bytes);
-    link.tick();
+    link->tick();
     EXPECT_TRUE(device->rx.empty());
-    EXPECT_EQ(link.liveValues().liveRpm, u16At(a.bytes, mon::rpm));
-    EXPECT_EQ(link.linkSilence(), 1);
+    EXPECT_EQ(link->liveValues().liveRpm, u16At(a.bytes, mon::rpm));
+    EXPECT_EQ(link->linkSilence(), 1);
 
     // A monitor frame is decoded during an operation too.
-    link.startRead();
+    link->startRead();
     device->push(b.bytes);
-    link.tick();
-    EXPECT_EQ(link.liveValues().liveRpm, u16At(b.bytes, mon::rpm));
+    link->tick();
+    EXPECT_EQ(link->liveValues().liveRpm, u16At(b.bytes, mon::rpm));
 }
 
 // A fresh simulated unit holds the start-up image as the program programs it:

@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "LinkTestSupport.h"
+#include "SimulatorOnPty.h"
 #include "link/PosixSerialDevice.h"
-#include "link/PtySimulator.h"
 #include "model/StartupImage.h"
 
 using namespace tarvel;
@@ -16,30 +16,6 @@ using tarvel::link::test::statusText;
 using namespace std::chrono_literals;
 
 namespace {
-
-class SimulatorThread {
-public:
-    explicit SimulatorThread(SimulatedUnitOptions o = {}) : sim(o)
-    {
-        std::string error;
-        ok = sim.open(&error);
-        EXPECT_TRUE(ok) << error;
-        if (ok)
-            thread = std::thread([this] { sim.run(stop); });
-    }
-    ~SimulatorThread() { halt(); }
-    void halt()
-    {
-        stop = true;
-        if (thread.joinable())
-            thread.join();
-    }
-
-    PtySimulator sim;
-    std::atomic<bool> stop{false};
-    std::thread thread;
-    bool ok = false;
-};
 
 // Polls until `done` or a generous deadline; never a fixed sleep.
 template <class F>
@@ -58,12 +34,12 @@ bool waitFor(F done, std::chrono::milliseconds limit = 5s)
 
 TEST(PseudoTerminal, RequestAndAnswerSurviveAReopen)
 {
-    SimulatorThread sim;
-    ASSERT_TRUE(sim.ok);
+    SimulatorOnPty sim;
+    ASSERT_TRUE(sim.start()) << sim.error();
     PosixSerialDevice dev;
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
-        ASSERT_TRUE(dev.open(sim.sim.slavePath())) << dev.lastError();
+        ASSERT_TRUE(dev.open(sim.path())) << dev.lastError();
         const LinkFrame request = LinkFrame::monitorRequest();
         ASSERT_TRUE(dev.write(request.bytes));
         ASSERT_TRUE(waitFor([&] { return dev.queued().value_or(0) >= kFrameSize; }));
@@ -77,20 +53,20 @@ TEST(PseudoTerminal, RequestAndAnswerSurviveAReopen)
 
 TEST(PseudoTerminal, SecondOpenIsRefused)
 {
-    SimulatorThread sim;
-    ASSERT_TRUE(sim.ok);
+    SimulatorOnPty sim;
+    ASSERT_TRUE(sim.start()) << sim.error();
     PosixSerialDevice first, second;
-    ASSERT_TRUE(first.open(sim.sim.slavePath()));
-    EXPECT_FALSE(second.open(sim.sim.slavePath()));
+    ASSERT_TRUE(first.open(sim.path()));
+    EXPECT_FALSE(second.open(sim.path()));
     first.close();
-    EXPECT_TRUE(second.open(sim.sim.slavePath())) << second.lastError();
+    EXPECT_TRUE(second.open(sim.path())) << second.lastError();
 }
 
 TEST(PseudoTerminal, HangUpClosesTheDeviceInsteadOfSpinning)
 {
-    auto sim = std::make_unique<SimulatorThread>();
-    ASSERT_TRUE(sim->ok);
-    const std::string path = sim->sim.slavePath();
+    auto sim = std::make_unique<SimulatorOnPty>();
+    ASSERT_TRUE(sim->start()) << sim->error();
+    const std::string path = sim->path();
     PosixSerialDevice dev;
     ASSERT_TRUE(dev.open(path));
     sim.reset();  // the far end goes away
@@ -111,15 +87,15 @@ TEST(PseudoTerminal, MissingDeviceFailsToOpenWithAReason)
 
 TEST(PseudoTerminal, LinkProgramsTheSimulatorThroughTheTerminal)
 {
-    SimulatorThread sim;
-    ASSERT_TRUE(sim.ok);
+    SimulatorOnPty sim;
+    ASSERT_TRUE(sim.start()) << sim.error();
     ParamImage image = StartupImage();
     image.advance(2, 7) = 41;
     MessageTable messages;
     messages.loadAll(Language::English);
     test::RecordingHost host(image);
     DeviceLink link(image, host);
-    link.ports().setOverride(1, sim.sim.slavePath());
+    link.ports().setOverride(1, sim.path());
     link.port().portIndex = 0;
     link.openPort();
     ASSERT_TRUE(link.port().isOpen());
@@ -135,5 +111,5 @@ TEST(PseudoTerminal, LinkProgramsTheSimulatorThroughTheTerminal)
     }
     EXPECT_EQ(statusText(link.status(), messages), "Program device:: OK");
     sim.halt();
-    EXPECT_EQ(sim.sim.unit().stored(), image);
+    EXPECT_EQ(sim.unit().stored(), image);
 }

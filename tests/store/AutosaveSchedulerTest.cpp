@@ -7,6 +7,7 @@
 #include <mutex>
 #include <vector>
 
+#include "LogCapture.h"
 #include "TempFolder.h"
 #include "model/LogSink.h"
 #include "model/StartupImage.h"
@@ -49,15 +50,6 @@ struct RecordingWriter {
         std::lock_guard lock(mutex);
         return written;
     }
-};
-
-struct LogCapture {
-    LogCapture()
-    {
-        log::setSink([this](log::Area, std::string_view text) { lines.emplace_back(text); });
-    }
-    ~LogCapture() { log::setSink({}); }
-    std::vector<std::string> lines;
 };
 
 }  // namespace
@@ -168,8 +160,8 @@ TEST(AutosaveScheduler, FailuresAreReportedOncePerRunAndRetried)
     EXPECT_TRUE(autosave.pending());
     EXPECT_EQ(autosave.takeFailure(), "/settings/_tarvel3: No space left on device");
     EXPECT_EQ(autosave.takeFailure(), std::nullopt);  // one status-bar note
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(log.lines[0], "autosave: /settings/_tarvel3: No space left on device");
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(log.lines()[0].second, "autosave: /settings/_tarvel3: No space left on device");
     EXPECT_FALSE(autosave.flush());
 
     w.fail = false;  // space again: the pending change goes out without a new commit
@@ -184,7 +176,7 @@ TEST(AutosaveScheduler, FailuresAreReportedOncePerRunAndRetried)
     autosave.poll(t0 + 20s);
     autosave.waitIdle();
     EXPECT_TRUE(autosave.takeFailure().has_value());
-    EXPECT_EQ(log.lines.size(), 2u);
+    EXPECT_EQ(log.lines().size(), 2u);
 }
 
 TEST(AutosaveScheduler, ReadOnlySettingsFolderKeepsTheOlderDumpWhole)
@@ -205,7 +197,7 @@ TEST(AutosaveScheduler, ReadOnlySettingsFolderKeepsTheOlderDumpWhole)
     const auto note = autosave.takeFailure();
     ASSERT_TRUE(note.has_value());
     EXPECT_NE(note->find(dir.path()), std::string::npos) << *note;
-    EXPECT_GE(log.lines.size(), 1u);
+    EXPECT_GE(log.lines().size(), 1u);
     EXPECT_EQ(readFile(path), before);
 
     ASSERT_EQ(::chmod(dir.path().c_str(), 0700), 0);

@@ -1,6 +1,6 @@
-// Helpers for the tests of files planted to trick the program: a log catcher,
-// a FIFO guard that turns a reader stuck on a FIFO into a failed test rather
-// than a hung one, and another user to own links and files.
+// Helpers for the tests of files planted to trick the program: a FIFO guard
+// that turns a reader stuck on a FIFO into a failed test rather than a hung
+// one, and another user to own links and files.
 #pragma once
 
 #include <fcntl.h>
@@ -11,30 +11,6 @@
 #include <chrono>
 #include <string>
 #include <thread>
-#include <vector>
-
-#include "model/LogSink.h"
-
-// Collects what the core logs while it lives.
-class LogCatcher {
-public:
-    LogCatcher()
-    {
-        tarvel::log::setSink([this](tarvel::log::Area, std::string_view line) { lines_.emplace_back(line); });
-    }
-    ~LogCatcher() { tarvel::log::setSink({}); }
-    const std::vector<std::string>& lines() const { return lines_; }
-    std::string all() const
-    {
-        std::string text;
-        for (const auto& l : lines_)
-            text += l + "\n";
-        return text;
-    }
-
-private:
-    std::vector<std::string> lines_;
-};
 
 // Creates a FIFO at `path`. Should a reader block in open() or read() on it,
 // after `patience` the guard opens the writing end and closes it again, which

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "HostileFiles.h"
+#include "LogCapture.h"
 #include "TempFolder.h"
 #include "model/StartupImage.h"
 #include "store/AppSettings.h"
@@ -61,10 +62,10 @@ TEST(SafeFileReader, AFifoInThePlaceOfAFileDoesNotBlock)
     for (const Reader& reader : kReaders) {
         TempFolder folder;
         FifoGuard fifo(folder.path("file"));
-        LogCatcher log;
+        LogCapture log;
         EXPECT_FALSE(reader.read(folder.path("file"))) << reader.name;
         EXPECT_FALSE(fifo.stop()) << reader.name << " blocked on the FIFO";
-        EXPECT_NE(log.all().find("not a regular file"), std::string::npos) << reader.name << ": " << log.all();
+        EXPECT_NE(log.dump().find("not a regular file"), std::string::npos) << reader.name << ": " << log.dump();
     }
 }
 
@@ -114,9 +115,9 @@ TEST(SafeFileReader, RefusesWhatIsNotARegularFileOfTheUser)
     }
     for (const std::string& path : refused) {
         for (const Reader& reader : kReaders) {
-            LogCatcher log;
+            LogCapture log;
             EXPECT_FALSE(reader.read(path)) << reader.name << " " << path;
-            EXPECT_NE(log.all().find(path), std::string::npos) << reader.name << " " << path << ": " << log.all();
+            EXPECT_NE(log.dump().find(path), std::string::npos) << reader.name << " " << path << ": " << log.dump();
         }
         SafeFileReader file(path);
         EXPECT_FALSE(file.isOpen()) << path;
@@ -182,7 +183,7 @@ TEST(AppSettings, DanglingAndForeignLinksAsSettingsFilesAreNotWrittenThrough)
         fs::remove(paths.settingsFile());
         fs::create_symlink("/dev/null", paths.settingsFile());
     }
-    LogCatcher log;
+    LogCapture log;
     const SaveSettingsResult result = SaveSettings(paths, FormSettings{}, StartupImage());
     EXPECT_FALSE(result.settingsWritten);
     EXPECT_FALSE(result.stateDumpWritten);
@@ -190,7 +191,7 @@ TEST(AppSettings, DanglingAndForeignLinksAsSettingsFilesAreNotWrittenThrough)
     EXPECT_EQ(folder.list("other"), std::vector<std::string>{"settings.ini"});
     EXPECT_TRUE(fs::is_symlink(paths.settingsFile()));
     EXPECT_TRUE(fs::is_symlink(paths.stateDumpFile()));
-    EXPECT_NE(log.all().find(paths.stateDumpFile()), std::string::npos) << log.all();
+    EXPECT_NE(log.dump().find(paths.stateDumpFile()), std::string::npos) << log.dump();
 }
 
 // A save killed half-way leaves its temporary file; the next start removes it.

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "HostileFiles.h"
+#include "LogCapture.h"
 #include "TempFolder.h"
 #include "store/SafeFileWriter.h"
 
@@ -25,6 +26,34 @@ mode_t modeOf(const std::string& path)
     struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mode & 07777;
+}
+
+struct WriteSteps {
+    bool opened;
+    bool written;
+    bool committed;
+};
+
+// Opens `file`, writes 5000 bytes and commits under a file size limit of 1000
+// bytes. SIGXFSZ is ignored meanwhile, so that going beyond the limit fails
+// the write instead of ending the test program.
+WriteSteps writeBeyondASizeLimit(SafeFileWriter& file)
+{
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+
+    WriteSteps steps{};
+    steps.opened = file.open();
+    steps.written = file.write(std::string(5000, 'x'));
+    steps.committed = file.commit();
+
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return steps;
 }
 
 }  // namespace
@@ -144,11 +173,11 @@ TEST(SafeFileWriter, RefusesLinksThatAreNotTheUsersOwn)
         fs::create_symlink(c.target, folder.path(c.name));
         if (c.foreignLink)
             giveToOtherUser(folder.path(c.name));
-        LogCatcher log;
+        LogCapture log;
         SafeFileWriter file(folder.path(c.name));
         EXPECT_FALSE(file.open()) << c.name;
         EXPECT_NE(file.error().find("symbolic link"), std::string::npos) << c.name << ": " << file.error();
-        EXPECT_NE(log.all().find(folder.path(c.name)), std::string::npos) << c.name << ": " << log.all();
+        EXPECT_NE(log.dump().find(folder.path(c.name)), std::string::npos) << c.name << ": " << log.dump();
         EXPECT_FALSE(file.write("x") || file.commit()) << c.name;
         EXPECT_TRUE(fs::is_symlink(folder.path(c.name))) << c.name;
     }
@@ -175,20 +204,8 @@ TEST(SafeFileWriter, FailedWriteKeepsThePreviousFile)
 {
     TempFolder folder;
     writeFile(folder.path("a.ign"), "previous tune");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-
     SafeFileWriter file(folder.path("a.ign"));
-    const bool opened = file.open();
-    const bool written = file.write(std::string(5000, 'x'));
-    const bool committed = file.commit();
-
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto [opened, written, committed] = writeBeyondASizeLimit(file);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(written);
     EXPECT_FALSE(committed);
@@ -249,13 +266,13 @@ TEST(SafeFileWriter, RewritesInPlaceWhenOnlyTheFileIsWritable)
     ::chmod(folder.path("locked").c_str(), 0555);
 
     for (const std::string& content : {std::string("a longer tune than before"), std::string("short")}) {
-        LogCatcher log;
+        LogCapture log;
         SafeFileWriter file(folder.path("locked/a.ign"));
         ASSERT_TRUE(file.open()) << file.error();
         EXPECT_TRUE(file.inPlace());
         ASSERT_TRUE(file.write(content) && file.commit()) << file.error();
         EXPECT_EQ(readFile(folder.path("locked/a.ign")), content);
-        EXPECT_NE(log.all().find("in place"), std::string::npos) << log.all();
+        EXPECT_NE(log.dump().find("in place"), std::string::npos) << log.dump();
     }
     EXPECT_EQ(inodeOf(folder.path("locked/a.ign")), inode);
     EXPECT_EQ(modeOf(folder.path("locked/a.ign")), 0640u);
@@ -284,20 +301,8 @@ TEST(SafeFileWriter, RewriteInPlaceFailsWholeOnASizeLimit)
     fs::create_directory(folder.path("locked"));
     writeFile(folder.path("locked/a.ign"), "previous tune");
     ::chmod(folder.path("locked").c_str(), 0555);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-
     SafeFileWriter file(folder.path("locked/a.ign"));
-    const bool opened = file.open();
-    const bool written = file.write(std::string(5000, 'x'));
-    const bool committed = file.commit();
-
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto [opened, written, committed] = writeBeyondASizeLimit(file);
     EXPECT_TRUE(opened && written);
     EXPECT_FALSE(committed);
     EXPECT_NE(file.error().find(std::strerror(EFBIG)), std::string::npos) << file.error();
@@ -347,13 +352,13 @@ TEST(SafeFileWriter, RemovesTheLeftoversOfKilledProcesses)
     for (const auto& name : kept)
         writeFile(folder.path(name), "half");
 
-    LogCatcher log;
+    LogCapture log;
     ASSERT_TRUE(SafeFileWriter::writeFile(folder.path("a.ign"), "whole"));
     std::vector<std::string> expected = kept;
     expected.push_back("a.ign");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder.list(), expected);
-    EXPECT_NE(log.all().find(removed[0]), std::string::npos) << log.all();
+    EXPECT_NE(log.dump().find(removed[0]), std::string::npos) << log.dump();
 
     writeFile(folder.path(".tarvel3." + dead + ".7.tmp"), "half");
     EXPECT_EQ(SafeFileWriter::removeLeftovers(folder.path(), "tarvel3"), 1);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "LogCapture.h"
 #include "TempFolder.h"
 #include "model/LogSink.h"
 #include "model/StartupImage.h"
@@ -34,16 +35,6 @@ ParamImage imageWithAdvance(int value)
     image.advance(4, 4) = static_cast<std::uint8_t>(value);
     return image;
 }
-
-// Collects what the core logs while it lives.
-struct LogCapture {
-    LogCapture()
-    {
-        log::setSink([this](log::Area, std::string_view text) { lines.emplace_back(text); });
-    }
-    ~LogCapture() { log::setSink({}); }
-    std::vector<std::string> lines;
-};
 
 }  // namespace
 
@@ -187,8 +178,8 @@ TEST(TuneHistory, ReadOnlyOrMissingFolderFailsWithALoggedReasonAndKeepsOlderEntr
     EXPECT_NE(error.find("history"), std::string::npos) << error;
     // The writer may log its own view of the failure first; the history's
     // line carries the reason it reports.
-    ASSERT_FALSE(log.lines.empty());
-    EXPECT_NE(log.lines.back().find(error), std::string::npos);
+    ASSERT_FALSE(log.lines().empty());
+    EXPECT_NE(log.lines().back().second.find(error), std::string::npos);
     EXPECT_EQ(dir.list("history"), std::vector<std::string>{"tune-20261210-115428-123-00.ign"});
     EXPECT_EQ(readFile(dir.path("history/tune-20261210-115428-123-00.ign")), before);
 

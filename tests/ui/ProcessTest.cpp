@@ -10,14 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
 #include <csignal>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
 
-#include "link/PtySimulator.h"
+#include "SimulatorOnPty.h"
 #include "model/Normalise.h"
 #include "store/StateDump.h"
 
@@ -37,34 +35,6 @@ void write(const QString& path, const QByteArray& content)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
-
-// The simulated unit on a pseudo-terminal, answering on a thread of its own
-// for as long as the object lives (also when a test stops at an assertion).
-class UnitOnPty {
-public:
-    UnitOnPty()
-    {
-        if (simulator_.open(&error_))
-            line_ = std::thread([this] { simulator_.run(stop_); });
-    }
-    ~UnitOnPty()
-    {
-        stop_ = true;
-        if (line_.joinable())
-            line_.join();
-    }
-    bool running() const { return line_.joinable(); }
-    const std::string& error() const { return error_; }
-    QByteArray devicePath() const { return QByteArray::fromStdString(simulator_.slavePath()); }
-    // A settings file whose PORTS section puts the unit behind COM1.
-    QByteArray portsSection() const { return "[PORTS]\r\nCOM1=" + devicePath() + "\r\n"; }
-
-private:
-    link::PtySimulator simulator_;
-    std::string error_;
-    std::atomic<bool> stop_{false};
-    std::thread line_;
-};
 
 // This machine's environment for a started program, but without the desktop
 // session bus: Qt asks it at start (for a desktop-wide menu and accessibility)
@@ -118,73 +88,26 @@ QString whyNoWindow(QProcess& program, const QString& xdotool, const QProcessEnv
     return why;
 }
 
-}  // namespace
-
-TEST(Process, EndedBySignalSavesSettingsAndStateDump)
-{
-    // The unit on a pseudo-terminal stands behind COM1, the port of a first run.
-    UnitOnPty unit;
-    ASSERT_TRUE(unit.running()) << unit.error();
-
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
-        QTemporaryDir home;
-        ASSERT_TRUE(home.isValid());
-        const QDir dir(home.path());
-        write(dir.filePath(QStringLiteral("tarvel3")), unit.portsSection());
-        ParamImage image;
-        image[fld::bikeCode] = 22;
-        image[fld::channelCount] = 9;  // repaired to 4
-        image.advance(3, 3) = 55;
-        write(dir.filePath(QStringLiteral("_tarvel3")), QByteArray::fromStdString(StateDumpText(image)));
-
-        QProcess program;
-        QProcessEnvironment env = programEnvironment();
-        env.insert(QStringLiteral("TARVEL3_HOME"), home.path());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(TARVEL3_PROGRAM), {});
-        ASSERT_TRUE(program.waitForStarted(10000));
-        // The loader socket appears at the end of the start-up.
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("tarvel3-loader"))); }, 20000));
-        ::kill(static_cast<pid_t>(program.processId()), sig);
-        ASSERT_TRUE(program.waitForFinished(20000)) << sig;
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << sig;
-        EXPECT_EQ(program.exitCode(), 0) << sig;
-
-        // The ten keys of a new section, in their order; the PORTS section stays.
-        const QByteArray written = read(dir.filePath(QStringLiteral("tarvel3")));
-        QStringList keys;
-        bool inForm = false;
-        for (const QByteArray& raw : written.split('\n')) {
-            const QByteArray line = raw.trimmed();
-            if (line.startsWith('['))
-                inForm = line == "[FORM_HLAV]";
-            else if (inForm && line.contains('='))
-                keys << QString::fromLatin1(line.left(line.indexOf('=')));
-        }
-        EXPECT_EQ(keys, (QStringList{"Left", "Top", "Height", "Width", "ComPort", "ComPortAuto", "Language", "File",
-                                     "IniDir", "PageControl1->ActivePageIndex"}))
-            << written.toStdString();
-        EXPECT_TRUE(written.contains("ComPort=1\r\n")) << sig;
-        EXPECT_TRUE(written.contains("COM1=" + unit.devicePath())) << sig;
-
-        ParamImage dumped;
-        ASSERT_EQ(ReadStateDump(read(dir.filePath(QStringLiteral("_tarvel3"))).toStdString(), dumped), kBlockSize);
-        EXPECT_EQ(dumped[fld::channelCount], 4) << sig;
-        EXPECT_EQ(dumped.advance(3, 3), 55) << sig;
-        ParamImage again = dumped;
-        NormaliseImage(again);
-        EXPECT_EQ(again, dumped) << "the dump is normalised";
+// A fresh settings folder whose settings file puts `unit` behind COM1.
+class HomeWithUnit {
+public:
+    explicit HomeWithUnit(const SimulatorOnPty& unit)
+    {
+        if (folder_.isValid())
+            write(file(QStringLiteral("tarvel3")),
+                  "[PORTS]\r\nCOM1=" + QByteArray::fromStdString(unit.path()) + "\r\n");
     }
-}
+    bool isValid() const { return folder_.isValid(); }
+    QString path() const { return folder_.path(); }
+    QString file(const QString& name) const { return QDir(folder_.path()).filePath(name); }
 
-namespace {
+private:
+    QTemporaryDir folder_;
+};
 
-// The program with its settings in `home` (and the loader socket there too,
-// unless `runtime` names a folder for it).
-void startProgram(QProcess& program, const QString& home, const QString& runtime = {})
+// The environment of a program with its settings in `home` (and the loader
+// socket there too, unless `runtime` names a folder for it), off screen.
+QProcessEnvironment environmentIn(const QString& home, const QString& runtime = {})
 {
     QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("TARVEL3_HOME"), home);
@@ -193,7 +116,13 @@ void startProgram(QProcess& program, const QString& home, const QString& runtime
         env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     else
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    program.setProcessEnvironment(env);
+    return env;
+}
+
+// The program with its settings in `home`; see environmentIn().
+void startProgram(QProcess& program, const QString& home, const QString& runtime = {})
+{
+    program.setProcessEnvironment(environmentIn(home, runtime));
     program.start(QStringLiteral(TARVEL3_PROGRAM), {});
 }
 
@@ -209,7 +138,64 @@ QStringList entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// The loader socket appears in `home` at the end of the start-up.
+bool startedUp(const HomeWithUnit& home)
+{
+    return QTest::qWaitFor([&] { return QFile::exists(home.file(QStringLiteral("tarvel3-loader"))); }, 20000);
+}
+
 }  // namespace
+
+TEST(Process, EndedBySignalSavesSettingsAndStateDump)
+{
+    // The unit on a pseudo-terminal stands behind COM1, the port of a first run.
+    SimulatorOnPty unit;
+    ASSERT_TRUE(unit.start()) << unit.error();
+
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        HomeWithUnit home(unit);
+        ASSERT_TRUE(home.isValid());
+        ParamImage image;
+        image[fld::bikeCode] = 22;
+        image[fld::channelCount] = 9;  // repaired to 4
+        image.advance(3, 3) = 55;
+        write(home.file(QStringLiteral("_tarvel3")), QByteArray::fromStdString(StateDumpText(image)));
+
+        QProcess program;
+        startProgram(program, home.path());
+        ASSERT_TRUE(program.waitForStarted(10000));
+        ASSERT_TRUE(startedUp(home));
+        ::kill(static_cast<pid_t>(program.processId()), sig);
+        ASSERT_TRUE(program.waitForFinished(20000)) << sig;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << sig;
+        EXPECT_EQ(program.exitCode(), 0) << sig;
+
+        // The ten keys of a new section, in their order; the PORTS section stays.
+        const QByteArray written = read(home.file(QStringLiteral("tarvel3")));
+        QStringList keys;
+        bool inForm = false;
+        for (const QByteArray& raw : written.split('\n')) {
+            const QByteArray line = raw.trimmed();
+            if (line.startsWith('['))
+                inForm = line == "[FORM_HLAV]";
+            else if (inForm && line.contains('='))
+                keys << QString::fromLatin1(line.left(line.indexOf('=')));
+        }
+        EXPECT_EQ(keys, (QStringList{"Left", "Top", "Height", "Width", "ComPort", "ComPortAuto", "Language", "File",
+                                     "IniDir", "PageControl1->ActivePageIndex"}))
+            << written.toStdString();
+        EXPECT_TRUE(written.contains("ComPort=1\r\n")) << sig;
+        EXPECT_TRUE(written.contains("COM1=" + QByteArray::fromStdString(unit.path()))) << sig;
+
+        ParamImage dumped;
+        ASSERT_EQ(ReadStateDump(read(home.file(QStringLiteral("_tarvel3"))).toStdString(), dumped), kBlockSize);
+        EXPECT_EQ(dumped[fld::channelCount], 4) << sig;
+        EXPECT_EQ(dumped.advance(3, 3), 55) << sig;
+        ParamImage again = dumped;
+        NormaliseImage(again);
+        EXPECT_EQ(again, dumped) << "the dump is normalised";
+    }
+}
 
 // A FIFO named as the state dump: the start-up used to wait in open() for a
 // writer for ever (and SIGTERM no longer ended it). Now it reaches its end
@@ -218,22 +204,19 @@ QStringList entries(const QString& folder)
 // without the settings there is no unit behind COM1 here.)
 TEST(Process, AFifoAsTheStateDumpDoesNotHoldUpTheStart)
 {
-    UnitOnPty unit;
-    ASSERT_TRUE(unit.running()) << unit.error();
-    QTemporaryDir home;
+    SimulatorOnPty unit;
+    ASSERT_TRUE(unit.start()) << unit.error();
+    HomeWithUnit home(unit);
     ASSERT_TRUE(home.isValid());
-    const QDir dir(home.path());
-    write(dir.filePath(QStringLiteral("tarvel3")), unit.portsSection());
-    ASSERT_EQ(::mkfifo(dir.filePath(QStringLiteral("_tarvel3")).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(home.file(QStringLiteral("_tarvel3")).toLocal8Bit().constData(), 0600), 0);
 
     QProcess program;
     startProgram(program, home.path());
     ASSERT_TRUE(program.waitForStarted(10000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("tarvel3-loader"))); }, 20000))
-        << "the start-up did not finish";
+    EXPECT_TRUE(startedUp(home)) << "the start-up did not finish";
     EXPECT_TRUE(endProgram(program)) << program.readAllStandardError().toStdString();
     EXPECT_EQ(entries(home.path()), (QStringList{"_tarvel3", "tarvel3"}));
-    EXPECT_FALSE(QFileInfo(dir.filePath(QStringLiteral("_tarvel3"))).isFile());
+    EXPECT_FALSE(QFileInfo(home.file(QStringLiteral("_tarvel3"))).isFile());
 }
 
 // Under a file size limit smaller than the state dump the dump cannot be
@@ -242,15 +225,13 @@ TEST(Process, AFifoAsTheStateDumpDoesNotHoldUpTheStart)
 // ends normally, the previous dump stays whole and nothing is left behind.
 TEST(Process, AFileSizeLimitFailsTheSaveNotTheProgram)
 {
-    UnitOnPty unit;
-    ASSERT_TRUE(unit.running()) << unit.error();
-    QTemporaryDir home;
+    SimulatorOnPty unit;
+    ASSERT_TRUE(unit.start()) << unit.error();
+    HomeWithUnit home(unit);
     ASSERT_TRUE(home.isValid());
-    const QDir dir(home.path());
-    write(dir.filePath(QStringLiteral("tarvel3")), unit.portsSection());
     const QByteArray previous = QByteArray::fromStdString(StateDumpText(ParamImage{}));
     ASSERT_GT(previous.size(), 1024);
-    write(dir.filePath(QStringLiteral("_tarvel3")), previous);
+    write(home.file(QStringLiteral("_tarvel3")), previous);
 
     QProcess program;
     program.setChildProcessModifier([] {
@@ -260,13 +241,13 @@ TEST(Process, AFileSizeLimitFailsTheSaveNotTheProgram)
     });
     startProgram(program, home.path());
     ASSERT_TRUE(program.waitForStarted(10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("tarvel3-loader"))); }, 20000));
+    ASSERT_TRUE(startedUp(home));
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     ASSERT_TRUE(program.waitForFinished(20000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_EQ(read(dir.filePath(QStringLiteral("_tarvel3"))), previous);
-    EXPECT_TRUE(read(dir.filePath(QStringLiteral("tarvel3"))).contains("[FORM_HLAV]"));
+    EXPECT_EQ(read(home.file(QStringLiteral("_tarvel3"))), previous);
+    EXPECT_TRUE(read(home.file(QStringLiteral("tarvel3"))).contains("[FORM_HLAV]"));
     EXPECT_EQ(entries(home.path()), (QStringList{"_tarvel3", "tarvel3"}));
 }
 
@@ -274,12 +255,11 @@ TEST(Process, AFileSizeLimitFailsTheSaveNotTheProgram)
 // on its standard error that the socket belongs to the other one.
 TEST(Process, ASecondInstanceSaysTheLoaderSocketIsTaken)
 {
-    UnitOnPty firstUnit, secondUnit;
-    ASSERT_TRUE(firstUnit.running() && secondUnit.running());
-    QTemporaryDir firstHome, secondHome, runtime;
+    SimulatorOnPty firstUnit, secondUnit;
+    ASSERT_TRUE(firstUnit.start() && secondUnit.start());
+    HomeWithUnit firstHome(firstUnit), secondHome(secondUnit);
+    QTemporaryDir runtime;
     ASSERT_TRUE(firstHome.isValid() && secondHome.isValid() && runtime.isValid());
-    write(QDir(firstHome.path()).filePath(QStringLiteral("tarvel3")), firstUnit.portsSection());
-    write(QDir(secondHome.path()).filePath(QStringLiteral("tarvel3")), secondUnit.portsSection());
     const QString socket = QDir(runtime.path()).filePath(QStringLiteral("tarvel3-loader"));
 
     QProcess first, second;
@@ -324,10 +304,9 @@ TEST(Process, TheDesktopShowsTheWindowTitleAsComposed)
     QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(displayNumber.trimmed()));
 
-    UnitOnPty unit;  // behind COM1, so that no "Com opening error!" box comes first
-    ASSERT_TRUE(unit.running()) << unit.error();
-    QTemporaryDir home;
-    write(QDir(home.path()).filePath(QStringLiteral("tarvel3")), unit.portsSection());
+    SimulatorOnPty unit;  // behind COM1, so that no "Com opening error!" box comes first
+    ASSERT_TRUE(unit.start()) << unit.error();
+    HomeWithUnit home(unit);
 
     QProcess program;
     QProcessEnvironment programEnv = env;
@@ -375,11 +354,7 @@ TEST(Process, CommitsSurviveASigkill)
     ASSERT_TRUE(home.isValid());
     const QDir dir(home.path());
     QProcess child;
-    QProcessEnvironment env = programEnvironment();
-    env.insert(QStringLiteral("TARVEL3_HOME"), home.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    child.setProcessEnvironment(env);
+    child.setProcessEnvironment(environmentIn(home.path()));
     child.start(QStringLiteral(AUTOSAVE_CHILD), {QStringLiteral("9,300"), QStringLiteral("17")});
     ASSERT_TRUE(child.waitForStarted(10000));
     while (!child.canReadLine() && child.waitForReadyRead(20000)) {

@@ -9,34 +9,28 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
-#include <thread>
-
+#include "SimulatorOnPty.h"
 #include "TFormHlav.h"
 #include "WindowFixture.h"
-#include "link/PtySimulator.h"
 
 namespace tarvel::test {
 
 TEST(PseudoTerminal, ReadProgramAndVerifyThroughTheWindow)
 {
-    link::PtySimulator simulator;
+    SimulatorOnPty simulator;
     simulator.unit().stored()[fld::baseAdvance] = 19;
     // Lobe numbers of unused channels as the window's controls store them (at least 1),
     // so that what the window reads it also verifies.
     for (int c = 2; c < 4; ++c)
         simulator.unit().stored()[fld::maxAdvLobe + c] = simulator.unit().stored()[fld::startAdvLobe + c] = 1;
-    std::string error;
-    ASSERT_TRUE(simulator.open(&error)) << error;
-    std::atomic<bool> stop{false};
-    std::thread line([&] { simulator.run(stop); });
+    ASSERT_TRUE(simulator.start()) << simulator.error();
 
     QTemporaryDir home;
     {
         QFile settings(QDir(home.path()).filePath(QStringLiteral("tarvel3")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(
-            "[FORM_HLAV]\r\nComPort=2\r\n[PORTS]\r\nCOM2=" + QByteArray::fromStdString(simulator.slavePath()) + "\r\n");
+        settings.write("[FORM_HLAV]\r\nComPort=2\r\n[PORTS]\r\nCOM2=" + QByteArray::fromStdString(simulator.path()) +
+                       "\r\n");
     }
     qputenv("TARVEL3_HOME", home.path().toUtf8());
     auto window = std::make_unique<TFormHlav>();
@@ -73,8 +67,7 @@ TEST(PseudoTerminal, ReadProgramAndVerifyThroughTheWindow)
 
     window->close();
     window.reset();
-    stop = true;
-    line.join();
+    simulator.halt();
     EXPECT_EQ(simulator.unit().stored()[fld::baseAdvance], 23);
 }
 
