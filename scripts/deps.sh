@@ -3,7 +3,7 @@
 # those already present. Usage: scripts/deps.sh [build|test|run|fuzz]...
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation2)
+build=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libfontconfig-dev fonts-liberation2)
 test=(libgtest-dev libbenchmark-dev desktop-file-utils lintian dpkg-dev file poppler-utils)
 run=(xvfb xdotool)
 fuzz=(clang libclang-rt-14-dev)
