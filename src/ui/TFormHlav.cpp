@@ -87,7 +87,8 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
 {
     setObjectName(QStringLiteral("FormHlav"));
     WindowBuilder builder(this);
-    controls_ = builder.build();
+    // FormCreate shows the image in every edit before the window is shown.
+    controls_ = builder.build(WindowBuilder::StartTexts::LeaveToImage);
     // The comparison report's labels are found now, with the rest.
     fieldPlaces_ = std::make_unique<ui::FieldPlaces>(builder.index(), controls_.fields);
     resize(WindowBuilder::kClientWidth, WindowBuilder::kClientHeight + menuBar()->sizeHint().height());

@@ -33,6 +33,9 @@ public:
     int position() const { return position_; }
     // Stores the value clamped to the range and shows it in the buddy. Reports nothing.
     void setValue(int value);
+    // Stores the value clamped to the range, leaving the buddy as it is: for a
+    // window that shows its image in every buddy before it is first shown.
+    void setPosition(int value) { position_ = clamp(value); }
     // One arrow step in `direction` (+1 or -1), then clicked().
     void stepBy(int direction);
 

@@ -164,7 +164,7 @@ WindowBuilder::WindowBuilder(QMainWindow* window) : window_(window) {}
 
 WindowBuilder::~WindowBuilder() = default;
 
-WindowControls WindowBuilder::build()
+WindowControls WindowBuilder::build(StartTexts startTexts)
 {
     buildMenus();
 
@@ -200,15 +200,20 @@ WindowControls WindowBuilder::build()
     window_->setStatusBar(statusBar);
 
     // Tooltips for the controls whose show-hint switch is on.
-    for (QWidget* widget : window_->findChildren<QWidget*>())
-        if (widget->property(HintHandler::kShowHint).toBool())
-            HintHandler::setHint(widget, HintHandler::hint(widget));
+    for (QWidget* widget : std::as_const(hinted_))
+        HintHandler::setHint(widget, HintHandler::hint(widget));
     index_ = std::make_unique<ControlIndex>(window_);
-    setStartPositions(*index_);
+    setStartPositions(*index_, startTexts);
     return WindowControls::resolve(*index_);
 }
 
-void WindowBuilder::setStartPositions(const ControlIndex& index)
+void WindowBuilder::showHint(QWidget* widget)
+{
+    widget->setProperty(HintHandler::kShowHint, true);
+    hinted_.append(widget);
+}
+
+void WindowBuilder::setStartPositions(const ControlIndex& index, StartTexts startTexts)
 {
     // Every up-down starts at its minimum unless its design says otherwise;
     // these show until the image is first shown. Each is set once: setting
@@ -240,8 +245,13 @@ void WindowBuilder::setStartPositions(const ControlIndex& index)
         start(QStringLiteral("UpDownPalec%1Zac").arg(c), 40);
         start(QStringLiteral("UpDownPalec%1End").arg(c), 40);
     }
-    for (UpDown* upDown : index.all<UpDown>())
-        upDown->setValue(starts.value(upDown, upDown->minimum()));
+    for (UpDown* upDown : index.all<UpDown>()) {
+        const int value = starts.value(upDown, upDown->minimum());
+        if (startTexts == StartTexts::Write)
+            upDown->setValue(value);
+        else
+            upDown->setPosition(value);
+    }
 }
 
 void WindowBuilder::buildMenus()
@@ -332,14 +342,14 @@ void WindowBuilder::buildToolBar(QWidget* client)
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(tool.x, tool.y, 25, 25);
-        button->setProperty(HintHandler::kShowHint, true);
+        showHint(button);
     }
     for (QPushButton* push :
          {button(bar, QStringLiteral("ButtonRead"), QStringLiteral("&Read"), 230, 12, 57, 23),
           button(bar, QStringLiteral("BitBtnVerify"), QStringLiteral("&Verify"), 296, 12, 65, 23),
           button(bar, QStringLiteral("BitBtnProgram"), QStringLiteral("&Program"), 370, 12, 81, 23)}) {
         push->setFocusPolicy(Qt::ClickFocus);
-        push->setProperty(HintHandler::kShowHint, true);
+        showHint(push);
     }
 }
 
@@ -459,7 +469,7 @@ void WindowBuilder::buildBikeTab(QWidget* page)
     label(page, QStringLiteral("LabelBike"), QStringLiteral("Motorbike type"), 16, 8);
     QComboBox* bike = list(page, QStringLiteral("ComboBoxBike"), ui::BikeListRows::designedRows(), 8, 36, 232, 40);
     HintHandler::setHint(bike, QStringLiteral("Type of keying"));
-    bike->setProperty(HintHandler::kShowHint, true);
+    showHint(bike);
 
     QGroupBox* tacho = group(page, QStringLiteral("GroupBoxRpm"), QStringLiteral("Tachometer output"), 0, 72, 247, 113);
     placeFields(tacho, {
@@ -476,7 +486,7 @@ void WindowBuilder::buildBikeTab(QWidget* page)
         QLabel* verze = label(page, QStringLiteral("LabelVerze%1").arg(i + 1), QString(), 8, verzeY[i]);
         verze->setMinimumSize(1, 13);
         HintHandler::setHint(verze, QString::fromLatin1(verzeHint[i]));
-        verze->setProperty(HintHandler::kShowHint, true);
+        showHint(verze);
     }
     LabelAutoSizer::setRoom(label(page, QStringLiteral("LabelFile1"), QStringLiteral("File:"), 10, 347), 4, 45);
     label(page, QStringLiteral("LabelFile2"), QStringLiteral("----------"), 50, 347);
@@ -495,7 +505,7 @@ void WindowBuilder::buildBikeTab(QWidget* page)
               QStringLiteral("Long gap between lobes - more lobes (48-2)")},
              16, 36, 346, 20);
     HintHandler::setHint(synchro, QStringLiteral("Type of keying"));
-    synchro->setProperty(HintHandler::kShowHint, true);
+    showHint(synchro);
     placeFields(special, {
                              {"UpDownPocPalcu", "LabelPocPalcu", "Number of lobe at rotor", 16, 69, 75, 73},
                              {"UpDownPocKanalu", "LabelPocKanalu", "Number of outputs (coils)", 208, 69, 267, 73},
@@ -535,7 +545,7 @@ void WindowBuilder::buildBikeTab(QWidget* page)
               QStringLiteral("3 ignitions per revolution"), QStringLiteral("1 ignition per 2 revolutions (camshaft)")},
              8, 440, 233, 30);
     HintHandler::setHint(multiple, QStringLiteral("Type of keying"));
-    multiple->setProperty(HintHandler::kShowHint, true);
+    showHint(multiple);
 }
 
 void WindowBuilder::buildAdvanceTab(QWidget* page)
@@ -567,7 +577,7 @@ void WindowBuilder::buildAdvanceTab(QWidget* page)
     HintHandler::setHint(minus, QStringLiteral("Take off 1 degree of Advance"));
     HintHandler::setHint(plus, QStringLiteral("Add 1 degree of Advance"));
     for (QPushButton* b : {minus, plus})
-        b->setProperty(HintHandler::kShowHint, true);
+        showHint(b);
     check(map, QStringLiteral("CheckBoxIgnAll"), QStringLiteral("All"), 264, 441);
     placeFields(map, {{"UpDownBaseAdv", "LabelBaseAdv", "Base advance [°]", 432, 439, 491, 443}});
 }
@@ -588,7 +598,7 @@ void WindowBuilder::buildServoTab(QWidget* page)
     HintHandler::setHint(minus, QStringLiteral("Take off 20 mV"));
     HintHandler::setHint(plus, QStringLiteral("Add 20 mV"));
     for (QPushButton* b : {minus, plus})
-        b->setProperty(HintHandler::kShowHint, true);
+        showHint(b);
     check(servo, QStringLiteral("CheckBoxServoAll"), QStringLiteral("All"), 448, 129);
 }
 
@@ -668,8 +678,7 @@ void WindowBuilder::buildLiveColumn(QWidget* client)
 
 void WindowBuilder::buildStatusArea(QWidget* client)
 {
-    check(client, QStringLiteral("CheckBoxProgHned"), QStringLiteral("Programming after change"), 18, 552)
-        ->setProperty(HintHandler::kShowHint, true);
+    showHint(check(client, QStringLiteral("CheckBoxProgHned"), QStringLiteral("Programming after change"), 18, 552));
 
     QLabel* status = label(client, QStringLiteral("LabelHlaseni"), QString(), 12, 579, 13, true);
     status->setAutoFillBackground(true);

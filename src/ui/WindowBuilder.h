@@ -4,6 +4,7 @@
 // numeric fields) come from tables. Only English captions are set here.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -33,12 +34,18 @@ public:
     static constexpr int kUpDownWidth = 16;
     static constexpr int kLiveColumnX = 676;
 
+    // Whether build() writes each up-down's start position into its edit. A
+    // window that shows its image before it is first shown leaves that to the
+    // image: each edit is then written once, not twice (a tenth of the
+    // start-up's work before the first paint went into these writes).
+    enum class StartTexts { Write, LeaveToImage };
+
     explicit WindowBuilder(QMainWindow* window);
     ~WindowBuilder();
 
     // Creates everything and hands back the typed pointers to the controls
     // (a control it cannot create or find stops the program).
-    WindowControls build();
+    WindowControls build(StartTexts startTexts = StartTexts::Write);
     // Every named object of the window, as build() found them.
     const ControlIndex& index() const { return *index_; }
     // Widens a device button of the tool bar whose caption needs more than
@@ -57,9 +64,12 @@ private:
     void buildAdvanceTab(QWidget* page);
     void buildServoTab(QWidget* page);
     void buildN2oTab(QWidget* page);
-    void setStartPositions(const ControlIndex& index);
+    void setStartPositions(const ControlIndex& index, StartTexts startTexts);
+    // Shows the control's hint as its tooltip.
+    void showHint(QWidget* widget);
 
     QMainWindow* window_;
+    QList<QWidget*> hinted_;
     std::unique_ptr<ControlIndex> index_;
 };
 
