@@ -1,6 +1,6 @@
 # The core libraries and the command-line tool must not reach Qt; the tool must
 # not reach the widgets either; the program and its widgets must not reach the
-# simulated unit. Checked on the link libraries, followed through the libraries
+# simulated unit, nor the widgets the program's start-up parts. Checked on the link libraries, followed through the libraries
 # they link in turn.
 
 # Every link library reachable from target, as written in the CMake files
@@ -52,6 +52,8 @@ endfunction()
 foreach(core tarvel_model tarvel_store tarvel_link tarvel_sim tarvel_present tarvel_datalog tarvel3ctl)
   tarvel_forbid_links(${core} "Qt|tarvel_ui|tarvel_app")
 endforeach()
-foreach(program tarvel3 tarvel_ui)
+foreach(program tarvel3 tarvel_app tarvel_ui)
   tarvel_forbid_links(${program} "^tarvel_sim$")
 endforeach()
+# The program's start-up parts sit above the widgets.
+tarvel_forbid_links(tarvel_ui "^tarvel_app$")

@@ -1,17 +1,16 @@
 #include "ProgramLook.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include <QFontDatabase>
 
 #include "AppFont.h"
+#include "ProgramStart.h"
 
 namespace tarvel::bench {
 
 QStringList UseProgramLook()
 {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-    QApplication::setFont(AppFont::designFont());
+    ProgramStart::setUpApplication(QFontDatabase::families().contains(AppFont::family()));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     return arguments;

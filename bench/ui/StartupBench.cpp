@@ -13,10 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMainWindow>
-#include <QStyleFactory>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,11 +29,8 @@
 #include "AppFont.h"
 #include "FirstPaint.h"
 #include "FontWarmUp.h"
+#include "ProgramStart.h"
 #include "TFormHlav.h"
-#include "about/TFormAbout.h"
-#include "lang/LanguageChoice.h"
-#include "log/LogCategories.h"
-#include "resources/Artwork.h"
 
 namespace {
 
@@ -52,7 +46,7 @@ void stage(const char* name)
                      processCpuMs());
 }
 
-// The program's start, as its main() does it, up to the first paint.
+// The program's start, in main()'s steps, up to the first paint.
 int child(int argc, char* argv[])
 {
     sinceChildStart.start();
@@ -60,38 +54,17 @@ int child(int argc, char* argv[])
     QApplication app(argc, argv);
     stage("qapp");
     tarvel::bench::FirstPaint watcher([] { stage("paint"); });
-    std::unique_ptr<QMainWindow> window;
-    std::unique_ptr<tarvel::AboutOnDemand> about;
-    {
-        tarvel::ui::connectCoreLogToCategories();
-        QApplication::setApplicationName(QStringLiteral("tarvel3"));
-        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-            QApplication::setStyle(fusion);
-        stage("style");
-        QApplication::setFont(tarvel::AppFont::designFont(fonts.familyInstalled()));
-        stage("font");
-        QApplication::setWindowIcon(tarvel::ui::ProgramIcon());
-        stage("icon");
-        auto* form = new tarvel::TFormHlav();
-        stage("ctor");
-        form->FormCreate({}, QApplication::applicationDirPath());
-        stage("formcreate");
-        window.reset(form);
-        about = std::make_unique<tarvel::AboutOnDemand>(
-            [form] {
-                return new tarvel::ui::TFormAbout([form] { return tarvel::ui::LanguageFromStored(form->language()); },
-                                                  form);
-            },
-            form);
-        form->setAboutBox(about.get());
-        stage("about");
-    }
-    window->installEventFilter(&watcher);
-    window->show();
+    tarvel::ProgramStart::setUpApplication(fonts.familyInstalled());
+    stage("setup");
+    tarvel::TFormHlav window;
+    stage("ctor");
+    window.FormCreate({}, QApplication::applicationDirPath());
+    stage("formcreate");
+    const auto about = tarvel::ProgramStart::attachAboutBox(window);
+    window.installEventFilter(&watcher);
+    window.show();
     stage("show");
-    const int status = app.exec();
-    about.reset();
-    return status;
+    return app.exec();
 }
 
 struct Run {

@@ -1,18 +1,10 @@
 #include "AppFont.h"
 
-#include <QFontDatabase>
-#include <QStringList>
-
 namespace tarvel {
 
 QString AppFont::family()
 {
     return QStringLiteral("Liberation Sans");
-}
-
-QFont AppFont::designFont()
-{
-    return designFont(QFontDatabase::families().contains(family()));
 }
 
 QFont AppFont::designFont(bool familyInstalled)

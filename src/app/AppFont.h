@@ -14,9 +14,7 @@ public:
     static constexpr int kPixelSize = 11;
     // The family the design font stands in with.
     static QString family();
-    // The font, asking Qt's font list whether the family is installed.
-    static QFont designFont();
-    // The font, when whether the family is installed is known already.
+    // The font, the family's or, when it is not installed, the desktop's sans-serif.
     static QFont designFont(bool familyInstalled);
 };
 

@@ -1,19 +1,15 @@
 // Tarvel 3: configures the ZEVO ignition unit over a serial line.
 #include <QApplication>
 #include <QSessionManager>
-#include <QStyleFactory>
 
 #include <csignal>
 
 #include "AboutOnDemand.h"
 #include "AppFont.h"
 #include "FontWarmUp.h"
+#include "ProgramStart.h"
 #include "ShutdownSignals.h"
 #include "TFormHlav.h"
-#include "about/TFormAbout.h"
-#include "lang/LanguageChoice.h"
-#include "log/LogCategories.h"
-#include "resources/Artwork.h"
 
 int main(int argc, char* argv[])
 {
@@ -22,14 +18,7 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     tarvel::FontWarmUp fonts(tarvel::AppFont::family());
     QApplication app(argc, argv);
-    tarvel::ui::connectCoreLogToCategories();
-    // No display name: X11 would append it to every window title, which is
-    // composed exactly.
-    QApplication::setApplicationName(QStringLiteral("tarvel3"));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
-    QApplication::setFont(tarvel::AppFont::designFont(fonts.familyInstalled()));
-    QApplication::setWindowIcon(tarvel::ui::ProgramIcon());
+    tarvel::ProgramStart::setUpApplication(fonts.familyInstalled());
 
     tarvel::TFormHlav window;
 
@@ -51,13 +40,7 @@ int main(int argc, char* argv[])
     window.FormCreate(arguments, QApplication::applicationDirPath());
     if (window.closedForGood())
         return 0;
-    tarvel::AboutOnDemand about(
-        [&window] {
-            return new tarvel::ui::TFormAbout(
-                [&window] { return tarvel::ui::LanguageFromStored(window.language()); }, &window);
-        },
-        &window);
-    window.setAboutBox(&about);
+    const auto about = tarvel::ProgramStart::attachAboutBox(window);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.FormClose(); });
 
     window.show();
