@@ -3,24 +3,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QVariant>
 #include <QWidget>
 
 namespace tarvel {
 
 namespace {
-constexpr const char* kWatched = "autoSize";
-constexpr const char* kParentWatched = "autoSizeParent";
-constexpr const char* kRoomLeft = "autoSizeRoomLeft";
-constexpr const char* kRoomRight = "autoSizeRoomRight";
-constexpr const char* kDesignX = "autoSizeDesignX";
-constexpr const char* kUnsized = "autoSizeUnsized";
 
 // Fits a label with room: the design place if the text fits there, else
 // moved left, else two lines as wide as the room.
-void fitInRoom(QLabel* label, int left, int right)
+void fitInRoom(QLabel* label, int designX, int left, int right)
 {
-    const int designX = label->property(kDesignX).toInt();
     label->setWordWrap(false);
     const QSize hint = label->sizeHint();
     const int width = hint.width();
@@ -35,6 +27,7 @@ void fitInRoom(QLabel* label, int left, int right)
         label->setGeometry(left, label->y(), room, label->heightForWidth(room));
     }
 }
+
 }  // namespace
 
 LabelAutoSizer* LabelAutoSizer::instance()
@@ -43,35 +36,58 @@ LabelAutoSizer* LabelAutoSizer::instance()
     return sizer;
 }
 
+LabelAutoSizer::Sizing& LabelAutoSizer::sizing(QWidget* widget)
+{
+    auto found = table_.find(widget);
+    if (found == table_.end()) {
+        found = table_.insert(widget, Sizing{});
+        // A later widget may be given the same address.
+        connect(widget, &QObject::destroyed, this, [this](QObject* gone) { table_.remove(gone); });
+    }
+    return *found;
+}
+
+const LabelAutoSizer::Sizing* LabelAutoSizer::find(const QObject* object) const
+{
+    const auto found = table_.constFind(object);
+    return found == table_.constEnd() ? nullptr : &*found;
+}
+
 void LabelAutoSizer::watch(QWidget* widget)
 {
-    widget->setProperty(kWatched, true);
-    widget->installEventFilter(instance());
-    if (QWidget* parent = widget->parentWidget(); parent && !parent->property(kParentWatched).toBool()) {
-        parent->setProperty(kParentWatched, true);
-        parent->installEventFilter(instance());
+    LabelAutoSizer* sizer = instance();
+    sizer->sizing(widget).watched = true;
+    widget->installEventFilter(sizer);
+    if (QWidget* parent = widget->parentWidget()) {
+        Sizing& parentSizing = sizer->sizing(parent);
+        if (!parentSizing.parentWatched) {
+            parentSizing.parentWatched = true;
+            parent->installEventFilter(sizer);
+        }
     }
     if (widget->isVisible())
         fit(widget);
     else
-        widget->setProperty(kUnsized, true);
+        sizer->sizing(widget).unsized = true;
 }
 
 void LabelAutoSizer::setRoom(QWidget* label, int left, int right)
 {
-    label->setProperty(kRoomLeft, left);
-    label->setProperty(kRoomRight, right);
-    label->setProperty(kDesignX, label->x());
-    if (!label->property(kUnsized).toBool())
+    Sizing& sizing = instance()->sizing(label);
+    sizing.hasRoom = true;
+    sizing.roomLeft = left;
+    sizing.roomRight = right;
+    sizing.designX = label->x();
+    if (!sizing.unsized)
         fit(label);
 }
 
 void LabelAutoSizer::fit(QWidget* widget)
 {
-    if (widget->property(kUnsized).isValid())
-        widget->setProperty(kUnsized, QVariant());
-    if (auto* label = qobject_cast<QLabel*>(widget); label && label->property(kRoomRight).isValid()) {
-        fitInRoom(label, label->property(kRoomLeft).toInt(), label->property(kRoomRight).toInt());
+    Sizing& sizing = instance()->sizing(widget);
+    sizing.unsized = false;
+    if (auto* label = qobject_cast<QLabel*>(widget); label && sizing.hasRoom) {
+        fitInRoom(label, sizing.designX, sizing.roomLeft, sizing.roomRight);
         return;
     }
     const QSize hint = widget->sizeHint();
@@ -91,44 +107,50 @@ void LabelAutoSizer::fit(QWidget* widget)
 
 void LabelAutoSizer::fitChildren(QWidget* parent)
 {
+    LabelAutoSizer* sizer = instance();
     for (QObject* child : parent->children()) {
+        const Sizing* sizing = sizer->find(child);
         auto* widget = qobject_cast<QWidget*>(child);
-        if (!widget || !widget->property(kWatched).toBool())
+        if (!sizing || !sizing->watched || !widget)
             continue;
         // A hidden one is sized when it is shown: sizing costs text layout,
         // and its font may not be loaded yet.
         if (widget->isVisible())
             fit(widget);
         else
-            widget->setProperty(kUnsized, true);
+            sizer->sizing(widget).unsized = true;
     }
 }
 
 void LabelAutoSizer::ensureSized(QWidget* root)
 {
-    if (root->property(kUnsized).toBool())
+    LabelAutoSizer* sizer = instance();
+    const auto unsized = [sizer](const QWidget* widget) {
+        const Sizing* sizing = sizer->find(widget);
+        return sizing && sizing->unsized;
+    };
+    if (unsized(root))
         fit(root);
     for (QWidget* widget : root->findChildren<QWidget*>())
-        if (widget->property(kUnsized).toBool())
+        if (unsized(widget))
             fit(widget);
 }
 
 bool LabelAutoSizer::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget) {
-        switch (event->type()) {
-            case QEvent::LayoutRequest:
+    switch (event->type()) {
+        case QEvent::LayoutRequest:
+            if (auto* widget = qobject_cast<QWidget*>(watched))
                 fitChildren(widget);
-                break;
-            case QEvent::Show:
-            case QEvent::FontChange:
-                if (widget->property(kWatched).toBool())
+            break;
+        case QEvent::Show:
+        case QEvent::FontChange:
+            if (const Sizing* sizing = find(watched); sizing && sizing->watched)
+                if (auto* widget = qobject_cast<QWidget*>(watched))
                     fit(widget);
-                break;
-            default:
-                break;
-        }
+            break;
+        default:
+            break;
     }
     return QObject::eventFilter(watched, event);
 }

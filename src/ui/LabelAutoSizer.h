@@ -6,6 +6,7 @@
 // their geometry before that calls ensureSized().
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
 class QWidget;
@@ -34,8 +35,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the sizer keeps per widget (in a table of its own: looking up
+    // Qt's dynamic properties by name costs more than the sizing around it).
+    struct Sizing {
+        bool watched = false;        // sized to its text
+        bool parentWatched = false;  // its children's layout requests are watched
+        bool unsized = false;        // not sized since created or since a change while hidden
+        bool hasRoom = false;
+        int roomLeft = 0;
+        int roomRight = 0;
+        int designX = 0;
+    };
+
     using QObject::QObject;
     static LabelAutoSizer* instance();
+    // The widget's entry, made (and dropped with the widget) on first use.
+    Sizing& sizing(QWidget* widget);
+    const Sizing* find(const QObject* object) const;
+
+    QHash<const QObject*, Sizing> table_;
 };
 
 }  // namespace tarvel
