@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -15,6 +14,7 @@
 #include <ctime>
 
 #include "LogController.h"
+#include "ProgramStyle.h"
 #include "SyntheticRide.h"
 #include "TFormHlav.h"
 #include "link/SimulatedUnitDevice.h"
@@ -39,8 +39,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new tarvel::ProgramStyle());
     const std::size_t records = argc > 1 ? std::stoul(argv[1]) : 100000;
     const int seconds = argc > 2 ? std::stoi(argv[2]) : 10;
     QTemporaryDir folder;

@@ -1,5 +1,5 @@
 // The look the program starts with, for the pictures and figures of the
-// window: the Fusion style and the design font.
+// window: the program's style and the design font.
 #pragma once
 
 #include <QStringList>

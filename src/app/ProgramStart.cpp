@@ -1,10 +1,10 @@
 #include "ProgramStart.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "AboutOnDemand.h"
 #include "AppFont.h"
+#include "ProgramStyle.h"
 #include "TFormHlav.h"
 #include "about/TFormAbout.h"
 #include "lang/LanguageChoice.h"
@@ -19,8 +19,7 @@ void ProgramStart::setUpApplication(bool designFamilyInstalled)
     // No display name: X11 would append it to every window title, which is
     // composed exactly.
     QApplication::setApplicationName(QStringLiteral("tarvel3"));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new ProgramStyle());
     QApplication::setFont(AppFont::designFont(designFamilyInstalled));
     QApplication::setWindowIcon(ui::ProgramIcon());
 }

@@ -13,7 +13,7 @@ class TFormHlav;
 class ProgramStart {
 public:
     // Once QApplication exists and before the first window: the core's
-    // reasons to the logging categories, the application's name, the Fusion
+    // reasons to the logging categories, the application's name, the program's
     // style, the design font and the program's icon.
     static void setUpApplication(bool designFamilyInstalled);
     // The about box of `window`, built when it is first asked for.

@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
-#include <QStyleFactory>
+
+#include "ProgramStyle.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,8 +15,7 @@ int main(int argc, char* argv[])
     if (platform.isEmpty() || platform == "offscreen")
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARVEL_TEST_SCREEN);
     QApplication app(argc, argv);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new tarvel::ProgramStyle());
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);

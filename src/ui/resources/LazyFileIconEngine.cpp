@@ -1,6 +1,7 @@
 #include "LazyFileIconEngine.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyle>
@@ -12,6 +13,18 @@ namespace {
 qint64 area(const QSize& s)
 {
     return qint64(s.width()) * s.height();
+}
+
+// The glyphs are PNG files. Naming the format keeps Qt from loading every
+// installed image plugin to ask each whether it reads the file.
+QPixmap readPicture(const QString& fileName)
+{
+    QImageReader reader(fileName, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return QPixmap(fileName);  // not a PNG after all: let Qt find its format
+    return QPixmap::fromImage(image);
 }
 }  // namespace
 
@@ -74,7 +87,7 @@ QPixmap LazyFileIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::S
     if (!entry)
         return {};
     if (entry->pixmap.isNull())
-        entry->pixmap = QPixmap(entry->fileName);
+        entry->pixmap = readPicture(entry->fileName);
     QPixmap picture = entry->pixmap;
     const QSize actual = actualSize(size, mode, state);
     if (picture.isNull() || (picture.size() == actual && entry->mode == mode))

@@ -1,4 +1,4 @@
-// An icon made of picture files, one per size and mode, that reads a file
+// An icon made of picture files (PNG), one per size and mode, that reads a file
 // only when a picture of that size and mode is first asked for. Qt's own file
 // icon decodes every file as it is added; the tool bar at start-up needs
 // only one of the four pictures of each glyph. It picks and derives pictures
