@@ -42,8 +42,8 @@ QElapsedTimer sinceChildStart;
 void stage(const char* name)
 {
     if (qEnvironmentVariableIsSet("STARTUP_STAGES"))
-        std::fprintf(stderr, "  %-12s %5lld ms  CPU %6.1f ms\n", name, static_cast<long long>(sinceChildStart.elapsed()),
-                     processCpuMs());
+        std::fprintf(stderr, "  %-12s %5lld ms  CPU %6.1f ms\n", name,
+                     static_cast<long long>(sinceChildStart.elapsed()), processCpuMs());
 }
 
 // The program's start, in main()'s steps, up to the first paint.

@@ -14,8 +14,7 @@ class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle();
 
-    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
-                       const QWidget* widget) const override;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option, const QWidget* widget) const override;
 };
 
 }  // namespace tarvel

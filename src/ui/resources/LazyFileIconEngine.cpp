@@ -101,7 +101,8 @@ QPixmap LazyFileIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::S
     QPixmap derived;
     if (QPixmapCache::find(cacheKey, &derived))
         return derived;
-    derived = picture.size() == actual ? picture : picture.scaled(actual, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    derived =
+        picture.size() == actual ? picture : picture.scaled(actual, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (entry->mode != mode && mode != QIcon::Normal) {
         // As Qt's file icon: the style derives the look of a mode without a picture.
         QStyleOption option;
