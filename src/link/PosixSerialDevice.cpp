@@ -19,7 +19,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr short kBroken = POLLHUP | POLLERR | POLLNVAL;
 
-// Errors after which the device is gone rather than busy.
 // The failed step, as the log names it.
 const char* stepWord(DeviceOpenFailure::Step step)
 {
@@ -38,6 +37,7 @@ const char* stepWord(DeviceOpenFailure::Step step)
     return "";
 }
 
+// Errors after which the device is gone rather than busy.
 bool deviceGone(int err)
 {
     return err == EIO || err == ENXIO || err == ENODEV || err == EBADF;
