@@ -53,8 +53,6 @@ public:
 void TickWithMonitorFrame(benchmark::State& state)
 {
     ParamImage image = StartupImage();
-    MessageTable messages;
-    messages.loadAll(Language::English);
     QuietHost host;
     DeviceLink link(image, host, std::make_unique<FrameSource>());
     link.openPort();
