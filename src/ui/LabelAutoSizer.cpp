@@ -13,7 +13,10 @@ namespace {
 // moved left, else two lines as wide as the room.
 void fitInRoom(QLabel* label, int designX, int left, int right)
 {
-    label->setWordWrap(false);
+    // Setting the wrap posts a layout request to the parent even when it
+    // does not change, and that request fits the labels again.
+    if (label->wordWrap())
+        label->setWordWrap(false);
     const QSize hint = label->sizeHint();
     const int width = hint.width();
     const int height = qMax(hint.height(), label->minimumHeight());
@@ -78,6 +81,7 @@ void LabelAutoSizer::setRoom(QWidget* label, int left, int right)
     sizing.roomLeft = left;
     sizing.roomRight = right;
     sizing.designX = label->x();
+    sizing.fittedGeometry = QRect();
     if (!sizing.unsized)
         fit(label);
 }
@@ -87,7 +91,17 @@ void LabelAutoSizer::fit(QWidget* widget)
     Sizing& sizing = instance()->sizing(widget);
     sizing.unsized = false;
     if (auto* label = qobject_cast<QLabel*>(widget); label && sizing.hasRoom) {
+        // A label fitted to this text stays as it is: a wrapped one would
+        // otherwise be unwrapped and wrapped again on every layout request
+        // of its parent, each of which posts the next one.
+        if (label->text() == sizing.fittedText && label->font() == sizing.fittedFont &&
+            label->geometry() == sizing.fittedGeometry)
+            return;
         fitInRoom(label, sizing.designX, sizing.roomLeft, sizing.roomRight);
+        Sizing& fitted = instance()->sizing(widget);  // the events of the fit may have grown the table
+        fitted.fittedText = label->text();
+        fitted.fittedFont = label->font();
+        fitted.fittedGeometry = label->geometry();
         return;
     }
     const QSize hint = widget->sizeHint();

@@ -6,8 +6,11 @@
 // their geometry before that calls ensureSized().
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QObject>
+#include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -45,6 +48,10 @@ private:
         int roomLeft = 0;
         int roomRight = 0;
         int designX = 0;
+        // What a label with room was last fitted to, and where it went.
+        QString fittedText;
+        QFont fittedFont;
+        QRect fittedGeometry;
     };
 
     using QObject::QObject;

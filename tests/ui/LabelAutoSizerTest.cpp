@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -109,6 +110,46 @@ TEST(LabelAutoSizer, EnsureSizedSizesAHiddenLabelWhoseTextChanged)
     QCoreApplication::sendPostedEvents();
     LabelAutoSizer::ensureSized(&window.pages);
     EXPECT_EQ(window.onOpen->size(), window.onOpen->sizeHint());
+}
+
+namespace {
+
+// Counts the layout requests a widget receives.
+class LayoutRequests : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return false;
+    }
+};
+
+}  // namespace
+
+// A label with room is fitted on every layout request of its parent; a fit
+// that itself posted the next request kept the program busy for as long as
+// the live column showed data.
+TEST(LabelAutoSizer, FittingALabelWithRoomDoesNotAskForTheNextFit)
+{
+    struct Case {
+        const char* text;
+        int roomRight;  // a narrow room wraps the text
+    };
+    for (const Case& c : {Case{"Start limiter = 5000 [RPM]", 400}, Case{"Start limiter = 5000 [RPM]", 60}}) {
+        TwoTabs window;
+        LabelAutoSizer::setRoom(window.onOpen, 0, c.roomRight);
+        window.pages.show();
+        LayoutRequests requests;
+        window.open->installEventFilter(&requests);
+        window.onOpen->setText(QString::fromLatin1(c.text));
+        for (int turn = 0; turn < 20; ++turn)
+            QCoreApplication::sendPostedEvents();
+        EXPECT_LE(requests.count, 2) << c.roomRight;
+        EXPECT_EQ(window.onOpen->wordWrap(), c.roomRight < 100) << c.roomRight;
+        EXPECT_LE(window.onOpen->geometry().right(), c.roomRight) << c.roomRight;
+    }
 }
 
 }  // namespace tarvel::test
