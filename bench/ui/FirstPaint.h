@@ -23,11 +23,16 @@ inline double processCpuMs()
 }
 
 // Installed on the window: at its first paint prints "shown CPU_MS" on
-// standard output, then quits the program (at once, without tidying up, with
-// STARTUP_END_AT_PAINT=1, which suits a profiler).
+// standard output, then quits the program unless told that the child quits
+// by itself (at once, without tidying up, with STARTUP_END_AT_PAINT=1, which
+// suits a profiler).
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(std::function<void()> atPaint = {}) : atPaint_(std::move(atPaint)) {}
+    enum class Then { Quit, GoOn };
+    explicit FirstPaint(std::function<void()> atPaint = {}, Then then = Then::Quit)
+        : atPaint_(std::move(atPaint)), then_(then)
+    {
+    }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -39,13 +44,15 @@ public:
             std::fflush(stdout);
             if (qEnvironmentVariableIsSet("STARTUP_END_AT_PAINT"))
                 std::_Exit(0);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            if (then_ == Then::Quit)
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return false;
     }
 
 private:
     std::function<void()> atPaint_;
+    Then then_;
     bool seen_ = false;
 };
 

@@ -20,7 +20,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tarvel::ProgramStart::setUpApplication(fonts.familyInstalled());
 
-    tarvel::TFormHlav window;
+    // The tab pages not shown at first are filled right after the first paint.
+    tarvel::TFormHlav window(nullptr, nullptr, tarvel::WindowBuilder::Pages::FirstOnly);
 
     // Asked to end by a signal or by the desktop session: close as Exit does,
     // so that the settings and the parameter image are saved; the program then

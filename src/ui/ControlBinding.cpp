@@ -19,13 +19,18 @@ int ControlBinding::valueOf(const FieldWidget& entry)
 
 void ControlBinding::read(ParamImage& image, bool testMode) const
 {
+    // A field whose tab page is not filled yet keeps its value: nobody can
+    // have changed a control that is not there.
     for (const FieldWidget& entry : entries_)
-        entry.bound.field->readControl(image, entry.bound.element, valueOf(entry), testMode);
+        if (entry.widget())
+            entry.bound.field->readControl(image, entry.bound.element, valueOf(entry), testMode);
 }
 
 void ControlBinding::show(const ParamImage& image) const
 {
     for (const FieldWidget& entry : entries_) {
+        if (!entry.widget())
+            continue;
         const FieldDescriptor& field = *entry.bound.field;
         const int value = field.controlValue(image, entry.bound.element);
         if (entry.upDown)

@@ -13,7 +13,8 @@ namespace tarvel {
 
 class ControlBinding {
 public:
-    // The control of every field element, as the builder resolved them.
+    // The control of every field element, as the builder resolved them; an
+    // element without one (its tab page is still empty) is left alone.
     void attach(const std::vector<FieldWidget>& fields) { entries_ = fields; }
 
     // Controls to image. Outside test mode the four compensation bytes are set

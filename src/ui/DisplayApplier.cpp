@@ -46,18 +46,36 @@ QColor greyText(const QWidget* widget)
 }  // namespace
 
 DisplayApplier::DisplayApplier(const WindowControls& controls)
-    : labels_(controls.liveLabels), gauges_(controls.liveGauges)
 {
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const QLabel* label = labels_[i];
-        labelText_[i] = label->palette().color(QPalette::Active, QPalette::WindowText);
-        designedText_[i] = label->text();
-        designedBackground_[i] = label->palette().color(QPalette::Window);
-        designedFill_[i] = label->autoFillBackground();
-    }
-    for (std::size_t g = 0; g < gauges_.size(); ++g)
-        gaugeFore_[g] = gauges_[g]->foreColor();
     invalidate();
+    attach(controls);
+}
+
+void DisplayApplier::takeDesign(std::size_t i)
+{
+    const QLabel* label = labels_[i];
+    labelText_[i] = label->palette().color(QPalette::Active, QPalette::WindowText);
+    designedText_[i] = label->text();
+    designedBackground_[i] = label->palette().color(QPalette::Window);
+    designedFill_[i] = label->autoFillBackground();
+}
+
+void DisplayApplier::attach(const WindowControls& controls)
+{
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        if (!labels_[i] && controls.liveLabels[i]) {
+            labels_[i] = controls.liveLabels[i];
+            takeDesign(i);
+            applied_[i] = kNever;
+            revision_ = kNever;
+        }
+    for (std::size_t g = 0; g < gauges_.size(); ++g)
+        if (!gauges_[g] && controls.liveGauges[g]) {
+            gauges_[g] = controls.liveGauges[g];
+            gaugeFore_[g] = gauges_[g]->foreColor();
+            applied_[static_cast<std::size_t>(present::kFirstGauge) + g] = kNever;
+            revision_ = kNever;
+        }
 }
 
 void DisplayApplier::invalidate()
@@ -82,13 +100,19 @@ QColor DisplayApplier::colourOf(present::Colour colour, const QWidget* widget)
 
 void DisplayApplier::apply(const present::DisplayState& state)
 {
-    if (!labels_[0] || state.revision() == revision_)
+    if (state.revision() == revision_)
         return;
     revision_ = state.revision();
     for (int i = 0; i < present::kControlCount; ++i) {
         const auto id = static_cast<present::ControlId>(i);
         const present::DisplayEntry& e = state[id];
         if (e.revision == applied_[static_cast<std::size_t>(i)] || e.revision == 0)
+            continue;
+        // A widget of a tab page not filled yet gets its entry when attached.
+        QWidget* widget = present::isGauge(id)
+                              ? static_cast<QWidget*>(gauges_[static_cast<std::size_t>(i - present::kFirstGauge)])
+                              : labels_[static_cast<std::size_t>(i)];
+        if (!widget)
             continue;
         applied_[static_cast<std::size_t>(i)] = e.revision;
         if (present::isGauge(id)) {

@@ -25,6 +25,10 @@ public:
     // Draws into the live labels and gauges the builder resolved.
     explicit DisplayApplier(const WindowControls& controls);
 
+    // Takes over the labels and gauges of tab pages filled since (an entry
+    // without its widget waits for it).
+    void attach(const WindowControls& controls);
+
     void apply(const present::DisplayState& state);
     // The next apply() writes every entry again.
     void invalidate();
@@ -32,6 +36,9 @@ public:
     static QColor colourOf(present::Colour colour, const QWidget* widget);
 
 private:
+    // Keeps the label's or gauge's look as designed, for the entries set back to it.
+    void takeDesign(std::size_t label);
+
     static constexpr std::uint32_t kNever = UINT32_MAX;
 
     std::array<QLabel*, present::kFirstGauge> labels_{};

@@ -13,8 +13,8 @@
 
 #include "BarGauge.h"
 #include "SpinButton.h"
-#include "present/EnablingRules.h"
 #include "UpDown.h"
+#include "present/EnablingRules.h"
 
 namespace tarvel {
 
@@ -78,16 +78,26 @@ EnablingRules::EnablingRules(QWidget* window, const WindowControls& c) : window_
     progHned_ = c.CheckBoxProgHned;
     zakazCteni_ = c.CheckBoxZakazCteni;
     labelTpsMon_ = c.label(ControlId::LabelTpsMon);
-    hiddenWhilePrinting_ = {c.CheckBoxProgHned,   c.StatusBar1,
-                            c.GroupBoxToolBar,    c.UpDownBaseAdv,
-                            c.UpDownOmez2,        c.BitBtnAdvMinus,
-                            c.BitBtnAdvPlus,      c.CheckBoxIgnAll,
-                            c.UpDownTps0,         c.UpDownTps100,
-                            c.BitBtnTps0,         c.BitBtnTps100,
-                            c.gauge(ControlId::CGaugeRpm), c.label(ControlId::LabelPocetProgramovani),
-                            c.CheckBoxTpsMapa,    c.UpDownPrivHyster,
-                            c.BitBtnServoMinus,   c.BitBtnServoPlus,
-                            c.CheckBoxServoAll,   c.label(ControlId::LabelMonSnimac1)};
+    hiddenWhilePrinting_ = {c.CheckBoxProgHned,
+                            c.StatusBar1,
+                            c.GroupBoxToolBar,
+                            c.UpDownBaseAdv,
+                            c.UpDownOmez2,
+                            c.BitBtnAdvMinus,
+                            c.BitBtnAdvPlus,
+                            c.CheckBoxIgnAll,
+                            c.UpDownTps0,
+                            c.UpDownTps100,
+                            c.BitBtnTps0,
+                            c.BitBtnTps100,
+                            c.gauge(ControlId::CGaugeRpm),
+                            c.label(ControlId::LabelPocetProgramovani),
+                            c.CheckBoxTpsMapa,
+                            c.UpDownPrivHyster,
+                            c.BitBtnServoMinus,
+                            c.BitBtnServoPlus,
+                            c.CheckBoxServoAll,
+                            c.label(ControlId::LabelMonSnimac1)};
     for (int r = 0; r < 10; ++r) {
         hiddenWhilePrinting_.push_back(tables.mapRpmUpDowns[r]);
         hiddenWhilePrinting_.push_back(tables.servoRpmUpDowns[r]);
@@ -109,9 +119,9 @@ EnablingRules::EnablingRules(QWidget* window, const WindowControls& c) : window_
     upDownPocKanalu_ = c.UpDownPocKanalu;
     methods046_ = {c.CheckBoxInvInput2, c.label(ControlId::LabelMonSnimac2)};
     channelGroups_ = {c.GroupBoxPalec1, c.GroupBoxPalec2, c.GroupBoxPalec3, c.GroupBoxPalec4};
-    n2oOnly_ = {c.GroupBoxGas,     c.GroupBoxRetard,   c.EditGasRpmMin,   c.UpDownGasRpmMin,
-                c.LabelGasRpmMin,  c.EditN2O_TPSmin,   c.UpDownN2O_TPSmin, c.LabelN2O_TPSmin,
-                c.EditN2O_Repeat,  c.UpDownN2O_Repeat, c.LabelN2O_Repeat};
+    n2oOnly_ = {c.GroupBoxGas,    c.GroupBoxRetard,   c.EditGasRpmMin,    c.UpDownGasRpmMin,
+                c.LabelGasRpmMin, c.EditN2O_TPSmin,   c.UpDownN2O_TPSmin, c.LabelN2O_TPSmin,
+                c.EditN2O_Repeat, c.UpDownN2O_Repeat, c.LabelN2O_Repeat};
     testOnly_ = {c.EditKompenz1,   c.EditKompenz2,   c.EditKompenz3,   c.EditKompenz4, c.UpDownKompenz1,
                  c.UpDownKompenz2, c.UpDownKompenz3, c.UpDownKompenz4, c.LabelKompenz};
 }
@@ -121,8 +131,8 @@ void EnablingRules::apply(ParamImage& image, const RuleInputs& in) const
     if (!window_)
         return;
     present::applyImageRules(image);
-    const present::RuleState r =
-        present::decideRules(image, {.printing = in.printing, .testMode = in.testMode, .autoProgram = progHned_->isChecked()});
+    const present::RuleState r = present::decideRules(
+        image, {.printing = in.printing, .testMode = in.testMode, .autoProgram = progHned_->isChecked()});
     const ControlTables& t = *tables_;
 
     // Group 1: window and switches.
@@ -144,11 +154,15 @@ void EnablingRules::apply(ParamImage& image, const RuleInputs& in) const
     showAll(spinButtons_, r.tpsUpDownsShown);
     showIf(gaugeTps_, r.tpsUpDownsShown);
     enableIf(labelTpsMon_, r.tpsLabelEnabled);
-    const int rowTop = (r.fullThrottleRowOnTop ? t.tpsRowLabels[0]->y() : t.tpsRowLabels[9]->y()) - 4;
-    for (int c = 0; c < 10; ++c) {
-        for (QWidget* w : {static_cast<QWidget*>(t.advanceEdits[9][c]), static_cast<QWidget*>(t.advanceUpDowns[9][c])})
-            if (w->y() != rowTop)
-                w->move(w->x(), rowTop);
+    // (The map's page may not be filled yet.)
+    if (t.tpsRowLabels[0] && t.tpsRowLabels[9]) {
+        const int rowTop = (r.fullThrottleRowOnTop ? t.tpsRowLabels[0]->y() : t.tpsRowLabels[9]->y()) - 4;
+        for (int c = 0; c < 10; ++c) {
+            for (QWidget* w :
+                 {static_cast<QWidget*>(t.advanceEdits[9][c]), static_cast<QWidget*>(t.advanceUpDowns[9][c])})
+                if (w && w->y() != rowTop)
+                    w->move(w->x(), rowTop);
+        }
     }
 
     // Group 4: servo.
@@ -157,7 +171,7 @@ void EnablingRules::apply(ParamImage& image, const RuleInputs& in) const
 
     // Group 5: what the unit reported about itself.
     for (int i = 0; i < 3; ++i)
-        if (verze_[i]->text() != in.identTexts[i])
+        if (verze_[i] && verze_[i]->text() != in.identTexts[i])
             verze_[i]->setText(in.identTexts[i]);
 
     // Group 6: the manual keying may be edited only with "Special setting";

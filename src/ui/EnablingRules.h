@@ -29,7 +29,8 @@ struct RuleInputs {
 class EnablingRules {
 public:
     EnablingRules() = default;
-    // `window` is painted white on a print; `controls` are the window's.
+    // `window` is painted white on a print; `controls` are the window's (those
+    // of a tab page not filled yet are null and left alone).
     EnablingRules(QWidget* window, const WindowControls& controls);
 
     void apply(ParamImage& image, const RuleInputs& inputs) const;

@@ -76,8 +76,7 @@ LogController::LogController(QWidget* window, const WindowControls& controls, li
     controls.StatusBar1->addPermanentWidget(status_);
     // The advance curve is made when its tab is first shown: a chart costs
     // more at start-up than the rest of a tab.
-    curveGroup_ = controls.GroupBox6;
-    curveGroup_->installEventFilter(this);
+    attachCurveGroup(controls.GroupBox6);
     buildMenu(controls);
     updateStatus();
 }
@@ -372,16 +371,17 @@ void LogController::updateStatus()
                                                 replay_->duration(), replay_->speed(), replay_->playing()));
     if (recorder_.isOpen()) {
         const double seconds = std::chrono::duration<double>(now_() - recordingStart_).count();
-        parts << fromUtf8(datalog::recordingStatus(language_, QFileInfo(fromUtf8(recorder_.path())).fileName().toStdString(),
-                                                   recorder_.records(), seconds));
+        parts << fromUtf8(datalog::recordingStatus(
+            language_, QFileInfo(fromUtf8(recorder_.path())).fileName().toStdString(), recorder_.records(), seconds));
     }
     const QString text = parts.join(QStringLiteral("  |  "));
     if (text != status_->text())
         status_->setText(text);
     // A replay is unmistakable: white on red.
-    const QString style = replay_ ? QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; padding: 0 4px; }")
-                          : recorder_.isOpen() ? QStringLiteral("QLabel { color: #c00000; padding: 0 4px; }")
-                                               : QString();
+    const QString style =
+        replay_ ? QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; padding: 0 4px; }")
+        : recorder_.isOpen() ? QStringLiteral("QLabel { color: #c00000; padding: 0 4px; }")
+                             : QString();
     if (style != status_->styleSheet())
         status_->setStyleSheet(style);
     status_->setVisible(!text.isEmpty());
@@ -423,6 +423,16 @@ void LogController::imageShown(const ParamImage& image, bool throttleMap, bool p
         showCurve();
     if (charts_)
         charts_->setAdvanceCurves(image, op);
+}
+
+void LogController::attachCurveGroup(QWidget* group)
+{
+    if (!group || group == curveGroup_)
+        return;
+    curveGroup_ = group;
+    curveGroup_->installEventFilter(this);
+    if (curveGroup_->isVisible())
+        advanceChart();
 }
 
 ui::AdvanceCurveChart* LogController::advanceChart()

@@ -14,14 +14,14 @@
 #include <memory>
 #include <optional>
 
+#include "WindowControls.h"
+#include "charts/ChartWindow.h"
 #include "datalog/DataLogRecorder.h"
 #include "datalog/LogStatusText.h"
 #include "datalog/ReplayController.h"
 #include "link/DeviceLink.h"
 #include "link/LiveSample.h"
-#include "charts/ChartWindow.h"
 #include "link/MonitorDecoder.h"
-#include "WindowControls.h"
 #include "model/Messages.h"
 
 class QLabel;
@@ -49,8 +49,7 @@ public:
     // `window` is the main window; the Log menu, the status bar and the
     // Advance Map tab are found in it by their objectNames. `settingsFolder`
     // holds the `logs` folder new recordings are proposed in.
-    LogController(QWidget* window, const WindowControls& controls, link::DeviceLink& link,
-                  std::string settingsFolder);
+    LogController(QWidget* window, const WindowControls& controls, link::DeviceLink& link, std::string settingsFolder);
     ~LogController() override;
 
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
@@ -95,6 +94,10 @@ public:
 
     // The live or replayed operating point moved: the curves mark it.
     void pointMoved(const std::optional<link::OperatingPoint>& op);
+
+    // The map's group, where the advance curve is drawn once it is first
+    // shown (null while the map's tab page is not filled yet).
+    void attachCurveGroup(QWidget* group);
 
     void showCharts();
     ui::ChartWindow* charts() const { return charts_; }

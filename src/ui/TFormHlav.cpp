@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,8 @@
 #include <QToolButton>
 
 #include "BarGauge.h"
+#include "BeforeFirstInput.h"
+#include "FieldControls.h"
 #include "FileProblem.h"
 #include "HintHandler.h"
 #include "LabelAutoSizer.h"
@@ -31,9 +34,9 @@
 #include "UpDown.h"
 #include "WindowBuilder.h"
 #include "WindowPlacement.h"
+#include "about/ManualLocation.h"
 #include "compare/FieldPlaces.h"
 #include "compare/TuneTools.h"
-#include "about/ManualLocation.h"
 #include "lang/CaptionTable.h"
 #include "lang/CaptionWriter.h"
 #include "lang/LanguageCaptions.h"
@@ -78,19 +81,16 @@ void repaintRole(QWidget* widget, QPalette::ColorRole role)
 
 }  // namespace
 
-TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device)
+TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device, WindowBuilder::Pages pages)
     : QMainWindow(parent),
       dialogs_(std::make_unique<QtDialogs>()),
-      link_(std::make_unique<link::DeviceLink>(image_, static_cast<link::LinkHost&>(*this),
-                                               std::move(device))),
+      link_(std::make_unique<link::DeviceLink>(image_, static_cast<link::LinkHost&>(*this), std::move(device))),
       paths_(AppPaths::fromEnvironment())
 {
     setObjectName(QStringLiteral("FormHlav"));
-    WindowBuilder builder(this);
+    builder_ = std::make_unique<WindowBuilder>(this);
     // FormCreate shows the image in every edit before the window is shown.
-    controls_ = builder.build(WindowBuilder::StartTexts::LeaveToImage);
-    // The comparison report's labels are found now, with the rest.
-    fieldPlaces_ = std::make_unique<ui::FieldPlaces>(builder.index(), controls_.fields);
+    controls_ = builder_->build(WindowBuilder::StartTexts::LeaveToImage, pages);
     resize(WindowBuilder::kClientWidth, WindowBuilder::kClientHeight + menuBar()->sizeHint().height());
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
@@ -106,14 +106,141 @@ TFormHlav::TFormHlav(QWidget* parent, std::unique_ptr<link::SerialDevice> device
     captions_ = std::make_unique<ui::CaptionWriter>(*this);
     connect(logs_, &LogController::titleNoteChanged, this, &TFormHlav::ComposeTitle);
     connect(logs_, &LogController::replayChanged, this, &TFormHlav::applyLinkState);
+    if (builder_->allPagesFilled()) {
+        finishPages();
+    } else {
+        notePageControls(controls_.PageControl1->widget(0));
+        // The page the settings choose is filled when chosen; the others
+        // after the first paint (see event()) or before the first input.
+        connect(controls_.PageControl1, &QTabWidget::currentChanged, this, &TFormHlav::fillPage);
+        beforeFirstInput_ = new BeforeFirstInput([this] { completePages(); }, this);
+    }
     // "No connection with PC" shows until the watchdog's first tick decides.
     presentLink();
     ComposeTitle();
 }
 
-const ui::FieldPlaces& TFormHlav::fieldPlaces() const
+const ui::FieldPlaces& TFormHlav::fieldPlaces()
 {
+    completePages();
     return *fieldPlaces_;
+}
+
+void TFormHlav::fillPage(int page)
+{
+    if (!builder_ || builder_->pageFilled(page))
+        return;
+    // A page on show is hidden while it is filled: controls made in a shown
+    // page would stay hidden, and the rules need to see them as in any page.
+    QWidget* widget = controls_.PageControl1->widget(page);
+    const bool onShow = widget->isVisible();
+    if (onShow)
+        widget->hide();
+    builder_->fillPage(page);
+    pagesFilled({widget});
+    if (onShow)
+        widget->show();
+}
+
+void TFormHlav::completePages()
+{
+    if (!builder_)
+        return;
+    QList<QWidget*> filled;
+    for (int page = 0; page < WindowBuilder::kPageCount; ++page)
+        if (builder_->fillPage(page))
+            filled.append(controls_.PageControl1->widget(page));
+    pagesFilled(filled);
+}
+
+void TFormHlav::pagesFilled(const QList<QWidget*>& pages)
+{
+    for (QWidget* page : pages)
+        notePageControls(page);
+    // The port menu's items are made by the start-up, not by the builder.
+    const auto portMenuItems = controls_.tables.portMenuItems;
+    controls_ = builder_->resolve();
+    controls_.tables.portMenuItems = portMenuItems;
+    applier_.attach(controls_);
+    logs_->attachCurveGroup(controls_.GroupBox6);
+    captions_ = std::make_unique<ui::CaptionWriter>(*this);
+    if (wired_) {
+        binding_.attach(controls_.fields);
+        rules_ = EnablingRules(this, controls_);
+        wireControls();
+    }
+    if (started_) {
+        // What the start-up showed in the other pages: captions in the
+        // language, the image, the rules and the operating point.
+        const Language language = ui::LanguageFromStored(language_);
+        for (QWidget* page : pages)
+            ui::CaptionWriter(*page).write(language);
+        ShowImage();
+        applier_.apply(display_);
+        // The lit controls of the new pages light up as well.
+        const present::Highlight lit = lit_;
+        lit_ = {};
+        paintHighlight(lit);
+    }
+    if (builder_->allPagesFilled()) {
+        restoreTabOrder();
+        finishPages();
+    }
+}
+
+void TFormHlav::finishPages()
+{
+    // The comparison report's labels are found now, with the rest.
+    fieldPlaces_ = std::make_unique<ui::FieldPlaces>(builder_->index(), controls_.fields);
+    builder_.reset();
+    pageControls_.clear();
+    if (beforeFirstInput_)
+        beforeFirstInput_->deleteLater();
+    emit pagesCompleted();
+}
+
+void TFormHlav::notePageControls(const QWidget* page)
+{
+    for (QWidget* control : page->findChildren<QWidget*>())
+        pageControls_.insert(control);
+}
+
+void TFormHlav::restoreTabOrder()
+{
+    // In the design the pages' controls come page by page where the page
+    // control stands, between the tool bar and the live column; pages filled
+    // later joined at the end. Tab moves between the controls that take focus
+    // only, so those are put back in order.
+    QTabWidget* pageControl = controls_.PageControl1;
+    const auto pageOf = [pageControl](const QWidget* w) {
+        for (int page = 0; page < pageControl->count(); ++page)
+            if (pageControl->widget(page)->isAncestorOf(w))
+                return page;
+        return -1;
+    };
+    QList<QWidget*> before;
+    QList<QWidget*> after;
+    std::array<QList<QWidget*>, WindowBuilder::kPageCount> byPage;
+    bool pastPages = false;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        // What was made in a page later (the advance curve) keeps its place.
+        const int page = pageControls_.contains(w) ? pageOf(w) : -1;
+        // The page control's own parts (the tab bar's arrows) come first.
+        const bool partOfPageControl = pageOf(w) < 0 && (w == pageControl || pageControl->isAncestorOf(w));
+        if (w->focusPolicy() != Qt::NoFocus) {
+            if (page >= 0)
+                byPage[static_cast<std::size_t>(page)].append(w);
+            else
+                (pastPages && !partOfPageControl ? after : before).append(w);
+        }
+        pastPages = pastPages || partOfPageControl;
+    }
+    QList<QWidget*> order = before;
+    for (const auto& page : byPage)
+        order += page;
+    order += after;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 TFormHlav::~TFormHlav()
@@ -127,11 +254,12 @@ TFormHlav::~TFormHlav()
 void TFormHlav::FormCreate(const QStringList& arguments, const QString& programFolder)
 {
     // 1: the edit tables came with the controls.
-    BuildPortMenu();                                                   // 2
+    BuildPortMenu();                                                      // 2
     hints_ = new HintHandler(this, menuBar(), controls_.StatusBarPanel);  // 3
     binding_.attach(controls_.fields);
     rules_ = EnablingRules(this, controls_);
     wireControls();
+    wired_ = true;
 
     link_->port().portIndex = 1;  // 4
     image_[fld::bikeCode] = 20;   // 5
@@ -169,6 +297,7 @@ void TFormHlav::FormCreate(const QStringList& arguments, const QString& programF
             ->setVisible(testMode_);
     ApplyRules();  // 20
     listenForLoader();
+    started_ = true;
     tuneTools_ = new ui::TuneTools(*this);
 }
 
@@ -217,43 +346,63 @@ void TFormHlav::BuildPortMenu()
 
 void TFormHlav::wireControls()
 {
+    // Runs again for the controls of pages filled later: each control is
+    // wired once.
+    auto fresh = [this](const QObject* control) {
+        if (!control || wiredObjects_.contains(control))
+            return false;
+        wiredObjects_.insert(control);
+        return true;
+    };
     // E and K on every edit, U on every up-down.
     for (UpDown* upDown : controls_.upDowns) {
+        if (!fresh(upDown))
+            continue;
         connect(upDown, &UpDown::clicked, this, &TFormHlav::UpDownClick);
         upDown->buddy()->installEventFilter(this);
         connect(upDown->buddy(), &QLineEdit::textEdited, this, [this, upDown] { noteRange(upDown); });
     }
     const WindowControls& c = controls_;
     // C: the check boxes that commit on release (keyboard toggles too).
-    for (QCheckBox* box : {c.CheckBoxBuzDlouhe, c.CheckBoxInvInput1, c.CheckBoxInvInput2, c.CheckBoxTpsMapa,
-                           c.CheckBoxPrivEnable, c.CheckBoxGas, c.CheckBoxProgHned, c.CheckBoxAktLimiter1,
-                           c.CheckBoxAktTachoLambda, c.CheckBoxAktClutch, c.CheckBoxAktBlok1, c.CheckBoxAktBlok2,
-                           c.CheckBoxAktN2o})
-        connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
+    for (QCheckBox* box :
+         {c.CheckBoxBuzDlouhe, c.CheckBoxInvInput1, c.CheckBoxInvInput2, c.CheckBoxTpsMapa, c.CheckBoxPrivEnable,
+          c.CheckBoxGas, c.CheckBoxProgHned, c.CheckBoxAktLimiter1, c.CheckBoxAktTachoLambda, c.CheckBoxAktClutch,
+          c.CheckBoxAktBlok1, c.CheckBoxAktBlok2, c.CheckBoxAktN2o})
+        if (fresh(box)) {
+            connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
+            if (box == c.CheckBoxGas)
+                box->installEventFilter(this);
+        }
     const ControlTables& t = c.tables;
     for (int ch = 0; ch < 4; ++ch)
-        for (QCheckBox* box : {t.maxAdvEdge2Boxes[ch], t.startAdvEdge2Boxes[ch], t.maxAdvPickup2Boxes[ch],
-                               t.startAdvPickup2Boxes[ch]})
-            connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
-    c.CheckBoxGas->installEventFilter(this);
+        for (QCheckBox* box :
+             {t.maxAdvEdge2Boxes[ch], t.startAdvEdge2Boxes[ch], t.maxAdvPickup2Boxes[ch], t.startAdvPickup2Boxes[ch]})
+            if (fresh(box))
+                connect(box, &QCheckBox::clicked, this, &TFormHlav::CheckBoxMouseUp);
     // Z: "No Reading" re-runs the rules on every change, also one made by ShowImage.
-    connect(c.CheckBoxZakazCteni, &QCheckBox::toggled, this, &TFormHlav::CheckBoxZakazCteniClick);
+    if (fresh(c.CheckBoxZakazCteni))
+        connect(c.CheckBoxZakazCteni, &QCheckBox::toggled, this, &TFormHlav::CheckBoxZakazCteniClick);
     // P and E of the lists: only a choice made by the user reports.
-    connect(c.ComboBoxBike, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
-    connect(c.ComboBoxSynchro, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
-    connect(c.ComboBoxNasobekPalcu, &QComboBox::activated, this, &TFormHlav::EditGasRpmMinExit);
+    if (fresh(c.ComboBoxBike))
+        connect(c.ComboBoxBike, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
+    if (fresh(c.ComboBoxSynchro))
+        connect(c.ComboBoxSynchro, &QComboBox::activated, this, &TFormHlav::ComboBoxBikeChange);
+    if (fresh(c.ComboBoxNasobekPalcu))
+        connect(c.ComboBoxNasobekPalcu, &QComboBox::activated, this, &TFormHlav::EditGasRpmMinExit);
 
     for (int r = 0; r < 10; ++r) {
         SpinButton* spin = c.spinButtons[static_cast<std::size_t>(r)];
+        if (!fresh(spin))
+            continue;
         connect(spin, &SpinButton::downClick, this, [this, r] { CSpinButtonDownClick(r); });
         connect(spin, &SpinButton::upClick, this, [this, r] { CSpinButtonUpClick(r); });
     }
 
     // A tool or push button and the menu item that do the same.
-    auto onClick = [this](QAbstractButton* button, QAction* item, void (TFormHlav::*handler)()) {
-        if (button)
+    auto onClick = [this, &fresh](QAbstractButton* button, QAction* item, void (TFormHlav::*handler)()) {
+        if (fresh(button))
             connect(button, &QAbstractButton::clicked, this, handler);
-        if (item)
+        if (fresh(item))
             connect(item, &QAction::triggered, this, handler);
     };
     onClick(c.BitBtnAdvMinus, c.AdvanceMinus, &TFormHlav::BitBtnAdvMinusClick);
@@ -279,7 +428,8 @@ void TFormHlav::wireControls()
     onClick(nullptr, c.MenuContens, &TFormHlav::MenuContensClick);
     const ui::LanguageItems languages = languageItems();
     for (std::uint8_t i = 0; i < languages.size(); ++i)
-        connect(languages[i], &QAction::triggered, this, [this, i] { MenuLanguageClick(i); });
+        if (fresh(languages[i]))
+            connect(languages[i], &QAction::triggered, this, [this, i] { MenuLanguageClick(i); });
 }
 
 ui::LanguageItems TFormHlav::languageItems() const
@@ -336,6 +486,17 @@ bool TFormHlav::event(QEvent* event)
     // The status bar shows the hint handler's text only.
     if (event->type() == QEvent::StatusTip)
         return true;
+    // The pages not shown yet are filled once the first paint has gone out.
+    if (event->type() == QEvent::Paint && builder_ && !completionPosted_) {
+        completionPosted_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!closed_)
+                    completePages();
+            },
+            Qt::QueuedConnection);
+    }
     return QMainWindow::event(event);
 }
 
@@ -377,12 +538,12 @@ void TFormHlav::CommitChange()
 void TFormHlav::ApplyRules()
 {
     const link::IdentTexts& ident = link_->identTexts();
-    rules_.apply(image_, RuleInputs{printing(), testMode_,
+    rules_.apply(image_, RuleInputs{printing(),
+                                    testMode_,
                                     {QString::fromStdString(ident.firmware), QString::fromStdString(ident.date),
                                      QString::fromStdString(ident.time)}});
     const link::OperatingPoint op = shownPoint();
-    logs_->imageShown(image_, controls_.CheckBoxTpsMapa->isChecked(), printing(),
-                      op.opBelowMap ? std::nullopt : std::optional(op));
+    logs_->imageShown(image_, tpsMapChecked(), printing(), op.opBelowMap ? std::nullopt : std::optional(op));
 }
 
 void TFormHlav::startProgramming()
@@ -831,7 +992,8 @@ void TFormHlav::SaveSettings()
 void TFormHlav::setPortHints()
 {
     for (int k = 0; k < link::kPortCount; ++k)
-        HintHandler::setHint(controls_.tables.portMenuItems[k], QString::fromStdString(link_->ports().devicePath(k + 1)));
+        HintHandler::setHint(controls_.tables.portMenuItems[k],
+                             QString::fromStdString(link_->ports().devicePath(k + 1)));
     HintHandler::setHint(controls_.tables.portMenuItems[link::kAutoPortIndex],
                          QStringLiteral("%1 .. %2")
                              .arg(QString::fromStdString(link_->ports().devicePath(1)),
@@ -897,7 +1059,11 @@ void TFormHlav::releaseNoteChanged(bool shown)
 
 bool TFormHlav::tpsMapChecked() const
 {
-    return controls_.CheckBoxTpsMapa && controls_.CheckBoxTpsMapa->isChecked();
+    if (controls_.CheckBoxTpsMapa)
+        return controls_.CheckBoxTpsMapa->isChecked();
+    // Its page is not filled yet: the box would show the image's switch.
+    static const std::optional<FieldControl> box = fieldForControl(QStringLiteral("CheckBoxTpsMapa"));
+    return box && box->field->controlValue(image_, box->element) != 0;
 }
 
 void TFormHlav::portLabelChanged(const std::string& label, const std::string& devicePath)
@@ -988,10 +1154,7 @@ void TFormHlav::MenuPrintAllClick()
 class MainPrintWindow : public ui::WidgetPrintWindow {
 public:
     // The client area at its design size, also when the window shows less of it.
-    explicit MainPrintWindow(TFormHlav& window)
-        : WidgetPrintWindow(partsOf(window.controls_), {}), window_(window)
-    {
-    }
+    explicit MainPrintWindow(TFormHlav& window) : WidgetPrintWindow(partsOf(window.controls_), {}), window_(window) {}
 
     // A tab never opened yet has labels not sized to their text.
     QImage captureClientArea() override
@@ -1039,6 +1202,7 @@ private:
 
 void TFormHlav::print(bool allTabs)
 {
+    completePages();
     MainPrintWindow target(*this);
     ui::PrintCommands commands(target, *pagePrinter_);
     const QString header =
@@ -1158,7 +1322,11 @@ ToolPoint TFormHlav::operatingPoint() const
 
 void TFormHlav::applyHighlight()
 {
-    const present::Highlight lit = present::highlightOf(operatingPoint());
+    paintHighlight(present::highlightOf(operatingPoint()));
+}
+
+void TFormHlav::paintHighlight(const present::Highlight& lit)
+{
     auto repaint = [](QWidget* w, QPalette::ColorRole role, bool on) {
         if (!w)
             return;

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
@@ -15,10 +16,11 @@
 
 #include "ControlBinding.h"
 #include "ControlTables.h"
-#include "WindowControls.h"
 #include "Dialogs.h"
-#include "EnablingRules.h"
 #include "DisplayApplier.h"
+#include "EnablingRules.h"
+#include "WindowBuilder.h"
+#include "WindowControls.h"
 #include "about/ManualOpener.h"
 #include "lang/LanguageCaptions.h"
 #include "link/DeviceLink.h"
@@ -28,12 +30,12 @@
 #include "model/Messages.h"
 #include "model/ParamImage.h"
 #include "model/UndoHistory.h"
-#include "print/PagePrinter.h"
 #include "present/DisplayState.h"
 #include "present/Highlight.h"
 #include "present/LivePresenter.h"
 #include "present/MessagePresenter.h"
 #include "present/StatusPresenter.h"
+#include "print/PagePrinter.h"
 #include "store/AppPaths.h"
 
 class QCheckBox;
@@ -51,7 +53,7 @@ namespace ui {
 class CaptionWriter;
 class FieldPlaces;
 class TuneTools;
-}
+}  // namespace ui
 
 class TFormHlav : public QMainWindow, private link::LinkHost {
     Q_OBJECT
@@ -60,7 +62,12 @@ public:
     static constexpr int kPortAuto = 20;
 
     // The serial devices of the system, or `device` (a simulated unit in tests).
-    explicit TFormHlav(QWidget* parent = nullptr, std::unique_ptr<link::SerialDevice> device = nullptr);
+    // With `pages` FirstOnly the window starts with the tab page it shows
+    // first and fills the others right after its first paint (or before
+    // anything needs them: the user's first input, a tab change, printing,
+    // a comparison); the program starts so. All fills every page at once.
+    explicit TFormHlav(QWidget* parent = nullptr, std::unique_ptr<link::SerialDevice> device = nullptr,
+                       WindowBuilder::Pages pages = WindowBuilder::Pages::All);
     ~TFormHlav() override;
 
     // The start-up sequence; `arguments` are the command-line arguments after
@@ -124,7 +131,10 @@ public:
     // Every control the program touches, as the builder resolved them.
     const WindowControls& controls() const { return controls_; }
     // Where each field's control sits and what its label says (for the comparison).
-    const ui::FieldPlaces& fieldPlaces() const;
+    const ui::FieldPlaces& fieldPlaces();
+    // Fills every tab page still empty; then every control is there.
+    void completePages();
+    bool pagesComplete() const { return !builder_; }
     const MessageTable& messages() const { return messages_; }
     const UndoHistory& undoHistory() const { return undo_; }
     std::uint8_t language() const { return language_; }
@@ -162,6 +172,8 @@ public:
     // Lights the map cell, axis edits and row label of the operating point,
     // touching only the controls whose colour changes.
     void applyHighlight();
+    // Lights `lit`, putting out what was lit before and is not now.
+    void paintHighlight(const present::Highlight& lit);
 
     // Recording, replay, charts and the advance curve.
     LogController& logs() { return *logs_; }
@@ -177,6 +189,8 @@ signals:
     // Programming of the unit was started by "Programming after change",
     // undo or redo.
     void programmingRequested();
+    // Every tab page is filled now (emitted once, when the last one is).
+    void pagesCompleted();
 
 private:
     // LinkHost: what the device link asks of the window.
@@ -200,6 +214,16 @@ private:
     void BuildPortMenu();
     ui::LanguageItems languageItems() const;
     void wireControls();
+    // Fills tab page `page` if it is still empty.
+    void fillPage(int page);
+    // Hands the controls of newly filled pages to everything that uses them.
+    void pagesFilled(const QList<QWidget*>& pages);
+    // Once every page is filled: what needs all controls, and the builder goes.
+    void finishPages();
+    // Tab goes through the pages' controls in the order of the design, also
+    // when the pages were filled later than the rest of the window.
+    void restoreTabOrder();
+    void notePageControls(const QWidget* page);
     void centreWindow();
     // Within the available area of a screen, title bar included.
     void keepOnScreen();
@@ -234,6 +258,17 @@ private:
     UndoHistory undo_;
     MessageTable messages_;
     WindowControls controls_;
+    // Until every tab page is filled.
+    std::unique_ptr<WindowBuilder> builder_;
+    QPointer<QObject> beforeFirstInput_;
+    bool completionPosted_ = false;
+    // Set once the start-up has wired the controls, and once it has shown
+    // captions and image: a page filled later gets them too.
+    bool wired_ = false;
+    bool started_ = false;
+    QSet<const QObject*> wiredObjects_;
+    // The controls the builder made in the pages (until all are filled).
+    QSet<const QWidget*> pageControls_;
     std::unique_ptr<ui::CaptionWriter> captions_;
     std::unique_ptr<ui::FieldPlaces> fieldPlaces_;
     ControlBinding binding_;

@@ -164,8 +164,9 @@ WindowBuilder::WindowBuilder(QMainWindow* window) : window_(window) {}
 
 WindowBuilder::~WindowBuilder() = default;
 
-WindowControls WindowBuilder::build(StartTexts startTexts)
+WindowControls WindowBuilder::build(StartTexts startTexts, Pages pages)
 {
+    startTexts_ = startTexts;
     buildMenus();
 
     // The client area keeps its design size; in a window smaller than that
@@ -185,10 +186,14 @@ WindowControls WindowBuilder::build(StartTexts startTexts)
         label(client, QStringLiteral("LabelSpojeni"), QStringLiteral("No connection with PC"), 480, 9, 23, true);
     paintedBackground(connection, Qt::red);
     connection->setMinimumHeight(29);
-    QWidget* pages = buildPageControl(client);
+    QWidget* pageControl = buildPageControl(client);
+    fillPage(0);
+    if (pages == Pages::All)
+        for (int page = 1; page < kPageCount; ++page)
+            fillPage(page);
     buildLiveColumn(client);
     buildStatusArea(client);
-    pages->raise();
+    pageControl->raise();
 
     auto* statusBar = new QStatusBar(window_);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -199,12 +204,37 @@ WindowControls WindowBuilder::build(StartTexts startTexts)
     statusBar->addWidget(panel, 1);
     window_->setStatusBar(statusBar);
 
-    // Tooltips for the controls whose show-hint switch is on.
-    for (QWidget* widget : std::as_const(hinted_))
-        HintHandler::setHint(widget, HintHandler::hint(widget));
+    return resolve();
+}
+
+bool WindowBuilder::allPagesFilled() const
+{
+    return std::all_of(filled_.begin(), filled_.end(), [](bool filled) { return filled; });
+}
+
+bool WindowBuilder::fillPage(int page)
+{
+    if (page < 0 || page >= kPageCount || filled_[static_cast<std::size_t>(page)])
+        return false;
+    filled_[static_cast<std::size_t>(page)] = true;
+    fillPageContent(page, pages_[static_cast<std::size_t>(page)]);
+    return true;
+}
+
+WindowControls WindowBuilder::resolve()
+{
+    showNewHints();
     index_ = std::make_unique<ControlIndex>(window_);
-    setStartPositions(*index_, startTexts);
-    return WindowControls::resolve(*index_);
+    setStartPositions(*index_);
+    return WindowControls::resolve(*index_, allPagesFilled() ? WindowControls::Missing::StopsTheStart
+                                                             : WindowControls::Missing::AllowedWhilePagesAreEmpty);
+}
+
+void WindowBuilder::showNewHints()
+{
+    // Tooltips for the controls whose show-hint switch is on.
+    for (; hintsShown_ < hinted_.size(); ++hintsShown_)
+        HintHandler::setHint(hinted_[hintsShown_], HintHandler::hint(hinted_[hintsShown_]));
 }
 
 void WindowBuilder::showHint(QWidget* widget)
@@ -213,13 +243,16 @@ void WindowBuilder::showHint(QWidget* widget)
     hinted_.append(widget);
 }
 
-void WindowBuilder::setStartPositions(const ControlIndex& index, StartTexts startTexts)
+void WindowBuilder::setStartPositions(const ControlIndex& index)
 {
     // Every up-down starts at its minimum unless its design says otherwise;
     // these show until the image is first shown. Each is set once: setting
     // one writes its edit.
     QHash<UpDown*, int> starts;
-    auto start = [&](const QString& name, int value) { starts.insert(index.required<UpDown>(name), value); };
+    auto start = [&](const QString& name, int value) {
+        if (UpDown* upDown = index.find<UpDown>(name); upDown && !positioned_.contains(upDown))
+            starts.insert(upDown, value);
+    };
     struct Start {
         const char* upDown;
         int value;
@@ -246,8 +279,11 @@ void WindowBuilder::setStartPositions(const ControlIndex& index, StartTexts star
         start(QStringLiteral("UpDownPalec%1End").arg(c), 40);
     }
     for (UpDown* upDown : index.all<UpDown>()) {
+        if (positioned_.contains(upDown))
+            continue;
+        positioned_.insert(upDown);
         const int value = starts.value(upDown, upDown->minimum());
-        if (startTexts == StartTexts::Write)
+        if (startTexts_ == StartTexts::Write)
             upDown->setValue(value);
         else
             upDown->setPosition(value);
@@ -396,19 +432,27 @@ QWidget* WindowBuilder::buildPageControl(QWidget* client)
     struct Tab {
         const char* name;
         const char* caption;
-        void (WindowBuilder::*fill)(QWidget*);
     };
-    for (const Tab& tab : {Tab{"TabSheetRuzne", "Miscellaneous", &WindowBuilder::buildMiscTab},
-                           Tab{"TabSheetBike", "Bike", &WindowBuilder::buildBikeTab},
-                           Tab{"TabSheetAdvance", "Advance Map", &WindowBuilder::buildAdvanceTab},
-                           Tab{"TabSheetServo", "Servo", &WindowBuilder::buildServoTab},
-                           Tab{"TabSheet_Gas", "N2O Controller", &WindowBuilder::buildN2oTab}}) {
+    constexpr Tab kTabs[kPageCount] = {{"TabSheetRuzne", "Miscellaneous"},
+                                       {"TabSheetBike", "Bike"},
+                                       {"TabSheetAdvance", "Advance Map"},
+                                       {"TabSheetServo", "Servo"},
+                                       {"TabSheet_Gas", "N2O Controller"}};
+    for (int i = 0; i < kPageCount; ++i) {
         auto* page = new QWidget();
-        page->setObjectName(QString::fromLatin1(tab.name));
-        pages->addTab(page, QString::fromLatin1(tab.caption));
-        (this->*tab.fill)(page);
+        page->setObjectName(QString::fromLatin1(kTabs[i].name));
+        pages->addTab(page, QString::fromLatin1(kTabs[i].caption));
+        pages_[static_cast<std::size_t>(i)] = page;
     }
     return pages;
+}
+
+void WindowBuilder::fillPageContent(int page, QWidget* widget)
+{
+    constexpr void (WindowBuilder::*kFill[kPageCount])(QWidget*) = {
+        &WindowBuilder::buildMiscTab, &WindowBuilder::buildBikeTab, &WindowBuilder::buildAdvanceTab,
+        &WindowBuilder::buildServoTab, &WindowBuilder::buildN2oTab};
+    (this->*kFill[page])(widget);
 }
 
 void WindowBuilder::buildMiscTab(QWidget* page)

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
+#include <array>
 #include <memory>
 
 #include "WindowControls.h"
@@ -39,14 +41,29 @@ public:
     // image: each edit is then written once, not twice (a tenth of the
     // start-up's work before the first paint went into these writes).
     enum class StartTexts { Write, LeaveToImage };
+    // Whether build() fills every tab page, or the first one only and leaves
+    // the others empty for fillPage() (their controls are then null in the
+    // pointers build() hands back). Filling the four other pages is a quarter
+    // of the start-up's work before the first paint, for pages nobody sees yet.
+    enum class Pages { All, FirstOnly };
+    static constexpr int kPageCount = 5;
 
     explicit WindowBuilder(QMainWindow* window);
     ~WindowBuilder();
 
     // Creates everything and hands back the typed pointers to the controls
-    // (a control it cannot create or find stops the program).
-    WindowControls build(StartTexts startTexts = StartTexts::Write);
-    // Every named object of the window, as build() found them.
+    // (a control it cannot create or find stops the program; with a page left
+    // empty only the controls of the live column must be there yet).
+    WindowControls build(StartTexts startTexts = StartTexts::Write, Pages pages = Pages::All);
+    // Fills tab page `page` if it is still empty; true if it did. Hand the
+    // pointers of resolve() to the window afterwards.
+    bool fillPage(int page);
+    bool pageFilled(int page) const { return filled_[static_cast<std::size_t>(page)]; }
+    bool allPagesFilled() const;
+    // The typed pointers to the controls as they are now; strict once every
+    // page is filled.
+    WindowControls resolve();
+    // Every named object of the window, as build() or the last resolve() found them.
     const ControlIndex& index() const { return *index_; }
     // Widens a device button of the tool bar whose caption needs more than
     // its design width (moving the next ones along); called after every
@@ -64,12 +81,21 @@ private:
     void buildAdvanceTab(QWidget* page);
     void buildServoTab(QWidget* page);
     void buildN2oTab(QWidget* page);
-    void setStartPositions(const ControlIndex& index, StartTexts startTexts);
+    void fillPageContent(int page, QWidget* widget);
+    // Sets the start position of every up-down not positioned yet.
+    void setStartPositions(const ControlIndex& index);
+    // Shows the hints of the controls made since the last call as their tooltips.
+    void showNewHints();
     // Shows the control's hint as its tooltip.
     void showHint(QWidget* widget);
 
     QMainWindow* window_;
+    StartTexts startTexts_ = StartTexts::Write;
+    std::array<QWidget*, kPageCount> pages_{};
+    std::array<bool, kPageCount> filled_{};
     QList<QWidget*> hinted_;
+    qsizetype hintsShown_ = 0;
+    QSet<UpDown*> positioned_;
     std::unique_ptr<ControlIndex> index_;
 };
 

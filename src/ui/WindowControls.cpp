@@ -31,13 +31,19 @@ QString qs(std::string_view name)
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-template <typename T>
-T* required(const ControlIndex& window, const QString& name)
-{
-    return window.required<T>(name);
-}
+// Looks the controls up; a missing one stops the start unless allowed.
+struct Finder {
+    const ControlIndex& window;
+    bool missingAllowed = false;
 
-void resolveFields(const ControlIndex& window, WindowControls& c)
+    template <typename T>
+    T* get(const QString& name) const
+    {
+        return missingAllowed ? window.find<T>(name) : window.required<T>(name);
+    }
+};
+
+void resolveFields(const Finder& find, WindowControls& c)
 {
     for (const FieldDescriptor& field : fieldTable()) {
         if (field.kind == ControlKind::None)
@@ -47,15 +53,16 @@ void resolveFields(const ControlIndex& window, WindowControls& c)
             FieldWidget entry{FieldControl{&field, element}};
             switch (field.kind) {
                 case ControlKind::UpDown:
-                    entry.upDown = required<UpDown>(window, name);
-                    c.upDowns.push_back(entry.upDown);
+                    entry.upDown = find.get<UpDown>(name);
+                    if (entry.upDown)
+                        c.upDowns.push_back(entry.upDown);
                     break;
                 case ControlKind::CheckBox:
                 case ControlKind::ClosingBit:
-                    entry.box = required<QCheckBox>(window, name);
+                    entry.box = find.get<QCheckBox>(name);
                     break;
                 default:
-                    entry.list = required<QComboBox>(window, name);
+                    entry.list = find.get<QComboBox>(name);
                     break;
             }
             c.fields.push_back(entry);
@@ -63,13 +70,13 @@ void resolveFields(const ControlIndex& window, WindowControls& c)
     }
 }
 
-void resolveTables(const ControlIndex& window, ControlTables& t)
+void resolveTables(const Finder& find, ControlTables& t)
 {
-    auto edit = [&window](const QString& name) { return required<QLineEdit>(window, name); };
-    auto box = [&window](const QString& name) { return required<QCheckBox>(window, name); };
-    auto upDown = [&window](const QString& name) { return required<UpDown>(window, name); };
+    auto edit = [&find](const QString& name) { return find.get<QLineEdit>(name); };
+    auto box = [&find](const QString& name) { return find.get<QCheckBox>(name); };
+    auto upDown = [&find](const QString& name) { return find.get<UpDown>(name); };
     for (int i = 0; i < 10; ++i) {
-        t.tpsRowLabels[i] = required<QLabel>(window, QStringLiteral("LabelTps%1").arg(i + 1));
+        t.tpsRowLabels[i] = find.get<QLabel>(QStringLiteral("LabelTps%1").arg(i + 1));
         t.mapRpmEdits[i] = edit(QStringLiteral("EditRpmAdv%1").arg(i + 1));
         t.servoRpmEdits[i] = edit(QStringLiteral("EditRpmPriv%1").arg(i + 1));
         t.servoMvEdits[i] = edit(QStringLiteral("EditNapPriv%1").arg(i + 1));
@@ -89,7 +96,7 @@ void resolveTables(const ControlIndex& window, ControlTables& t)
         t.startAdvEdge2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("EndH2"));
         t.maxAdvPickup2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("ZacP2"));
         t.startAdvPickup2Boxes[c] = box(QStringLiteral("CheckBox") + stem + QStringLiteral("EndP2"));
-        t.advanceLabels[c] = required<QLabel>(window, QStringLiteral("LabelAdvance%1").arg(c + 1));
+        t.advanceLabels[c] = find.get<QLabel>(QStringLiteral("LabelAdvance%1").arg(c + 1));
         t.maxAdvLobeUpDowns[c] = upDown(QStringLiteral("UpDown") + stem + QStringLiteral("Zac"));
         t.startAdvLobeUpDowns[c] = upDown(QStringLiteral("UpDown") + stem + QStringLiteral("End"));
     }
@@ -116,26 +123,25 @@ WindowControls WindowControls::resolve(const QObject* window)
     return resolve(ControlIndex(window));
 }
 
-WindowControls WindowControls::resolve(const ControlIndex& window)
+WindowControls WindowControls::resolve(const ControlIndex& window, Missing missing)
 {
     WindowControls c;
-#define TARVEL_CONTROL_RESOLVE(type, name) c.name = required<type>(window, QStringLiteral(#name));
-    TARVEL_WINDOW_CONTROLS(TARVEL_CONTROL_RESOLVE)
-#undef TARVEL_CONTROL_RESOLVE
-
+    const Finder find{window, missing == Missing::AllowedWhilePagesAreEmpty};
     for (int i = 0; i < present::kControlCount; ++i) {
         const auto id = static_cast<present::ControlId>(i);
         const QString name = qs(present::objectName(id));
         if (present::isGauge(id))
-            c.liveGauges[static_cast<std::size_t>(i - present::kFirstGauge)] = required<BarGauge>(window, name);
+            c.liveGauges[static_cast<std::size_t>(i - present::kFirstGauge)] = find.get<BarGauge>(name);
         else
-            c.liveLabels[static_cast<std::size_t>(i)] = required<QLabel>(window, name);
+            c.liveLabels[static_cast<std::size_t>(i)] = find.get<QLabel>(name);
     }
+#define TARVEL_CONTROL_RESOLVE(type, name) c.name = find.get<type>(QStringLiteral(#name));
+    TARVEL_WINDOW_CONTROLS(TARVEL_CONTROL_RESOLVE)
+#undef TARVEL_CONTROL_RESOLVE
     for (int r = 0; r < 10; ++r)
-        c.spinButtons[static_cast<std::size_t>(r)] =
-            required<SpinButton>(window, QStringLiteral("CSpinButton%1").arg(r + 1));
-    resolveTables(window, c.tables);
-    resolveFields(window, c);
+        c.spinButtons[static_cast<std::size_t>(r)] = find.get<SpinButton>(QStringLiteral("CSpinButton%1").arg(r + 1));
+    resolveTables(find, c.tables);
+    resolveFields(find, c);
     return c;
 }
 

@@ -125,14 +125,19 @@ struct WindowControls {
     // The families of the map, the channels and the axes; the port menu items
     // join when the start-up creates them.
     ControlTables tables;
-    // One entry per field element of the field table, in table order.
+    // One entry per field element of the field table, in table order (its
+    // control is null while its tab page is empty).
     std::vector<FieldWidget> fields;
     // Every up-down of the window (each edits a field element), in field order.
     std::vector<UpDown*> upDowns;
 
+    // Whether a control that is not there stops the program, or is left null
+    // because the tab page it belongs on may not be filled yet.
+    enum class Missing { StopsTheStart, AllowedWhilePagesAreEmpty };
+
     // Finds every control below `window` by its object name, once.
     static WindowControls resolve(const QObject* window);
-    static WindowControls resolve(const ControlIndex& window);
+    static WindowControls resolve(const ControlIndex& window, Missing missing = Missing::StopsTheStart);
 
     // For the checks of the registry itself.
     QObject* object(WindowControl id) const;

@@ -55,13 +55,19 @@ void WindowFixture::SetUp()
     prepareFolder();
     auto device = std::make_unique<link::SimulatedUnitDevice>();
     unit = device.get();
-    window = std::make_unique<TFormHlav>(nullptr, std::move(device));
+    // The window tests also run against a window started as the program
+    // starts it, whose other tab pages are filled once the start is done.
+    const bool pagesAfterStart = qEnvironmentVariableIsSet("TARVEL_TEST_PAGES_AFTER_START");
+    window = std::make_unique<TFormHlav>(nullptr, std::move(device),
+                                         pagesAfterStart ? WindowBuilder::Pages::FirstOnly : WindowBuilder::Pages::All);
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window->setDialogs(std::move(scripted));
     beforeStart();
     window->FormCreate(arguments(), folder.path());
     window->timer1().stop();  // the tests drive the window themselves
+    if (pagesAfterStart)
+        window->completePages();  // as right after the first paint
 }
 
 void WindowFixture::TearDown()
