@@ -449,10 +449,23 @@ QWidget* WindowBuilder::buildPageControl(QWidget* client)
 
 void WindowBuilder::fillPageContent(int page, QWidget* widget)
 {
-    constexpr void (WindowBuilder::*kFill[kPageCount])(QWidget*) = {
-        &WindowBuilder::buildMiscTab, &WindowBuilder::buildBikeTab, &WindowBuilder::buildAdvanceTab,
-        &WindowBuilder::buildServoTab, &WindowBuilder::buildN2oTab};
-    (this->*kFill[page])(widget);
+    switch (page) {
+        case 0:
+            buildMiscTab(widget);
+            break;
+        case 1:
+            buildBikeTab(widget);
+            break;
+        case 2:
+            buildAdvanceTab(widget);
+            break;
+        case 3:
+            buildServoTab(widget);
+            break;
+        default:
+            buildN2oTab(widget);
+            break;
+    }
 }
 
 void WindowBuilder::buildMiscTab(QWidget* page)
