@@ -30,9 +30,11 @@ int advanceOf(const ParamImage& image, int row, int column)
 
 }  // namespace
 
-AdvanceCurveChart::AdvanceCurveChart(QWidget* parent) : QChartView(parent)
+// The view is made with its chart: a view made without one makes a chart of
+// its own, which setChart() would drop without deleting.
+AdvanceCurveChart::AdvanceCurveChart(QWidget* parent) : QChartView(new QChart(), parent)
 {
-    auto* c = new QChart();
+    QChart* c = chart();
     c->setMargins(QMargins(2, 2, 2, 2));
     c->legend()->setAlignment(Qt::AlignRight);
     speedAxis_ = new QValueAxis(c);
@@ -51,7 +53,6 @@ AdvanceCurveChart::AdvanceCurveChart(QWidget* parent) : QChartView(parent)
     c->addSeries(marker_);
     marker_->attachAxis(speedAxis_);
     marker_->attachAxis(advanceAxis_);
-    setChart(c);
     // The marker needs no line in the legend.
     for (QLegendMarker* m : c->legend()->markers(marker_))
         m->setVisible(false);
