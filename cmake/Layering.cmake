@@ -1,7 +1,7 @@
 # The core libraries and the command-line tool must not reach Qt; the tool must
 # not reach the widgets either; the program and its widgets must not reach the
-# simulated unit, nor the widgets the program's start-up parts. Checked on the link libraries, followed through the libraries
-# they link in turn.
+# simulated unit, nor the widgets the program's start-up parts. Checked on the
+# link libraries, followed through the libraries they link in turn.
 
 # Every link library reachable from target, as written in the CMake files
 # (generator expressions unwrapped where they only name a target).

@@ -1,9 +1,11 @@
 // Time from process start to the first shown window: the full main window
 // next to an empty Qt main window (bench_ui_empty_window, a program that loads
-// Qt Widgets alone). The main window fills the tab pages it does not show at
-// first after its first paint; the time until it has is printed too. Starts itself and then the empty window as
-// children, turn by turn, and measures until each child reports that its window has been painted: the wall time seen by
-// the parent and the CPU time the child had used by then (less subject to other load on the machine).
+// Qt Widgets alone). Starts itself and then the empty window as children, turn
+// by turn, and measures until each child reports that its window has been
+// painted: the wall time seen by the parent and the CPU time the child had
+// used by then (less subject to other load on the machine). The main window
+// fills the tab pages it does not show first after its first paint; the time
+// until it has is printed too.
 //   bench_ui_startup [RUNS]     (STARTUP_STAGES=1: also each child's stages)
 // Set QT_QPA_PLATFORM=xcb and DISPLAY to measure on an X server (default:
 // offscreen). For a profile of the start alone, run a child directly with
@@ -14,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,8 +34,6 @@
 #include "FontWarmUp.h"
 #include "ProgramStart.h"
 #include "TFormHlav.h"
-
-#include <QTimer>
 
 namespace {
 

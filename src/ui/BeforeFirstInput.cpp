@@ -37,7 +37,7 @@ bool BeforeFirstInput::isInput(const QEvent& event)
     }
 }
 
-bool BeforeFirstInput::eventFilter(QObject* watched, QEvent* event)
+bool BeforeFirstInput::eventFilter(QObject*, QEvent* event)
 {
     if (first_ && isInput(*event)) {
         // Once: the function may well destroy this watcher.
@@ -46,7 +46,6 @@ bool BeforeFirstInput::eventFilter(QObject* watched, QEvent* event)
         QCoreApplication::instance()->removeEventFilter(this);
         first();
     }
-    (void)watched;
     return false;
 }
 

@@ -223,10 +223,11 @@ void TFormHlav::restoreTabOrder()
     std::array<QList<QWidget*>, WindowBuilder::kPageCount> byPage;
     bool pastPages = false;
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        const int inPage = pageOf(w);
         // What was made in a page later (the advance curve) keeps its place.
-        const int page = pageControls_.contains(w) ? pageOf(w) : -1;
+        const int page = pageControls_.contains(w) ? inPage : -1;
         // The page control's own parts (the tab bar's arrows) come first.
-        const bool partOfPageControl = pageOf(w) < 0 && (w == pageControl || pageControl->isAncestorOf(w));
+        const bool partOfPageControl = inPage < 0 && (w == pageControl || pageControl->isAncestorOf(w));
         if (w->focusPolicy() != Qt::NoFocus) {
             if (page >= 0)
                 byPage[static_cast<std::size_t>(page)].append(w);

@@ -52,8 +52,8 @@ public:
     ~WindowBuilder();
 
     // Creates everything and hands back the typed pointers to the controls
-    // (a control it cannot create or find stops the program; with a page left
-    // empty only the controls of the live column must be there yet).
+    // (a control it cannot create or find stops the program; while a page is
+    // left empty, its controls are null instead).
     WindowControls build(StartTexts startTexts = StartTexts::Write, Pages pages = Pages::All);
     // Fills tab page `page` if it is still empty; true if it did. Hand the
     // pointers of resolve() to the window afterwards.

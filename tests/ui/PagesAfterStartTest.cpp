@@ -42,9 +42,9 @@ struct StartedWindow {
     QWidget* page(int index) const { return window->controls().PageControl1->widget(index); }
 };
 
-QTemporaryDir* homeWith(int language, int page)
+std::unique_ptr<QTemporaryDir> homeWith(int language, int page)
 {
-    auto* home = new QTemporaryDir();
+    auto home = std::make_unique<QTemporaryDir>();
     QFile settings(QDir(home->path()).filePath(QStringLiteral("tarvel3")));
     if (settings.open(QIODevice::WriteOnly))
         settings.write(QStringLiteral("[FORM_HLAV]\r\nLanguage=%1\r\nPageControl1->ActivePageIndex=%2\r\n")
@@ -133,7 +133,7 @@ TEST(PagesAfterStart, TheWindowEndsAsIfBuiltAtOnce)
     for (int language = 0; language < 4; ++language)
         for (int openPage : {0, 2}) {
             SCOPED_TRACE(testing::Message() << "language " << language << ", page " << openPage);
-            std::unique_ptr<QTemporaryDir> home(homeWith(language, openPage));
+            const auto home = homeWith(language, openPage);
             StartedWindow atOnce(*home, Pages::All);
             StartedWindow late(*home, Pages::FirstOnly);
             EXPECT_FALSE(late.window->pagesComplete());
@@ -160,7 +160,7 @@ TEST(PagesAfterStart, TheWindowEndsAsIfBuiltAtOnce)
 
 TEST(PagesAfterStart, TheFirstPaintShowsTheOpenPageWhole)
 {
-    std::unique_ptr<QTemporaryDir> home(homeWith(0, 2));
+    const auto home = homeWith(0, 2);
     StartedWindow late(*home, Pages::FirstOnly);
     // What is filled when the window first paints.
     struct AtFirstPaint : QObject {
@@ -191,7 +191,7 @@ TEST(PagesAfterStart, TheFirstInputFindsEveryPage)
         [&] { return new QMouseEvent(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {}); },
         [&] { return new QWheelEvent(at, at, {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false); },
     };
-    std::unique_ptr<QTemporaryDir> home(homeWith(0, 0));
+    const auto home = homeWith(0, 0);
     for (const auto& input : inputs) {
         StartedWindow late(*home, Pages::FirstOnly);
         ASSERT_FALSE(late.window->pagesComplete());
@@ -203,7 +203,7 @@ TEST(PagesAfterStart, TheFirstInputFindsEveryPage)
 
 TEST(PagesAfterStart, APageFilledWhileOnShowShowsItsControls)
 {
-    std::unique_ptr<QTemporaryDir> home(homeWith(1, 0));
+    const auto home = homeWith(1, 0);
     StartedWindow atOnce(*home, Pages::All);
     StartedWindow late(*home, Pages::FirstOnly);
     for (const StartedWindow* started : {&atOnce, &late}) {
